@@ -1,0 +1,338 @@
+#include "controls/Control.h"
+
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QResizeEvent>
+
+namespace {
+
+Qt::CursorShape ToCursorShape(int cursor)
+{
+    switch (cursor) {
+    case TControl::crHandPoint: return Qt::PointingHandCursor;
+    case TControl::crIBeam: return Qt::IBeamCursor;
+    case TControl::crSizeAll: return Qt::SizeAllCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+} // namespace
+
+// Watches a parent's resizes for the anchored controls on it.
+class TAnchorKeeper : public QObject {
+public:
+    explicit TAnchorKeeper(TControl* control)
+        : QObject(control)
+        , m_control(control)
+    {
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize && watched == m_control->parentWidget()) {
+            auto* re = static_cast<QResizeEvent*>(e);
+            m_control->ParentResized(re->oldSize(), re->size());
+        } else if (e->type() == QEvent::FontChange && watched == m_control->parentWidget()) {
+            m_control->ApplyParentFont();
+        }
+        return false;
+    }
+
+private:
+    TControl* m_control;
+};
+
+TControl::TControl(TComponent* owner, QWidget* parent)
+    : QWidget(parent)
+    , TComponent(owner)
+    , m_font(new TFont(this))
+{
+    m_font->OnChange = [this](TFont*) {
+        if (m_parentFont && !m_applyingParentFont)
+            m_parentFont = false;
+        FontChanged();
+    };
+    if (parent)
+        parent->installEventFilter(new TAnchorKeeper(this));
+    setMouseTracking(true);
+    ApplyParentFont();
+}
+
+TControl::~TControl() = default;
+
+void TControl::SetBounds(int left, int top, int width, int height)
+{
+    width = std::max(0, width);
+    height = std::max(0, height);
+    const QRect r(left, top, width, height);
+    if (r == m_bounds)
+        return;
+    m_bounds = r;
+    setGeometry(r);
+    RecordAnchorDistances();
+    BoundsChanged();
+}
+
+void TControl::RecordAnchorDistances()
+{
+    if (const QWidget* p = parentWidget()) {
+        m_anchorRight = p->width() - m_bounds.right() - 1;
+        m_anchorBottom = p->height() - m_bounds.bottom() - 1;
+    }
+}
+
+void TControl::ParentResized(QSize oldSize, QSize newSize)
+{
+    if (!oldSize.isValid() || oldSize == newSize)
+        return;
+    int left = Left(), top = Top(), width = Width(), height = Height();
+    const int dx = newSize.width() - oldSize.width();
+    const int dy = newSize.height() - oldSize.height();
+    if (m_anchors.testFlag(akRight)) {
+        if (m_anchors.testFlag(akLeft))
+            width += dx;
+        else
+            left += dx;
+    }
+    if (m_anchors.testFlag(akBottom)) {
+        if (m_anchors.testFlag(akTop))
+            height += dy;
+        else
+            top += dy;
+    }
+    const QRect r(left, top, std::max(0, width), std::max(0, height));
+    if (r == m_bounds)
+        return;
+    m_bounds = r;
+    setGeometry(r);
+    BoundsChanged();
+}
+
+void TControl::SetAnchors(TAnchors v)
+{
+    if (m_anchors == v)
+        return;
+    m_anchors = v;
+    RecordAnchorDistances();
+}
+
+void TControl::SetVisible(bool v)
+{
+    if (m_visible == v)
+        return;
+    m_visible = v;
+    QWidget::setVisible(v);
+}
+
+void TControl::SetEnabled(bool v)
+{
+    if (m_enabled == v)
+        return;
+    m_enabled = v;
+    QWidget::setEnabled(v);
+    update();
+}
+
+void TControl::SetParentFont(bool v)
+{
+    if (m_parentFont == v)
+        return;
+    m_parentFont = v;
+    if (v)
+        ApplyParentFont();
+}
+
+void TControl::ApplyParentFont()
+{
+    if (!m_parentFont)
+        return;
+    if (TControl* p = ParentControl()) {
+        m_applyingParentFont = true;
+        m_font->Assign(*p->Font());
+        m_applyingParentFont = false;
+    }
+}
+
+void TControl::SetColor(TColor v)
+{
+    if (m_color == v)
+        return;
+    m_color = v;
+    ColorChanged();
+}
+
+void TControl::SetCursor(int v)
+{
+    if (m_cursor == v)
+        return;
+    m_cursor = v;
+    setCursor(ToCursorShape(v));
+}
+
+TControl* TControl::ParentControl() const
+{
+    return qobject_cast<TControl*>(parentWidget());
+}
+
+void TControl::SetParentControl(QWidget* parent)
+{
+    if (parent == parentWidget())
+        return;
+    if (QWidget* old = parentWidget())
+        for (auto* keeper : findChildren<TAnchorKeeper*>(Qt::FindDirectChildrenOnly))
+            old->removeEventFilter(keeper), delete keeper;
+    setParent(parent);
+    if (parent)
+        parent->installEventFilter(new TAnchorKeeper(this));
+    setGeometry(m_bounds);
+    QWidget::setVisible(m_visible && parent);
+    RecordAnchorDistances();
+    ApplyParentFont();
+}
+
+void TControl::Loaded()
+{
+    TComponent::Loaded();
+    RecordAnchorDistances();
+}
+
+bool TControl::SetEvent(const QString& name, const std::any& handler)
+{
+    if (name == u"OnClick")
+        return AssignEvent(OnClick, handler);
+    if (name == u"OnDblClick")
+        return AssignEvent(OnDblClick, handler);
+    if (name == u"OnMouseDown")
+        return AssignEvent(OnMouseDown, handler);
+    if (name == u"OnMouseUp")
+        return AssignEvent(OnMouseUp, handler);
+    if (name == u"OnMouseMove")
+        return AssignEvent(OnMouseMove, handler);
+    if (name == u"OnMouseEnter")
+        return AssignEvent(OnMouseEnter, handler);
+    if (name == u"OnMouseLeave")
+        return AssignEvent(OnMouseLeave, handler);
+    return false;
+}
+
+TShiftState TControl::ShiftOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons)
+{
+    TShiftState s;
+    if (mods & Qt::ShiftModifier) s |= ssShift;
+    if (mods & Qt::AltModifier) s |= ssAlt;
+    if (mods & Qt::ControlModifier) s |= ssCtrl;
+    if (buttons & Qt::LeftButton) s |= ssLeft;
+    if (buttons & Qt::RightButton) s |= ssRight;
+    if (buttons & Qt::MiddleButton) s |= ssMiddle;
+    return s;
+}
+
+TMouseButton TControl::ButtonOf(Qt::MouseButton b)
+{
+    switch (b) {
+    case Qt::RightButton: return TMouseButton::mbRight;
+    case Qt::MiddleButton: return TMouseButton::mbMiddle;
+    default: return TMouseButton::mbLeft;
+    }
+}
+
+void TControl::FontChanged()
+{
+    update();
+    // Children that follow our font take it over.
+    for (QObject* child : children())
+        if (auto* c = qobject_cast<TControl*>(child))
+            c->ApplyParentFont();
+}
+
+void TControl::ColorChanged()
+{
+    update();
+}
+
+void TControl::mousePressEvent(QMouseEvent* e)
+{
+    if (OnMouseDown) {
+        const QPoint p = e->position().toPoint();
+        OnMouseDown(this, ButtonOf(e->button()), ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
+    }
+}
+
+void TControl::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (OnMouseUp) {
+        const QPoint p = e->position().toPoint();
+        OnMouseUp(this, ButtonOf(e->button()), ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
+    }
+}
+
+void TControl::mouseMoveEvent(QMouseEvent* e)
+{
+    if (OnMouseMove) {
+        const QPoint p = e->position().toPoint();
+        OnMouseMove(this, ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
+    }
+}
+
+void TControl::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (OnMouseDown) {
+        const QPoint p = e->position().toPoint();
+        OnMouseDown(this, ButtonOf(e->button()), ShiftOf(e->modifiers(), e->buttons()) | ssDouble, p.x(), p.y());
+    }
+    if (e->button() == Qt::LeftButton && OnDblClick)
+        OnDblClick(this);
+}
+
+void TControl::enterEvent(QEnterEvent*)
+{
+    if (OnMouseEnter)
+        OnMouseEnter(this);
+}
+
+void TControl::leaveEvent(QEvent*)
+{
+    if (OnMouseLeave)
+        OnMouseLeave(this);
+}
+
+bool TControl::event(QEvent* e)
+{
+    return QWidget::event(e);
+}
+
+TCustomControl::TCustomControl(TComponent* owner, QWidget* parent)
+    : TControl(owner, parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void TCustomControl::SetTabStop(bool v)
+{
+    if (m_tabStop == v)
+        return;
+    m_tabStop = v;
+    setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+TGraphicControl::TGraphicControl(TComponent* owner, QWidget* parent)
+    : TControl(owner, parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void TGraphicControl::Invalidate()
+{
+    if (QWidget* p = parentWidget())
+        p->update(geometry());
+    else
+        update();
+}
+
+void TGraphicControl::Refresh()
+{
+    if (QWidget* p = parentWidget())
+        p->repaint(geometry());
+    else
+        repaint();
+}

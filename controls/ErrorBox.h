@@ -1,0 +1,11 @@
+#pragma once
+// The application's standard error box: the error's message (with a full stop
+// appended when its last character sorts after "."), the application title as
+// caption, the error icon and one OK button.
+#include <QString>
+#include <stdexcept>
+
+// The message as the error box shows it.
+QString ErrorBoxText(const QString& message);
+// Shows the error box for e through the platform's dialogs.
+void ShowException(const std::exception& e);
