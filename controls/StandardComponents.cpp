@@ -1,0 +1,30 @@
+// The one list of the program's component classes, read by the form reader's
+// registry on first use. Each helper adds its classes in its own section:
+// include the header above, add one RegisterComponentClass line below (see
+// controls/ComponentRegistry.h). Keep the sections; add new ones at the end.
+#include "controls/ComponentRegistry.h"
+
+// --- framework: stylers, forms
+// --- glow button
+// --- panel, panel styler
+// --- smooth label, plain label
+// --- check box
+// --- selector, edit box
+// --- string grids
+
+void RegisterStandardComponents()
+{
+    // --- framework: stylers, forms
+
+    // --- glow button
+
+    // --- panel, panel styler
+
+    // --- smooth label, plain label
+
+    // --- check box
+
+    // --- selector, edit box
+
+    // --- string grids
+}
