@@ -1,0 +1,35 @@
+#include "game/WordRules.h"
+
+namespace game {
+
+bool WordFitsLetters(std::string_view word, std::string_view letters)
+{
+    bool fits = !letters.empty() && word.find(letters.front()) != std::string_view::npos;
+    std::string pool(letters);
+    if (fits) {
+        for (const char c : word) {
+            const std::size_t at = pool.find(c);
+            if (at == std::string::npos)
+                fits = false;
+            else
+                pool[at] = ' ';
+        }
+    }
+    return fits;
+}
+
+std::string StarredForm(std::string_view word)
+{
+    static constexpr std::string_view kStars = "***************";
+    return std::string(kStars.substr(0, word.size()));
+}
+
+std::uint32_t GuessedWordsCellColor(std::string_view cellText)
+{
+    std::uint32_t color = kStarredWordColor;
+    if (cellText.empty() || cellText.front() != '*')
+        color = kRevealedWordColor;
+    return color;
+}
+
+} // namespace game
