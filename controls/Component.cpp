@@ -10,13 +10,16 @@ TComponent::TComponent(TComponent* owner)
 
 TComponent::~TComponent()
 {
-    // Owned components outlive us only if Qt's parent chain did not delete
-    // them; they must not keep pointing at a dead owner.
-    for (TComponent* c : m_components)
-        c->m_owner = nullptr;
-    m_components.clear();
+    m_destroying = true;
+    // Leave the owner first, so that its other components stop pointing at us.
     if (m_owner)
         m_owner->RemoveComponent(this);
+    // Free what we own, last created first. Each one leaves m_components in
+    // its own destructor, and may take owned children with it (a panel's
+    // buttons are its child widgets), so re-read the list every time.
+    while (!m_components.empty()) {
+        delete m_components.back();
+    }
 }
 
 void TComponent::SetName(const QString& name)
@@ -54,11 +57,18 @@ void TComponent::Loaded()
 
 void TComponent::Notification(TComponent*, TOperation) {}
 
+bool TComponent::SetEvent(const QString&, const std::any&)
+{
+    return false;
+}
+
 void TComponent::InsertComponent(TComponent* c)
 {
     c->m_owner = this;
     m_components.push_back(c);
-    for (TComponent* other : m_components)
+    Notification(c, TOperation::opInsert);
+    const std::vector<TComponent*> others = m_components;
+    for (TComponent* other : others)
         if (other != c)
             other->Notification(c, TOperation::opInsert);
 }
@@ -70,8 +80,13 @@ void TComponent::RemoveComponent(TComponent* c)
         return;
     m_components.erase(it);
     c->m_owner = nullptr;
-    for (TComponent* other : m_components)
-        other->Notification(c, TOperation::opRemove);
+    if (!m_destroying)
+        Notification(c, TOperation::opRemove);
+    // A copy: a notified component may free others.
+    const std::vector<TComponent*> others = m_components;
+    for (TComponent* other : others)
+        if (std::find(m_components.begin(), m_components.end(), other) != m_components.end())
+            other->Notification(c, TOperation::opRemove);
 }
 
 TNonVisualComponent::TNonVisualComponent(TComponent* owner)

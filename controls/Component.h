@@ -5,11 +5,14 @@
 // depth first), which is the order in which the stylers visit them.
 //
 // Ownership here is the styling and naming relation, not the visual
-// parent: a button that sits on a panel is still owned by the form. Memory
-// stays Qt's business (a widget's parent, a non-visual component's QObject
-// parent); a component leaves its owner's list when it is destroyed.
+// parent: a button that sits on a panel is still owned by the form. An owner
+// frees the components it owns when it is destroyed (last created first);
+// a component that is freed earlier (by its Qt parent or by hand) leaves its
+// owner's list, and the owner and the owner's other components are told
+// through Notification(c, opRemove).
 #include <QObject>
 #include <QString>
+#include <any>
 #include <vector>
 
 enum class TOperation { opInsert, opRemove };
@@ -46,9 +49,20 @@ public:
     // the base first, so IsLoading() is already false in their body.
     virtual void Loaded();
 
-    // Told to every component of an owner when one of them is inserted or
-    // removed (the standard removal notification).
+    // Told to the owner and to every other component of that owner when one
+    // of them is inserted or removed (the standard removal notification).
+    // On opRemove the component is already half destroyed: compare the
+    // pointer, never call it.
     virtual void Notification(TComponent* component, TOperation operation);
+
+    // Binds a handler to a published event by name (used by the form
+    // reader). Overrides handle their own events and fall back to their
+    // base; the base knows none and returns false. A handler whose type does
+    // not match the event's (see AssignEvent) is refused with false.
+    virtual bool SetEvent(const QString& name, const std::any& handler);
+
+    // True once the destructor has begun (csDestroying).
+    bool IsDestroying() const { return m_destroying; }
 
 private:
     void InsertComponent(TComponent* c);
@@ -58,6 +72,7 @@ private:
     TComponent* m_owner = nullptr;
     std::vector<TComponent*> m_components;
     bool m_loading = false;
+    bool m_destroying = false;
 };
 
 // A non-visual component (the stylers): a QObject so that the form reader

@@ -18,7 +18,8 @@ Qt::CursorShape ToCursorShape(int cursor)
 
 } // namespace
 
-// Watches a parent's resizes for the anchored controls on it.
+// Watches a parent that is not a TControl (a TControl parent tells its
+// children itself, at once, even while hidden) for resizes and font changes.
 class TAnchorKeeper : public QObject {
 public:
     explicit TAnchorKeeper(TControl* control)
@@ -29,8 +30,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* e) override
     {
         if (e->type() == QEvent::Resize && watched == m_control->parentWidget()) {
-            auto* re = static_cast<QResizeEvent*>(e);
-            m_control->ParentResized(re->oldSize(), re->size());
+            if (!m_control->ParentControl())
+                m_control->ParentResized(static_cast<QResizeEvent*>(e)->size());
         } else if (e->type() == QEvent::FontChange && watched == m_control->parentWidget()) {
             m_control->ApplyParentFont();
         }
@@ -50,9 +51,18 @@ TControl::TControl(TComponent* owner, QWidget* parent)
         if (m_parentFont && !m_applyingParentFont)
             m_parentFont = false;
         FontChanged();
+        PropagateFont();
     };
-    if (parent)
-        parent->installEventFilter(new TAnchorKeeper(this));
+    // Qt gives a new widget a default size; a control starts at 0, 0, 0, 0
+    // until its bounds are set.
+    PlaceWidget();
+    if (parent) {
+        m_anchorKeeper = new TAnchorKeeper(this);
+        parent->installEventFilter(m_anchorKeeper);
+        // A child added to a parent that is already on screen is not shown
+        // by Qt on its own.
+        QWidget::setVisible(true);
+    }
     setMouseTracking(true);
     ApplyParentFont();
 }
@@ -66,45 +76,82 @@ void TControl::SetBounds(int left, int top, int width, int height)
     const QRect r(left, top, width, height);
     if (r == m_bounds)
         return;
+    const bool resized = r.size() != m_bounds.size();
     m_bounds = r;
-    setGeometry(r);
+    PlaceWidget();
     RecordAnchorDistances();
     BoundsChanged();
+    if (resized)
+        ResizeChildren();
+}
+
+void TControl::PlaceWidget()
+{
+    if (isWindow()) {
+        // A top-level window keeps its frame; Left and Top place the window.
+        move(m_bounds.topLeft());
+        resize(m_bounds.size());
+    } else {
+        setGeometry(m_bounds);
+    }
 }
 
 void TControl::RecordAnchorDistances()
 {
-    if (const QWidget* p = parentWidget()) {
-        m_anchorRight = p->width() - m_bounds.right() - 1;
-        m_anchorBottom = p->height() - m_bounds.bottom() - 1;
+    const QWidget* p = parentWidget();
+    if (!p || isWindow())
+        return;
+    const QSize ps = p->size();
+    if (ps.isEmpty()) {
+        // The parent is not laid out yet: take the distances at its first sizing.
+        m_anchorsRecorded = false;
+        return;
     }
+    m_anchorRight = ps.width() - (m_bounds.left() + m_bounds.width());
+    m_anchorBottom = ps.height() - (m_bounds.top() + m_bounds.height());
+    m_anchorsRecorded = true;
 }
 
-void TControl::ParentResized(QSize oldSize, QSize newSize)
+void TControl::ParentResized(QSize newSize)
 {
-    if (!oldSize.isValid() || oldSize == newSize)
+    if (isWindow())
         return;
+    if (!m_anchorsRecorded) {
+        RecordAnchorDistances();
+        return;
+    }
     int left = Left(), top = Top(), width = Width(), height = Height();
-    const int dx = newSize.width() - oldSize.width();
-    const int dy = newSize.height() - oldSize.height();
     if (m_anchors.testFlag(akRight)) {
         if (m_anchors.testFlag(akLeft))
-            width += dx;
+            width = newSize.width() - left - m_anchorRight;
         else
-            left += dx;
+            left = newSize.width() - width - m_anchorRight;
     }
     if (m_anchors.testFlag(akBottom)) {
         if (m_anchors.testFlag(akTop))
-            height += dy;
+            height = newSize.height() - top - m_anchorBottom;
         else
-            top += dy;
+            top = newSize.height() - height - m_anchorBottom;
     }
+    // The distances stay as designed, so a parent that shrinks below the
+    // control and grows again gives the control its old size back.
     const QRect r(left, top, std::max(0, width), std::max(0, height));
     if (r == m_bounds)
         return;
+    const bool resized = r.size() != m_bounds.size();
     m_bounds = r;
-    setGeometry(r);
+    PlaceWidget();
     BoundsChanged();
+    if (resized)
+        ResizeChildren();
+}
+
+void TControl::ResizeChildren()
+{
+    const QSize size = m_bounds.size();
+    for (QObject* child : children())
+        if (auto* c = qobject_cast<TControl*>(child))
+            c->ParentResized(size);
 }
 
 void TControl::SetAnchors(TAnchors v)
@@ -177,13 +224,14 @@ void TControl::SetParentControl(QWidget* parent)
 {
     if (parent == parentWidget())
         return;
-    if (QWidget* old = parentWidget())
-        for (auto* keeper : findChildren<TAnchorKeeper*>(Qt::FindDirectChildrenOnly))
-            old->removeEventFilter(keeper), delete keeper;
+    delete m_anchorKeeper; // also takes it off the old parent's filters
+    m_anchorKeeper = nullptr;
     setParent(parent);
-    if (parent)
-        parent->installEventFilter(new TAnchorKeeper(this));
-    setGeometry(m_bounds);
+    if (parent) {
+        m_anchorKeeper = new TAnchorKeeper(this);
+        parent->installEventFilter(m_anchorKeeper);
+    }
+    PlaceWidget();
     QWidget::setVisible(m_visible && parent);
     RecordAnchorDistances();
     ApplyParentFont();
@@ -238,10 +286,20 @@ TMouseButton TControl::ButtonOf(Qt::MouseButton b)
 void TControl::FontChanged()
 {
     update();
-    // Children that follow our font take it over.
+}
+
+void TControl::PropagateFont()
+{
+    // Children that follow our font take it over (and pass it on in turn).
     for (QObject* child : children())
         if (auto* c = qobject_cast<TControl*>(child))
             c->ApplyParentFont();
+}
+
+void TControl::Click()
+{
+    if (OnClick)
+        OnClick(this);
 }
 
 void TControl::ColorChanged()
@@ -297,6 +355,18 @@ void TControl::leaveEvent(QEvent*)
 
 bool TControl::event(QEvent* e)
 {
+    // A top-level window is also moved and sized by the user and the window
+    // manager: keep the bounds and the anchored children in step.
+    if (isWindow() && (e->type() == QEvent::Resize || e->type() == QEvent::Move)) {
+        const QRect r(pos(), size());
+        if (r != m_bounds) {
+            const bool resized = r.size() != m_bounds.size();
+            m_bounds = r;
+            BoundsChanged();
+            if (resized)
+                ResizeChildren();
+        }
+    }
     return QWidget::event(e);
 }
 

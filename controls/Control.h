@@ -4,6 +4,15 @@
 // Visible, Enabled, Font, ParentFont, Color, Cursor) and mouse events.
 //
 // Setters do nothing when the value is unchanged (no repaint, no event).
+//
+// Anchors: a control anchored right (or bottom) keeps its distance to that
+// edge of its parent when the parent changes size; anchored left and right
+// it stretches, anchored right only it moves. The distances are taken from
+// the control's own bounds whenever they are set (and at the end of
+// loading), against the parent's size at that moment; while the parent has
+// no size yet, they are taken at the parent's first sizing instead.
+// Negative Left and Top are kept as given (off-screen placement).
+//
 // TCustomControl is a windowed control that can take the focus;
 // TGraphicControl is windowless: it never takes the focus and paints on its
 // parent's surface (it fills no background, so the parent's painting shows
@@ -106,7 +115,11 @@ public:
 
     // Event binding by published name (used by the form reader). Overrides
     // handle their own events and fall back to the base.
-    virtual bool SetEvent(const QString& name, const std::any& handler);
+    bool SetEvent(const QString& name, const std::any& handler) override;
+
+    // Raises OnClick. Controls that have a click call it when one completes;
+    // the base never calls it by itself.
+    virtual void Click();
 
     // Shift state and button of a Qt mouse event, as the events report them.
     static TShiftState ShiftOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons);
@@ -114,12 +127,17 @@ public:
 
 protected:
     // Called after Font changed (by a write, or by the parent's font while
-    // ParentFont is on). The default repaints.
+    // ParentFont is on). The default repaints. Children that follow the
+    // font are updated afterwards whatever the override does.
     virtual void FontChanged();
     // Called after Color changed. The default repaints.
     virtual void ColorChanged();
-    // Called after the control was moved or sized.
+    // Called after the control was moved or sized (also by its anchors).
     virtual void BoundsChanged() {}
+
+    // Sets the stored Visible value without touching the widget (for
+    // top-level windows, which start hidden).
+    void InitVisible(bool v) { m_visible = v; }
 
     // Default mouse handling raises OnMouseDown/Up/Move and OnDblClick.
     void mousePressEvent(QMouseEvent* e) override;
@@ -133,13 +151,18 @@ protected:
 private:
     friend class TAnchorKeeper;
     void ApplyParentFont();
-    void ParentResized(QSize oldSize, QSize newSize);
+    void PropagateFont();
+    void ParentResized(QSize newSize);
+    void ResizeChildren();
     void RecordAnchorDistances();
+    void PlaceWidget();
 
     QRect m_bounds{0, 0, 0, 0};
     TAnchors m_anchors{akLeft | akTop};
     int m_anchorRight = 0;  // designed distance from the right edge of the parent
     int m_anchorBottom = 0; // designed distance from the bottom edge of the parent
+    bool m_anchorsRecorded = false;
+    QObject* m_anchorKeeper = nullptr; // filters a parent that is not a TControl
     bool m_visible = true;
     bool m_enabled = true;
     TFont* m_font;

@@ -11,8 +11,26 @@ QString ErrorBoxText(const QString& message)
     return message;
 }
 
+namespace {
+QString& StoredTitle()
+{
+    static QString title;
+    return title;
+}
+} // namespace
+
+QString ApplicationTitle()
+{
+    const QString& t = StoredTitle();
+    return t.isNull() ? QGuiApplication::applicationDisplayName() : t;
+}
+
+void SetApplicationTitle(const QString& title)
+{
+    StoredTitle() = title.isNull() ? QString(QStringLiteral("")) : title;
+}
+
 void ShowException(const std::exception& e)
 {
-    platform::Dialogs().ShowError(QGuiApplication::applicationDisplayName(),
-                                  ErrorBoxText(QString::fromUtf8(e.what())));
+    platform::Dialogs().ShowError(ApplicationTitle(), ErrorBoxText(QString::fromUtf8(e.what())));
 }

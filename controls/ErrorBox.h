@@ -7,5 +7,9 @@
 
 // The message as the error box shows it.
 QString ErrorBoxText(const QString& message);
+// The application title, the caption of the error box. Until it is set, the
+// application's display name.
+QString ApplicationTitle();
+void SetApplicationTitle(const QString& title);
 // Shows the error box for e through the platform's dialogs.
 void ShowException(const std::exception& e);

@@ -3,6 +3,9 @@
 // a control accepts one.
 #include <QObject>
 #include <cstdint>
+#include <functional>
+
+class TComponent;
 
 namespace VisualStyleIF {
 Q_NAMESPACE
@@ -38,3 +41,8 @@ public:
     virtual ~IStyledComponent() = default;
     virtual void ApplyComponentStyle(TVisualStyle style) = 0;
 };
+
+// Asked by a form styler before it styles each component: Sender is the form
+// styler, AComponent the component about to be styled; clearing Allow skips
+// that component.
+using TApplyStyleEvent = std::function<void(QObject* Sender, TComponent* AComponent, bool& Allow)>;
