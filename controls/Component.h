@@ -45,6 +45,8 @@ public:
 
     // Called by the form reader before the component's properties are read.
     void BeginLoading() { m_loading = true; }
+    // Called by the form reader instead of Loaded when reading failed.
+    void CancelLoading() { m_loading = false; }
     // End-of-load step, after the whole form has been read. Overrides call
     // the base first, so IsLoading() is already false in their body.
     virtual void Loaded();

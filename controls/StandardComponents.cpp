@@ -5,6 +5,9 @@
 #include "controls/ComponentRegistry.h"
 
 // --- framework: stylers, forms
+#include "controls/AppStyler.h"
+#include "controls/FormStyler.h"
+#include "controls/Frame.h"
 // --- glow button
 // --- panel, panel styler
 // --- smooth label, plain label
@@ -15,6 +18,9 @@
 void RegisterStandardComponents()
 {
     // --- framework: stylers, forms
+    RegisterComponentClass<TAppStyler>(u"TAppStyler");
+    RegisterComponentClass<TFormStyler>(u"TFormStyler");
+    RegisterComponentClass<TFrame>(u"TFrame");
 
     // --- glow button
 
