@@ -11,6 +11,7 @@
 // --- glow button
 // --- panel, panel styler
 // --- smooth label, plain label
+#include "controls/SmoothLabel.h"
 // --- check box
 // --- selector, edit box
 // --- string grids
@@ -27,6 +28,7 @@ void RegisterStandardComponents()
     // --- panel, panel styler
 
     // --- smooth label, plain label
+    RegisterComponentClass<TSmoothLabel>(u"TSmoothLabel");
 
     // --- check box
 
