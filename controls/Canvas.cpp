@@ -298,7 +298,7 @@ int TCanvas::DrawText(const QString& text, TRect& rect, TTextFlags flags)
         m_painter.save();
         m_painter.setClipRect(rect.ToQRect(), m_painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     }
-    if (m_bkMode == TBkMode::bkOpaque && m_font.Orientation % 3600 == 0)
+    if (m_bkMode == TBkMode::bkOpaque && m_bkColor != clNone && m_font.Orientation % 3600 == 0)
         m_painter.fillRect(QRect(x, top, width, cell), ToQColor(m_bkColor));
     DrawShown(m.Shown, m.Underline, x, top, tabs);
     if (clip)
@@ -310,7 +310,7 @@ void TCanvas::TextOut(int x, int y, const QString& text)
 {
     if (text.isEmpty())
         return;
-    if (m_bkMode == TBkMode::bkOpaque && m_font.Orientation % 3600 == 0)
+    if (m_bkMode == TBkMode::bkOpaque && m_bkColor != clNone && m_font.Orientation % 3600 == 0)
         m_painter.fillRect(QRect(x, y, ShownWidth(text, false), TextHeight(text)), ToQColor(m_bkColor));
     DrawShown(text, -1, x, y, false);
 }
@@ -319,15 +319,17 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
 {
     if (right <= left || bottom <= top)
         return;
+    // A pen or brush in clNone draws nothing, but the pen still takes its
+    // pixel of the edge as a present pen does.
     const bool pen = m_penStyle != TPenStyle::psClear;
     // Interior.
-    if (m_brushStyle == TBrushStyle::bsSolid) {
+    if (m_brushStyle == TBrushStyle::bsSolid && m_brushColor != clNone) {
         const QRect fill = pen ? QRect(left, top, right - left, bottom - top)
                                : QRect(left, top, right - left - 1, bottom - top - 1);
         if (fill.width() > 0 && fill.height() > 0)
             m_painter.fillRect(fill, ToQColor(m_brushColor));
     }
-    if (!pen)
+    if (!pen || m_penColor == clNone)
         return;
     // Outline, inside the rectangle.
     const QColor pc = ResolvedPen();
@@ -354,7 +356,7 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
 
 void TCanvas::FillRect(const TRect& r)
 {
-    if (r.IsEmpty())
+    if (r.IsEmpty() || m_brushColor == clNone)
         return;
     m_painter.fillRect(r.ToQRect(), ToQColor(m_brushColor));
 }
@@ -376,7 +378,7 @@ void TCanvas::LineTo(int x, int y)
 {
     const QPoint from = m_penPos;
     m_penPos = QPoint(x, y);
-    if (m_penStyle == TPenStyle::psClear || from == m_penPos)
+    if (m_penStyle == TPenStyle::psClear || m_penColor == clNone || from == m_penPos)
         return;
     const QColor pc = ResolvedPen();
     if (m_penStyle == TPenStyle::psSolid && m_penWidth > 1) {
