@@ -9,6 +9,7 @@
 #include "controls/FormStyler.h"
 #include "controls/Frame.h"
 // --- glow button
+#include "controls/GlowButton.h"
 // --- panel, panel styler
 // --- smooth label, plain label
 #include "controls/SmoothLabel.h"
@@ -24,6 +25,7 @@ void RegisterStandardComponents()
     RegisterComponentClass<TFrame>(u"TFrame");
 
     // --- glow button
+    RegisterComponentClass<TGlowButton>(u"TGlowButton");
 
     // --- panel, panel styler
 

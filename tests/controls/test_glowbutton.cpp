@@ -1,0 +1,444 @@
+// The glow button's state machine as the player meets it: hover fades,
+// presses, latched letter buttons, groups, double clicks, the keyboard, and
+// the looks these leave on the face.
+#include "GlowButtonTestKit.h"
+
+#include <QMetaProperty>
+#include <vector>
+
+namespace {
+
+constexpr TColor kNormal = RGB(0, 0, 0);
+constexpr TColor kHot = RGB(200, 100, 50);
+constexpr TColor kDown = RGB(0, 0, 200);
+constexpr TColor kChecked = RGB(0, 200, 0);
+constexpr TColor kDisabled = RGB(220, 220, 220);
+
+class GlowStates : public GlowButtonTest {
+protected:
+    void SetUp() override
+    {
+        GlowButtonTest::SetUp();
+        TGlowButtonAppearance& a = *button->Appearance();
+        SetLook(a, TLook::Normal, kNormal, kNormal);
+        SetLook(a, TLook::Hot, kHot, kHot);
+        SetLook(a, TLook::Down, kDown, kDown);
+        SetLook(a, TLook::Checked, kChecked, kChecked);
+        SetLook(a, TLook::Disabled, kDisabled, kDisabled);
+        button->OnClick = [this](QObject*) { downInClick.push_back(button->Down()); };
+    }
+    // A pixel in the middle of the upper half, away from border and caption.
+    QRgb Middle() { return FacePixel(24, 12); }
+    void MakeLetterButton()
+    {
+        button->SetGroupIndex(3);
+        button->SetAllowAllUp(true);
+    }
+    std::vector<bool> downInClick;
+};
+
+TEST_F(GlowStates, NewButtonIsIdleWithTheDocumentedDefaults)
+{
+    TGlowButton fresh;
+    EXPECT_EQ(fresh.Width(), 100);
+    EXPECT_EQ(fresh.Height(), 41);
+    EXPECT_FALSE(fresh.TabStop());
+    EXPECT_TRUE(fresh.ParentFont());
+    EXPECT_EQ(fresh.Spacing(), 2);
+    EXPECT_EQ(fresh.AntiAlias(), TCustomGlowButton::aaClearType);
+    EXPECT_FALSE(fresh.FadeTimerRunning());
+    EXPECT_EQ(fresh.HoverLevel(), 0);
+    EXPECT_EQ(fresh.PressLevel(), 0);
+    EXPECT_EQ(timers.LiveCount(), 0);
+}
+
+TEST_F(GlowStates, HoverFadesInOverFiveRepaintsAndEndsOnTheSixthTick)
+{
+    Enter();
+    EXPECT_TRUE(button->Hot());
+    ASSERT_EQ(timers.LiveCount(), 1);
+    EXPECT_EQ(timers.LastInterval(), 30);
+    EXPECT_TRUE(Near(Middle(), qRgb(0, 0, 0))); // level 0 still shows the normal look
+    const QRgb expected[] = {qRgb(40, 20, 10), qRgb(80, 40, 20), qRgb(120, 60, 30), qRgb(160, 80, 40),
+                             qRgb(200, 100, 50)};
+    for (QRgb e : expected) {
+        Tick();
+        EXPECT_TRUE(Near(Middle(), e));
+    }
+    EXPECT_EQ(button->HoverLevel(), 100);
+    EXPECT_EQ(timers.LiveCount(), 1);
+    Tick();
+    EXPECT_EQ(timers.LiveCount(), 0) << "the sixth tick ends the fade";
+    EXPECT_EQ(button->HoverLevel(), 100);
+    EXPECT_TRUE(Near(Middle(), Screen(kHot)));
+}
+
+TEST_F(GlowStates, LeavingMidFadeJumpsToFullHotAndFadesOut)
+{
+    Enter();
+    Tick(2);
+    EXPECT_TRUE(Near(Middle(), qRgb(80, 40, 20)));
+    Leave();
+    EXPECT_FALSE(button->Hot());
+    EXPECT_TRUE(Near(Middle(), Screen(kHot)));
+    const QRgb expected[] = {qRgb(160, 80, 40), qRgb(120, 60, 30), qRgb(80, 40, 20), qRgb(40, 20, 10), qRgb(0, 0, 0)};
+    for (QRgb e : expected) {
+        Tick();
+        EXPECT_TRUE(Near(Middle(), e));
+    }
+    Tick();
+    EXPECT_EQ(timers.LiveCount(), 0);
+    EXPECT_EQ(button->HoverLevel(), 0);
+    EXPECT_TRUE(Near(Middle(), Screen(kNormal)));
+}
+
+TEST_F(GlowStates, ReEnteringDuringFadeOutContinuesFromTheLevelReached)
+{
+    Enter();
+    TickUntilIdle();
+    Leave();
+    Tick(2); // 80, 60
+    Enter();
+    EXPECT_EQ(button->HoverLevel(), 60);
+    Tick();
+    EXPECT_EQ(button->HoverLevel(), 80);
+    EXPECT_TRUE(Near(Middle(), qRgb(160, 80, 40)));
+    EXPECT_EQ(timers.LiveCount(), 1) << "one timer per button";
+}
+
+TEST_F(GlowStates, PushButtonPressShowsDownAndFadesBackToHotAfterTheClick)
+{
+    Enter();
+    TickUntilIdle();
+    Press();
+    EXPECT_EQ(button->DrawState(), TCustomGlowButton::TDrawState::Pressed);
+    Tick(5);
+    EXPECT_EQ(button->PressLevel(), 100);
+    EXPECT_TRUE(Near(Middle(), Screen(kDown)));
+    Release();
+    ASSERT_EQ(downInClick.size(), 1u);
+    EXPECT_FALSE(downInClick[0]) << "a push button never stays down";
+    EXPECT_FALSE(button->Down());
+    Tick(); // 80: mostly down, a little hot
+    EXPECT_TRUE(Near(Middle(), qRgb(40, 20, 170)));
+    TickUntilIdle();
+    EXPECT_FALSE(button->PressedFlag());
+    EXPECT_TRUE(Near(Middle(), Screen(kHot)));
+}
+
+TEST_F(GlowStates, PressMoveOutReleaseOutsideGivesNoClickAndMovingBackShowsPressedAgain)
+{
+    Enter();
+    TickUntilIdle();
+    Press();
+    Tick(5);
+    EXPECT_TRUE(Near(Middle(), Screen(kDown)));
+
+    Move({80, 24}, true); // out, still held
+    EXPECT_FALSE(button->Hot());
+    EXPECT_EQ(button->DrawState(), TCustomGlowButton::TDrawState::Up);
+    EXPECT_TRUE(Near(Middle(), Screen(kHot))) << "the hover fades out from where it was";
+    TickUntilIdle();
+    EXPECT_TRUE(Near(Middle(), Screen(kNormal)));
+
+    Move({24, 24}, true); // back in, still held
+    EXPECT_TRUE(button->Hot());
+    EXPECT_EQ(button->DrawState(), TCustomGlowButton::TDrawState::Pressed);
+    EXPECT_TRUE(Near(Middle(), Screen(kDown)));
+
+    Move({80, 24}, true);
+    Release({80, 24});
+    EXPECT_TRUE(downInClick.empty()) << "a release outside raises no click";
+    Leave(); // the crossing Qt reports after the release changes nothing more
+    TickUntilIdle();
+    EXPECT_FALSE(button->PressedFlag());
+    EXPECT_TRUE(Near(Middle(), Screen(kNormal)));
+}
+
+TEST_F(GlowStates, LetterButtonLatchesAndOnClickSeesTheNewDownState)
+{
+    MakeLetterButton();
+    ClickInside();
+    ASSERT_EQ(downInClick.size(), 1u);
+    EXPECT_TRUE(downInClick[0]);
+    EXPECT_TRUE(button->Down());
+    TickUntilIdle();
+    EXPECT_TRUE(Near(Middle(), Screen(kChecked))) << "a latched button shows Checked, not Hot";
+
+    Press();
+    Release();
+    ASSERT_EQ(downInClick.size(), 2u);
+    EXPECT_FALSE(downInClick[1]);
+    TickUntilIdle();
+    EXPECT_TRUE(Near(Middle(), Screen(kHot)));
+}
+
+TEST_F(GlowStates, PressingALatchedButtonBeforeAnyMoveMixesCheckedTowardsDown)
+{
+    // Entered but not yet moved: the pointer flag from the enter is still
+    // set, so the checked look is mixed with the down look by the press
+    // level while the press fades in.
+    MakeLetterButton();
+    button->SetDown(true);
+    Enter();
+    Press();
+    ASSERT_TRUE(button->PointerInside());
+    Tick(2); // press level 40
+    EXPECT_TRUE(Near(Middle(), qRgb(0, 80, 120)));
+    Release(); // toggles it up; the pointer check clears the flag
+    EXPECT_FALSE(button->Down());
+    EXPECT_FALSE(button->PointerInside());
+    TickUntilIdle();
+    EXPECT_TRUE(Near(Middle(), Screen(kHot)));
+}
+
+TEST_F(GlowStates, AfterAMoveALatchedButtonShowsPlainChecked)
+{
+    MakeLetterButton();
+    button->SetDown(true);
+    Enter();
+    Move({24, 24});
+    Press();
+    Tick(2);
+    EXPECT_TRUE(Near(Middle(), Screen(kChecked)));
+}
+
+TEST_F(GlowStates, LetterButtonReleasedOutsideStaysAsItWas)
+{
+    MakeLetterButton();
+    Enter();
+    Press();
+    Move({-5, 24}, true);
+    Release({-5, 24});
+    EXPECT_TRUE(downInClick.empty());
+    EXPECT_FALSE(button->Down());
+    EXPECT_EQ(button->DrawState(), TCustomGlowButton::TDrawState::Up);
+}
+
+TEST_F(GlowStates, DoubleClickOnAnUpLetterButtonClicksOnceAndLeavesItUp)
+{
+    MakeLetterButton();
+    Enter();
+    Move({24, 24});
+    Press();
+    Release();
+    DoubleClickPress();
+    Release();
+    ASSERT_EQ(downInClick.size(), 1u);
+    EXPECT_TRUE(downInClick[0]);
+    EXPECT_FALSE(button->Down());
+}
+
+TEST_F(GlowStates, OtherMouseButtonsRaiseOnlyTheStandardEvents)
+{
+    int downs = 0, ups = 0;
+    button->OnMouseDown = [&](QObject*, TMouseButton b, TShiftState, int, int) { downs += b == TMouseButton::mbRight; };
+    button->OnMouseUp = [&](QObject*, TMouseButton b, TShiftState, int, int) { ups += b == TMouseButton::mbRight; };
+    Mouse(QEvent::MouseButtonPress, {24, 24}, Qt::RightButton, Qt::RightButton);
+    Mouse(QEvent::MouseButtonRelease, {24, 24}, Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(ups, 1);
+    EXPECT_TRUE(downInClick.empty());
+    EXPECT_FALSE(button->PressedFlag());
+    EXPECT_EQ(timers.LiveCount(), 0);
+}
+
+TEST_F(GlowStates, EnterAndLeaveEventsAreRaisedOncePerCrossing)
+{
+    int enters = 0, leaves = 0;
+    button->OnMouseEnter = [&](QObject*) { ++enters; };
+    button->OnMouseLeave = [&](QObject*) { ++leaves; };
+    Enter();
+    Move({24, 24});
+    Press();
+    Move({80, 24}, true); // out while held: reported by the move
+    Release({80, 24});
+    Leave(); // and once more by Qt after the release
+    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(leaves, 1);
+}
+
+TEST_F(GlowStates, CheckStyleTogglesOnPressWithoutAGroup)
+{
+    button->SetStyle(TCustomGlowButton::bsCheck);
+    ClickInside();
+    ASSERT_EQ(downInClick.size(), 1u);
+    EXPECT_TRUE(downInClick[0]);
+    TickUntilIdle();
+    EXPECT_TRUE(Near(Middle(), Screen(kChecked)));
+    EXPECT_EQ(button->DrawState(), TCustomGlowButton::TDrawState::Pressed) << "a down toggle draws pressed";
+    Press();
+    Release();
+    EXPECT_FALSE(button->Down());
+}
+
+// ---- Down and groups ---------------------------------------------------------
+
+TEST_F(GlowStates, IgnoredDownWrites)
+{
+    button->SetDown(true);
+    EXPECT_FALSE(button->Down()) << "a plain push button never stays down";
+
+    button->SetGroupIndex(2); // AllowAllUp off
+    button->SetDown(true);
+    EXPECT_TRUE(button->Down());
+    button->SetDown(false);
+    EXPECT_TRUE(button->Down()) << "only a partner releases it";
+    button->SetAllowAllUp(true);
+    button->SetDown(false);
+    EXPECT_FALSE(button->Down());
+}
+
+TEST_F(GlowStates, ProgramWritesShowOnTheFace)
+{
+    MakeLetterButton();
+    button->SetDown(true);
+    EXPECT_TRUE(Near(Middle(), Screen(kChecked)));
+    button->SetDown(false);
+    EXPECT_TRUE(Near(Middle(), Screen(kNormal)));
+    EXPECT_EQ(timers.LiveCount(), 0) << "a program write starts no fade";
+}
+
+TEST_F(GlowStates, PartnerOfTheSameGroupIsReleasedWithoutAClick)
+{
+    auto* other = new TGlowButton(nullptr, &host);
+    int otherClicks = 0;
+    other->OnClick = [&](QObject*) { ++otherClicks; };
+    auto* stranger = new TGlowButton(nullptr, &host);
+    stranger->SetGroupIndex(4);
+    stranger->SetDown(true);
+
+    button->SetGroupIndex(1);
+    other->SetGroupIndex(1);
+    button->SetDown(true);
+    other->SetDown(true);
+    EXPECT_TRUE(other->Down());
+    EXPECT_FALSE(button->Down()) << "released although AllowAllUp is off";
+    EXPECT_TRUE(stranger->Down()) << "another group is untouched";
+    EXPECT_TRUE(downInClick.empty());
+    EXPECT_EQ(otherClicks, 0);
+}
+
+TEST_F(GlowStates, JoiningAGroupReleasesTheDownPartner)
+{
+    auto* other = new TGlowButton(nullptr, &host);
+    button->SetGroupIndex(1);
+    button->SetDown(true);
+    other->SetGroupIndex(2);
+    other->SetDown(true);
+    other->SetGroupIndex(1);
+    EXPECT_FALSE(button->Down());
+    EXPECT_TRUE(other->Down());
+}
+
+TEST_F(GlowStates, DownReadFromTheFormIsWrittenAgainAfterLoading)
+{
+    TGlowButton loaded(nullptr, &host);
+    loaded.BeginLoading();
+    loaded.SetDown(true); // before GroupIndex is known: ignored for now
+    EXPECT_FALSE(loaded.Down());
+    loaded.SetGroupIndex(5);
+    loaded.SetAllowAllUp(true);
+    loaded.Loaded();
+    EXPECT_TRUE(loaded.Down());
+}
+
+// ---- Disabled, keyboard, default button -------------------------------------
+
+TEST_F(GlowStates, DisabledButtonShowsDisabledColoursAndIgnoresHover)
+{
+    button->SetEnabled(false);
+    EXPECT_TRUE(Near(Middle(), Screen(kDisabled)));
+    Enter();
+    Move({24, 24});
+    EXPECT_FALSE(button->Hot());
+    EXPECT_EQ(timers.LiveCount(), 0);
+    EXPECT_TRUE(Near(Middle(), Screen(kDisabled)));
+    button->SetEnabled(true);
+    EXPECT_TRUE(Near(Middle(), Screen(kNormal)));
+}
+
+TEST_F(GlowStates, ReEnabledLatchedButtonShowsCheckedAgain)
+{
+    MakeLetterButton();
+    button->SetDown(true);
+    button->SetEnabled(false);
+    EXPECT_TRUE(Near(Middle(), Screen(kDisabled)));
+    button->SetEnabled(true);
+    EXPECT_TRUE(Near(Middle(), Screen(kChecked)));
+}
+
+TEST_F(GlowStates, SpaceWithFocusClicksWithoutTogglingDown)
+{
+    MakeLetterButton();
+    button->SetTabStop(true);
+    button->SetModalResult(3);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QApplication::sendEvent(button, &press);
+    EXPECT_EQ(button->DrawState(), TCustomGlowButton::TDrawState::Pressed);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QApplication::sendEvent(button, &release);
+    ASSERT_EQ(downInClick.size(), 1u);
+    EXPECT_FALSE(button->Down());
+    EXPECT_EQ(host.property("ModalResult").toInt(), 3) << "the modal result goes to the form";
+}
+
+TEST_F(GlowStates, DefaultAndCancelButtonsTakeEnterAndEscapeOfTheirWindow)
+{
+    auto* cancel = new TGlowButton(nullptr, &host);
+    int cancels = 0;
+    cancel->OnClick = [&](QObject*) { ++cancels; };
+    button->SetDefault(true);
+    cancel->SetCancel(true);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&host, &enter);
+    EXPECT_EQ(downInClick.size(), 1u);
+    EXPECT_EQ(cancels, 0);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&host, &escape);
+    EXPECT_EQ(downInClick.size(), 1u);
+    EXPECT_EQ(cancels, 1);
+}
+
+// ---- Timers -----------------------------------------------------------------
+
+TEST_F(GlowStates, DestroyingAButtonMidFadeStopsItsTimer)
+{
+    Enter();
+    ASSERT_EQ(timers.LiveCount(), 1);
+    delete button;
+    button = nullptr;
+    EXPECT_EQ(timers.LiveCount(), 0);
+    Tick(); // nothing left to tick
+}
+
+TEST_F(GlowStates, PaintWhilePaintingIsDropped)
+{
+    int paints = 0;
+    button->OnDrawButton = [&](QObject*, QPainter*, QRect, TCustomGlowButton::TGlowButtonState) {
+        ++paints;
+        button->repaint(); // would recurse without the guard
+    };
+    button->grab();
+    EXPECT_EQ(paints, 1);
+}
+
+TEST_F(GlowStates, OnDrawButtonReportsTheState)
+{
+    std::vector<TCustomGlowButton::TGlowButtonState> seen;
+    button->OnDrawButton = [&](QObject*, QPainter*, QRect r, TCustomGlowButton::TGlowButtonState s) {
+        EXPECT_EQ(r, QRect(0, 0, 48, 48));
+        seen.push_back(s);
+    };
+    button->grab();
+    Enter();
+    button->grab();
+    Press();
+    button->grab();
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0], TCustomGlowButton::gsNormal);
+    EXPECT_EQ(seen[1], TCustomGlowButton::gsHot);
+    EXPECT_EQ(seen[2], TCustomGlowButton::gsDown);
+}
+
+} // namespace
