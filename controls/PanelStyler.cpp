@@ -1,6 +1,9 @@
 #include "controls/PanelStyler.h"
 
 #include "controls/StyledPanel.h"
+#include "controls/ThemeNotifierWindow.h"
+
+#include <QWidget>
 
 #include <array>
 
@@ -289,6 +292,17 @@ TPanelStyler::TPanelStyler(TComponent* owner)
 {
     m_settings->OnChange = [this](QObject*) { PushSettingsToPanels(); };
     SetPanelStyle(psXP);
+    for (TComponent* c = owner; c; c = c->Owner())
+        if (auto* host = qobject_cast<QWidget*>(c->AsQObject())) {
+            m_notifier = new TThemeNotifierWindow(host);
+            m_notifier->OnThemeChange = [this](QObject*) { AdaptToTheme(); };
+            break;
+        }
+}
+
+TPanelStyler::~TPanelStyler()
+{
+    delete m_notifier.data();
 }
 
 void TPanelStyler::SetPanelStyle(TPanelStyle v)
@@ -334,9 +348,12 @@ void TPanelStyler::AdaptToTheme()
 {
     if (!m_autoThemeAdapt)
         return;
-    // This platform has no desktop colour schemes: the theme variant is 0,
-    // which maps to psXP (1, 2 and 3 would give the Office 2003 styles).
-    SetStyle(psXP);
+    switch (GetThemeVariant()) {
+    case 1: SetStyle(psOffice2003Blue); break;
+    case 2: SetStyle(psOffice2003Olive); break;
+    case 3: SetStyle(psOffice2003Silver); break;
+    default: SetStyle(psXP); break;
+    }
 }
 
 void TPanelStyler::Loaded()

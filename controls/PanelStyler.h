@@ -10,9 +10,11 @@
 #include "controls/PanelCaption.h"
 #include "controls/PanelStatusBar.h"
 #include "controls/PanelTypes.h"
+#include "controls/ThemeNotifierWindow.h"
 #include "controls/VisualStyle.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -229,8 +231,11 @@ class TPanelStyler : public TNonVisualComponent, public IStyledComponent {
     Q_PROPERTY(PanelTypes::TPanelStyle Style READ Style WRITE SetStyle)
     Q_PROPERTY(int Tag READ Tag WRITE SetTag)
 public:
-    // Creates the settings and applies psXP to them once.
+    // Creates the settings and applies psXP to them once; listens for the
+    // desktop's theme changes through a notifier window on the nearest
+    // window of its owners.
     explicit TPanelStyler(TComponent* owner = nullptr);
+    ~TPanelStyler() override;
 
     bool AutoThemeAdapt() const { return m_autoThemeAdapt; }
     void SetAutoThemeAdapt(bool v) { m_autoThemeAdapt = v; }
@@ -257,8 +262,10 @@ public:
     // Copies AutoThemeAdapt, the settings and Comments, then writes Style.
     void Assign(const TPanelStyler& source);
 
-    // With AutoThemeAdapt on, writes Style by the desktop's colour scheme.
+    // With AutoThemeAdapt on, writes Style by the desktop's colour scheme
+    // (variant 1, 2, 3: Office 2003 blue, olive, silver; else psXP).
     void AdaptToTheme();
+    TThemeNotifierWindow* Notifier() const { return m_notifier.data(); }
 
     void Loaded() override;
 
@@ -268,6 +275,7 @@ private:
     QString m_comments;
     TPanelStyle m_style = psXP;
     int m_tag = 0;
+    QPointer<TThemeNotifierWindow> m_notifier;
 };
 
 // The panel style that an application style maps to, or nothing for

@@ -11,6 +11,8 @@
 // --- glow button
 #include "controls/GlowButton.h"
 // --- panel, panel styler
+#include "controls/PanelStyler.h"
+#include "controls/StyledPanel.h"
 // --- smooth label, plain label
 #include "controls/SmoothLabel.h"
 // --- check box
@@ -28,6 +30,8 @@ void RegisterStandardComponents()
     RegisterComponentClass<TGlowButton>(u"TGlowButton");
 
     // --- panel, panel styler
+    RegisterComponentClass<TStyledPanel>(u"TStyledPanel");
+    RegisterComponentClass<TPanelStyler>(u"TPanelStyler");
 
     // --- smooth label, plain label
     RegisterComponentClass<TSmoothLabel>(u"TSmoothLabel");
