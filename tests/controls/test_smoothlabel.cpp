@@ -461,3 +461,43 @@ TEST(SmoothLabelCaption, BytesAreClampedAndFormNamesResolve)
     EXPECT_TRUE(c.setProperty("GradientType", "gtHatch"));
     EXPECT_EQ(c.GradientType(), TGDIPFill::gtHatch);
 }
+
+#include "controls/Form.h"
+#include "controls/FormReader.h"
+
+TEST(SmoothLabelForm, ReadFromAFormFileAsTheWindowStoresIt)
+{
+    TForm form;
+    const QByteArray text = R"(object Form1: TForm
+  object CurrentWordLabel: TSmoothLabel
+    Left = 64
+    Top = 292
+    Width = 164
+    Height = 33
+    Fill.ColorMirror = clNone
+    Fill.ColorMirrorTo = clNone
+    Fill.Rounding = 0
+    Fill.ShadowOffset = 0
+    Caption.Text = ''
+    Caption.Location = plCenterLeft
+    Caption.Font.Color = clWindowText
+    Caption.Font.Height = -23
+    Caption.Font.Name = 'Tahoma'
+    Caption.Font.Style = [fsBold]
+    Caption.ColorEnd = clNavy
+    Version = '1.1.0.1'
+  end
+end
+)";
+    const auto error = ReadForm(form, text);
+    ASSERT_FALSE(error) << error->ToString().toStdString();
+    auto* label = dynamic_cast<TSmoothLabel*>(form.FindComponent("CurrentWordLabel"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->BoundsRect(), QRect(64, 292, 164, 33));
+    EXPECT_EQ(label->Caption()->Location(), TSmoothLabelCaption::plCenterLeft);
+    EXPECT_EQ(label->Caption()->Font()->Size(), 17);
+    EXPECT_EQ(label->Caption()->Font()->Style(), TFontStyles(fsBold));
+    EXPECT_EQ(label->Caption()->ColorEnd(), clNavy);
+    EXPECT_EQ(label->Caption()->ColorStart(), 0xFFE09F);
+    EXPECT_TRUE(label->Transparent());
+}
