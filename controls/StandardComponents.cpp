@@ -18,6 +18,8 @@
 // --- check box
 // --- selector, edit box
 // --- string grids
+#include "controls/StringGrid.h"
+#include "controls/StyledStringGrid.h"
 
 void RegisterStandardComponents()
 {
@@ -41,4 +43,6 @@ void RegisterStandardComponents()
     // --- selector, edit box
 
     // --- string grids
+    RegisterComponentClass<TStringGrid>(u"TStringGrid");
+    RegisterComponentClass<TStyledStringGrid>(u"TStyledStringGrid");
 }
