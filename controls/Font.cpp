@@ -1,5 +1,7 @@
 #include "controls/Font.h"
 
+#include "platform/Fonts.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -70,13 +72,16 @@ void TFont::Assign(const TFont& other)
 
 QFont TFont::ToQFont() const
 {
-    QFont f(m_name);
     // A negative height is the character (em) height in pixels; a positive
     // one the cell height, of which the em takes about seven eighths.
     const int pixels = m_height < 0 ? -m_height : std::max(1, int(std::lround(m_height * 0.875)));
+    const bool bold = m_style.testFlag(fsBold);
+    const bool italic = m_style.testFlag(fsItalic);
+    // The embedded faces answer for names the system lacks.
+    QFont f(platform::DrawingFamily(m_name, std::max(1, pixels), bold, italic));
     f.setPixelSize(std::max(1, pixels));
-    f.setBold(m_style.testFlag(fsBold));
-    f.setItalic(m_style.testFlag(fsItalic));
+    f.setBold(bold);
+    f.setItalic(italic);
     f.setUnderline(m_style.testFlag(fsUnderline));
     f.setStrikeOut(m_style.testFlag(fsStrikeOut));
     return f;
