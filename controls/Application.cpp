@@ -78,8 +78,13 @@ void TApplication::ApplyFixedLook()
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
 {
+    return DeliverGuarded([&] { return QApplication::notify(receiver, event); });
+}
+
+bool TApplication::DeliverGuarded(const std::function<bool()>& deliver)
+{
     try {
-        return QApplication::notify(receiver, event);
+        return deliver();
     } catch (const std::exception& e) {
         ShowException(e);
     } catch (...) {

@@ -14,6 +14,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class TApplication : public QApplication {
     Q_OBJECT
@@ -41,6 +42,10 @@ public:
     static void ApplyFixedLook();
 
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // Runs deliver; an exception it throws is shown in the standard error
+    // box and the result is false. notify() delivers every event through it.
+    static bool DeliverGuarded(const std::function<bool()>& deliver);
 
 private:
     static QPointer<QWidget>& MainFormSlot();
