@@ -15,18 +15,22 @@ TGDIPFill::TGDIPFill(QObject* parent)
 
 void TGDIPFill::SetBackGroundPicture(TFillPicture* v)
 {
-    if (v && v != m_backGroundPicture)
-        m_backGroundPicture->Assign(*v);
-    else if (!v)
-        m_backGroundPicture->Clear();
+    // Any assignment raises the change notice, also one of the same content.
+    const QByteArray data = v ? v->Data() : QByteArray();
+    if (data == m_backGroundPicture->Data())
+        Changed();
+    else
+        m_backGroundPicture->SetData(data);
 }
 
 void TGDIPFill::SetPicture(TFillPicture* v)
 {
-    if (v && v != m_picture)
-        m_picture->Assign(*v);
-    else if (!v)
-        m_picture->Clear();
+    // Any assignment raises the change notice, also one of the same content.
+    const QByteArray data = v ? v->Data() : QByteArray();
+    if (data == m_picture->Data())
+        Changed();
+    else
+        m_picture->SetData(data);
 }
 
 void TGDIPFill::SetByte(int& field, int value)

@@ -23,10 +23,12 @@ TSmoothLabelCaption::TSmoothLabelCaption(QObject* parent)
 
 void TSmoothLabelCaption::SetPicture(TFillPicture* v)
 {
-    if (v && v != m_picture)
-        m_picture->Assign(*v);
-    else if (!v)
-        m_picture->Clear();
+    // Any assignment repaints, also one of the same content.
+    const QByteArray data = v ? v->Data() : QByteArray();
+    if (data == m_picture->Data())
+        Changed();
+    else
+        m_picture->SetData(data);
 }
 
 void TSmoothLabelCaption::SetOpacityStart(int v)

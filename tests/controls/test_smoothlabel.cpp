@@ -436,16 +436,21 @@ TEST(SmoothLabelAssign, CopiesFillCaptionButNotFontAndKeepsOwnRepaint)
     EXPECT_FALSE(a.Transparent());
     EXPECT_TRUE(a.WordWrap());
 
-    // Each fill still notifies its own label.
+    // Each fill still notifies its own label after an assignment.
     int aChanges = 0, bChanges = 0;
     a.Fill()->OnChange = [&] { ++aChanges; };
     b.Fill()->OnChange = [&] { ++bChanges; };
     a.Assign(b);
-    EXPECT_EQ(aChanges, 0);
-    b.Fill()->SetColor(clBlue);
-    a.Assign(b);
+    aChanges = bChanges = 0;
+    a.Fill()->SetColor(clBlue);
+    EXPECT_EQ(aChanges, 1);
+    EXPECT_EQ(bChanges, 0);
+    b.Fill()->SetColor(clYellow);
     EXPECT_EQ(aChanges, 1);
     EXPECT_EQ(bChanges, 1);
+    // Assigning a picture repaints even when the content is the same.
+    a.Fill()->SetPicture(a.Fill()->Picture());
+    EXPECT_EQ(aChanges, 2);
 }
 
 TEST(SmoothLabelCaption, BytesAreClampedAndFormNamesResolve)
