@@ -16,6 +16,7 @@
 // --- smooth label, plain label
 #include "controls/SmoothLabel.h"
 // --- check box
+#include "controls/OfficeCheckBox.h"
 // --- selector, edit box
 // --- string grids
 #include "controls/StringGrid.h"
@@ -39,6 +40,7 @@ void RegisterStandardComponents()
     RegisterComponentClass<TSmoothLabel>(u"TSmoothLabel");
 
     // --- check box
+    RegisterComponentClass<TOfficeCheckBox>(u"TOfficeCheckBox");
 
     // --- selector, edit box
 
