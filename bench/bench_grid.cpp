@@ -1,0 +1,114 @@
+// Grid speed: painting the word list beside the letter cross, and filling
+// the hidden word store the way start-up does.
+#include "controls/StringGrid.h"
+#include "controls/StyledStringGrid.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+
+namespace {
+
+// The visible list: 161 by 344, one 140-pixel column of 20-pixel rows,
+// every visible row holding a starred or revealed word, coloured per row.
+void ConfigureWordList(TStyledStringGrid& g)
+{
+    g.SetBounds(0, 0, 161, 344);
+    g.SetColCount(1);
+    g.SetDefaultRowHeight(20);
+    g.SetColWidth(0, 140);
+    g.Font()->SetName(QStringLiteral("Arial"));
+    g.Font()->SetHeight(-15);
+    g.Font()->SetStyle(fsBold);
+    g.Font()->SetColor(0x723708);
+    g.ApplyComponentStyle(tsOffice2007Obsidian);
+    g.OnGetCellColor = [&g](QObject*, int row, int col, TGridDrawState, TCellBrush*, TFont* font) {
+        font->SetColor(clBlack);
+        if (!g.Cells(col, row).startsWith(QLatin1Char('*')))
+            font->SetColor(0xAA0000);
+    };
+    g.SetRowCount(60);
+    for (int r = 0; r < 60; ++r)
+        g.SetCells(0, r, r % 3 == 0 ? QStringLiteral("SHEPHERD") : QString(9 - r % 5, QLatin1Char('*')));
+}
+
+void BM_PaintWordList(benchmark::State& state)
+{
+    TStyledStringGrid g;
+    ConfigureWordList(g);
+    QImage image(g.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        g.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_PaintWordList)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// Start-up's word-list loading: RowCount grows by one for each line, and
+// the line goes into the new row. The grid stands in a shown window, as the
+// off-screen word store does.
+void BM_FillWordStoreLineByLine(benchmark::State& state)
+{
+    const int lines = int(state.range(0));
+    QWidget window;
+    window.resize(220, 721);
+    TStringGrid g(nullptr, &window);
+    g.SetBounds(10, 24, 201, 693);
+    g.SetColCount(1);
+    g.SetColWidth(0, 178);
+    window.show();
+    QApplication::processEvents();
+    // Two words in turn, so that no pass finds its texts already there.
+    const QString words[] = {QStringLiteral("JERUSALEM"), QStringLiteral("BETHLEHEM")};
+    int pass = 0;
+    for (auto _ : state) {
+        const QString& word = words[pass++ & 1];
+        g.SetRowCount(1);
+        for (int n = 0; n < lines; ++n) {
+            g.SetRowCount(n + 1);
+            g.SetCells(0, n, word);
+        }
+        benchmark::DoNotOptimize(g.RowCount());
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FillWordStoreLineByLine)->Arg(12000)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// A puzzle's answer list: RowCount set once, then every cell written.
+void BM_SetRowCountThenWriteEveryCell(benchmark::State& state)
+{
+    const int rows = int(state.range(0));
+    TStringGrid g;
+    g.SetBounds(10, 24, 201, 693);
+    g.SetColCount(1);
+    const QString words[] = {QStringLiteral("JERUSALEM"), QStringLiteral("BETHLEHEM")};
+    int pass = 0;
+    for (auto _ : state) {
+        const QString& word = words[pass++ & 1];
+        g.SetRowCount(1);
+        g.SetRowCount(rows);
+        for (int r = 0; r < rows; ++r)
+            g.SetCells(0, r, word);
+        benchmark::DoNotOptimize(g.RowCount());
+    }
+}
+BENCHMARK(BM_SetRowCountThenWriteEveryCell)->Arg(12000)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
