@@ -24,6 +24,27 @@ QPainterPath OutlinePath(const QRectF& r, bool rounded)
     return path;
 }
 
+// A 1-pixel line along r (through pixel centres) as a filled ring, so that
+// square corners are solid and rounded ones are exact arcs.
+QPainterPath OutlineRing(const QRectF& r, bool rounded)
+{
+    const QRectF outer = r.adjusted(-0.5, -0.5, 0.5, 0.5);
+    const QRectF inner = r.adjusted(0.5, 0.5, -0.5, -0.5);
+    const double radius = TGlowFaceGeometry::kCornerRadius;
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    if (rounded) {
+        path.addRoundedRect(outer, radius + 0.5, radius + 0.5);
+        if (!inner.isEmpty())
+            path.addRoundedRect(inner, radius - 0.5, radius - 0.5);
+    } else {
+        path.addRect(outer);
+        if (!inner.isEmpty())
+            path.addRect(inner);
+    }
+    return path;
+}
+
 } // namespace
 
 void FillGlowHalf(QPainter& painter, const QRect& r, TColor color, TColor colorTo, TGDIPGradient kind, TGlowHalf half)
@@ -192,13 +213,11 @@ void TGlowButtonPainter::DrawOutlines(QPainter& painter, const TGlowFace& face) 
         return;
     painter.setBrush(Qt::NoBrush);
     if (face.Border && face.PaintFace && face.Colors.Border != clNone) {
-        painter.setPen(QPen(ToQColor(face.Colors.Border), 1));
-        painter.drawPath(OutlinePath(g.Outline(), face.Rounded));
+        painter.fillPath(OutlineRing(g.Outline(), face.Rounded), ToQColor(face.Colors.Border));
     }
     if (face.FocusOutline && g.Width() > 5 && g.Height() > 5) {
-        painter.setPen(QPen(ToQColor(0xE4AD89), 1));
-        painter.drawPath(OutlinePath(g.FocusOutline(), face.Rounded));
-        painter.setPen(QPen(ToQColor(0x808080), 1, Qt::DotLine));
+        painter.fillPath(OutlineRing(g.FocusOutline(), face.Rounded), ToQColor(0xE4AD89));
+        painter.setPen(QPen(ToQColor(0x808080), 1, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin));
         painter.drawPath(OutlinePath(g.DottedFocusOutline(), face.Rounded));
     }
 }
