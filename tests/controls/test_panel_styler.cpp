@@ -1,5 +1,7 @@
 // The panel styler: its settings and their change notices, the style
 // tables, how settings reach the panels, assignment and the load order.
+#include "controls/Form.h"
+#include "controls/FormReader.h"
 #include "controls/PanelStyler.h"
 #include "controls/StyledPanel.h"
 #include "platform/DesktopTheme.h"
@@ -515,4 +517,53 @@ TEST(PanelStyler, ThemeAdaptationFollowsTheDesktopScheme)
         styler.Loaded();
         EXPECT_EQ(styler.Style(), psXP) << "no active theme gives psXP at load";
     }
+}
+
+TEST(PanelStyler, FormFileLoadsPanelsBeforeTheirStylerAndAppliesAtTheEnd)
+{
+    const QByteArray text = R"(object Form1: TForm
+  object CaptionPanel: TStyledPanel
+    Left = -1
+    Width = 451
+    Height = 404
+    BevelOuter = bvNone
+    Color = $00112233
+    ColorTo = clNone
+    Caption.Visible = True
+    Caption.Text = '<FONT face="Arial">Lumora 1.1</FONT>'
+    Caption.Indent = 2
+    Caption.Font.Color = clWhite
+    FullHeight = 404
+    Styler = PanelStyler1
+  end
+  object StatusPanel: TStyledPanel
+    Color = $00FFFFFF
+    ColorTo = $00D5D1C9
+  end
+  object PanelStyler1: TPanelStyler
+    Settings.BorderWidth = 0
+    Settings.Caption.Visible = False
+    Style = psOffice2007Obsidian
+  end
+end
+)";
+    TForm form;
+    const std::optional<TFormError> error = ReadForm(form, text);
+    ASSERT_FALSE(error.has_value()) << error->ToString().toStdString();
+    auto* panel = dynamic_cast<TStyledPanel*>(form.FindComponent(QStringLiteral("CaptionPanel")));
+    auto* status = dynamic_cast<TStyledPanel*>(form.FindComponent(QStringLiteral("StatusPanel")));
+    auto* styler = dynamic_cast<TPanelStyler*>(form.FindComponent(QStringLiteral("PanelStyler1")));
+    ASSERT_TRUE(panel && status && styler);
+
+    EXPECT_EQ(panel->Styler(), styler);
+    EXPECT_EQ(styler->Style(), psOffice2007Obsidian);
+    EXPECT_EQ(panel->Color(), 0xCFC6C1);
+    EXPECT_EQ(panel->ColorTo(), 0xC5BBB4);
+    EXPECT_EQ(panel->Caption()->Color(), 0xB8B8B6);
+    EXPECT_TRUE(panel->Caption()->Visible()) << "the styler's hidden caption does not hide the panel's";
+    EXPECT_EQ(panel->Caption()->Text(), QStringLiteral("<FONT face=\"Arial\">Lumora 1.1</FONT>"));
+    EXPECT_EQ(panel->FullHeight(), 404) << "kept as read";
+    EXPECT_EQ(status->Styler(), nullptr);
+    EXPECT_EQ(status->Color(), 0xFFFFFF);
+    EXPECT_EQ(status->ColorTo(), 0xD5D1C9);
 }
