@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPointer>
 
+#include "platform/Fonts.h"
+
 namespace {
 
 constexpr int kFadeIntervalMs = 30;
@@ -46,10 +48,11 @@ constexpr TGlowStyleRow kStyleRows[] = {
     {tsOffice2007Silver, 0xF3F3F1, 0xF5F5F3, 0xEEEAE7, 0xF8F7F6, 0xCCCAC9, false, 0x45667B},
 };
 
-// The user-interface face of this platform, for captions with SystemFont.
+// The user-interface face for captions with SystemFont: Tahoma, which the
+// program carries with it, so captions look alike on every machine.
 QString UserInterfaceFace()
 {
-    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    return QStringLiteral("Tahoma");
 }
 
 bool IsDialogEnter(int key)
@@ -694,10 +697,11 @@ const TCustomGlowButton::TCaptionFont& TCustomGlowButton::CaptionFont()
     c.style = int(f.Style());
     c.systemFace = systemFace;
     c.font = f.ToQFont();
-    QString family = systemFace ? UserInterfaceFace() : f.Name();
+    const QString requested = systemFace ? UserInterfaceFace() : f.Name();
+    QString family = platform::DrawingFamily(requested, c.font.pixelSize(), c.font.bold(), c.font.italic());
     // A family nobody knows falls back to Arial.
     if (!QFontDatabase::hasFamily(family) && QFont::substitutes(family).isEmpty())
-        family = QStringLiteral("Arial");
+        family = platform::DrawingFamily(QStringLiteral("Arial"), c.font.pixelSize(), c.font.bold(), c.font.italic());
     c.font.setFamily(family);
     const QFontInfo info(c.font);
     c.scalable = QFontDatabase::isSmoothlyScalable(info.family(), info.styleName());

@@ -442,3 +442,74 @@ TEST_F(GlowStates, OnDrawButtonReportsTheState)
 }
 
 } // namespace
+
+// ---- Read from a form file --------------------------------------------------
+
+#include "controls/Form.h"
+
+namespace {
+
+TEST(GlowButtonForm, LetterButtonFromAFormFileKeepsItsLoadedDownAndClicksItsHandler)
+{
+    TManualFadeTimers timers;
+    platform::ScopedService<IFadeTimerFactory> use(timers);
+    TForm form;
+    int clicks = 0;
+    form.RegisterHandler(QStringLiteral("CrossButton3Click"), std::any(TNotifyEvent([&](QObject*) { ++clicks; })));
+    const QByteArray text = R"(object Form1: TForm
+  ClientWidth = 200
+  ClientHeight = 200
+  object CrossButton3: TGlowButton
+    Left = 10
+    Top = 10
+    Width = 48
+    Height = 48
+    Down = True
+    GroupIndex = 3
+    AllowAllUp = True
+    ModalResult = 2
+    Caption = 'E'
+    Appearance.GradientHot = ggVertical
+    Appearance.BorderColorChecked = $0045667B
+    Style = bsButton
+    BorderStyle = bsSingle
+    AntiAlias = aaAntiAlias
+    OnClick = CrossButton3Click
+  end
+end
+)";
+    const auto error = form.LoadFromForm(text);
+    ASSERT_FALSE(error) << error->ToString().toStdString();
+    auto* b = dynamic_cast<TGlowButton*>(form.FindComponent(QStringLiteral("CrossButton3")));
+    ASSERT_NE(b, nullptr);
+    EXPECT_TRUE(b->Down()) << "Down is written again once GroupIndex is known";
+    EXPECT_EQ(b->Appearance()->GradientHot(), ggVertical);
+    EXPECT_EQ(b->Appearance()->BorderColorChecked(), 0x45667B);
+    EXPECT_EQ(b->AntiAlias(), TCustomGlowButton::aaAntiAlias);
+
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(20, 20), QPointF(20, 20), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(b, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(20, 20), QPointF(20, 20), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(b, &release);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(b->Down());
+    EXPECT_EQ(form.ModalResult(), 2);
+}
+
+TEST(GlowButtonForm, UnreadablePictureDataInAFormFileIsReportedWithItsLine)
+{
+    TForm form;
+    const QByteArray text = "object Form1: TForm\n"
+                            "  object CloseGlowButton: TGlowButton\n"
+                            "    Picture.Data = { 00112233 }\n"
+                            "  end\n"
+                            "end\n";
+    const auto error = form.LoadFromForm(text);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->Line, 3);
+    EXPECT_TRUE(error->Message.contains(u"The picture could not be read")) << error->Message.toStdString();
+}
+
+} // namespace
