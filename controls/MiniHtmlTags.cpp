@@ -313,13 +313,14 @@ void TRenderer::ListItem(bool& keep)
     m_pass.listItemOnLine = true;
     m_pass.currentX += 12 * (m_call.listLevel - 1);
     if (Drawing() && !m_call.hidden) {
-        // The bullet: a filled one on odd levels, an "o" on even ones.
+        // The bullet: the Symbol face's filled bullet (0xB7) on odd levels,
+        // an "o" on even ones.
         const TCanvasFont font = m_canvas.Font();
         TCanvasFont symbol = font;
         symbol.Name = QStringLiteral("Symbol");
         m_canvas.SetFont(symbol);
         TRect r {m_pass.currentX, m_line.rect.Top, m_line.rect.Right, m_line.rect.Bottom};
-        const QString bullet = (m_call.listLevel % 2 != 0) ? QString(QChar(0x2022)) : QStringLiteral("o");
+        const QString bullet = (m_call.listLevel % 2 != 0) ? QString(QChar(0xB7)) : QStringLiteral("o");
         m_canvas.DrawText(bullet, r, 0);
         m_canvas.SetFont(font);
     }
