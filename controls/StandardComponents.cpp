@@ -18,9 +18,13 @@
 // --- check box
 #include "controls/OfficeCheckBox.h"
 // --- selector, edit box
+#include "controls/StyledEdit.h"
 // --- string grids
 #include "controls/StringGrid.h"
 #include "controls/StyledStringGrid.h"
+// --- plain label and panel
+#include "controls/Label.h"
+#include "controls/Panel.h"
 
 void RegisterStandardComponents()
 {
@@ -43,8 +47,13 @@ void RegisterStandardComponents()
     RegisterComponentClass<TOfficeCheckBox>(u"TOfficeCheckBox");
 
     // --- selector, edit box
+    RegisterComponentClass<TStyledEdit>(u"TStyledEdit");
 
     // --- string grids
     RegisterComponentClass<TStringGrid>(u"TStringGrid");
     RegisterComponentClass<TStyledStringGrid>(u"TStyledStringGrid");
+
+    // --- plain label and panel
+    RegisterComponentClass<TLabel>(u"TLabel");
+    RegisterComponentClass<TPanel>(u"TPanel");
 }
