@@ -457,6 +457,13 @@ TEST(GridZoom, SizesThatWouldReachZeroStayAndZeroSizesStayZero)
     EXPECT_EQ(g.ColWidth(1), 0);
     EXPECT_EQ(g.ColWidth(2), 5);
     EXPECT_EQ(g.RowHeight(0), 12);
+    // Back up: a hidden column stays hidden, the one that did not shrink
+    // grows all the same.
+    SendWheel(&g, 1, Qt::ControlModifier);
+    EXPECT_EQ(g.ZoomTotal(), 0);
+    EXPECT_EQ(g.ColWidth(0), 140);
+    EXPECT_EQ(g.ColWidth(1), 0);
+    EXPECT_EQ(g.ColWidth(2), 13);
 }
 
 TEST(GridZoom, CtrlWheelOnAFocusedGridAlsoMovesTheCurrentRowByOne)
