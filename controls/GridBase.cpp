@@ -30,6 +30,17 @@ public:
 // One wheel notch as the platform reports it.
 constexpr int kWheelDelta = 120;
 constexpr int kZoomLimit = 10;
+// Far more than any word list or screen needs, and small enough that the
+// pixel totals (count times size, zoomed) stay inside an int.
+constexpr int kMaxCount = 1'000'000;
+constexpr int kMaxSize = 2'000;
+
+void CheckCount(const char* what, int count)
+{
+    if (count > kMaxCount)
+        throw std::out_of_range(std::string(what) + " " + std::to_string(count) + " is too large (at most "
+                                + std::to_string(kMaxCount) + ")");
+}
 
 } // namespace
 
@@ -45,7 +56,7 @@ IWheelSettings& WheelSettings()
 void TGridLayout::SetColCount(int count, int width)
 {
     count = std::max(0, count);
-    width = std::max(0, width);
+    width = std::clamp(width, 0, kMaxSize);
     while (ColCount() > count) {
         m_totalWidth -= m_colWidths.back();
         m_colWidths.pop_back();
@@ -60,7 +71,7 @@ void TGridLayout::SetColCount(int count, int width)
 void TGridLayout::SetRowCount(int count, int height)
 {
     count = std::max(0, count);
-    height = std::max(0, height);
+    height = std::clamp(height, 0, kMaxSize);
     while (RowCount() > count) {
         m_totalHeight -= m_rowHeights.back();
         m_rowHeights.pop_back();
@@ -75,7 +86,7 @@ void TGridLayout::SetRowCount(int count, int height)
 void TGridLayout::SetColWidth(int col, int width)
 {
     int& w = m_colWidths[std::size_t(col)];
-    width = std::max(0, width);
+    width = std::clamp(width, 0, kMaxSize);
     m_totalWidth += width - w;
     w = width;
     ClampView();
@@ -84,7 +95,7 @@ void TGridLayout::SetColWidth(int col, int width)
 void TGridLayout::SetRowHeight(int row, int height)
 {
     int& h = m_rowHeights[std::size_t(row)];
-    height = std::max(0, height);
+    height = std::clamp(height, 0, kMaxSize);
     m_totalHeight += height - h;
     h = height;
     ClampView();
@@ -92,7 +103,7 @@ void TGridLayout::SetRowHeight(int row, int height)
 
 void TGridLayout::SetAllColWidths(int width)
 {
-    width = std::max(0, width);
+    width = std::clamp(width, 0, kMaxSize);
     std::fill(m_colWidths.begin(), m_colWidths.end(), width);
     m_totalWidth = width * ColCount();
     ClampView();
@@ -100,7 +111,7 @@ void TGridLayout::SetAllColWidths(int width)
 
 void TGridLayout::SetAllRowHeights(int height)
 {
-    height = std::max(0, height);
+    height = std::clamp(height, 0, kMaxSize);
     std::fill(m_rowHeights.begin(), m_rowHeights.end(), height);
     m_totalHeight = height * RowCount();
     ClampView();
@@ -365,6 +376,7 @@ void TCustomGrid::SetCells(int col, int row, const QString& text)
 
 void TCustomGrid::SetColCount(int count)
 {
+    CheckCount("ColCount", count);
     count = std::max(1, count);
     if (count == ColCount())
         return;
@@ -377,6 +389,7 @@ void TCustomGrid::SetColCount(int count)
 
 void TCustomGrid::SetRowCount(int count)
 {
+    CheckCount("RowCount", count);
     count = std::max(1, count);
     if (count == RowCount())
         return;
@@ -404,7 +417,7 @@ void TCustomGrid::SetRowCount(int count)
 
 void TCustomGrid::SetDefaultColWidth(int width)
 {
-    width = std::max(0, width);
+    width = std::clamp(width, 0, kMaxSize);
     if (width == m_defaultColWidth)
         return;
     m_defaultColWidth = width;
@@ -415,7 +428,7 @@ void TCustomGrid::SetDefaultColWidth(int width)
 
 void TCustomGrid::SetDefaultRowHeight(int height)
 {
-    height = std::max(0, height);
+    height = std::clamp(height, 0, kMaxSize);
     if (height == m_defaultRowHeight)
         return;
     m_defaultRowHeight = height;
@@ -433,7 +446,7 @@ void TCustomGrid::SetColWidth(int col, int width)
 {
     if (col < 0 || col >= ColCount())
         throw std::out_of_range("Grid index out of range: column " + std::to_string(col));
-    if (std::max(0, width) == m_layout.ColWidth(col))
+    if (std::clamp(width, 0, kMaxSize) == m_layout.ColWidth(col))
         return;
     m_layout.SetColWidth(col, width);
     UpdateScrollBars();
@@ -449,7 +462,7 @@ void TCustomGrid::SetRowHeight(int row, int height)
 {
     if (row < 0 || row >= RowCount())
         throw std::out_of_range("Grid index out of range: row " + std::to_string(row));
-    if (std::max(0, height) == m_layout.RowHeight(row))
+    if (std::clamp(height, 0, kMaxSize) == m_layout.RowHeight(row))
         return;
     m_layout.SetRowHeight(row, height);
     UpdateScrollBars();

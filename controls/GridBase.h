@@ -189,6 +189,8 @@ public:
     QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString& text);
 
+    // Counts run from 1 to 1,000,000 (a larger one throws std::out_of_range
+    // and changes nothing); widths and heights from 0 to 2,000 pixels.
     int ColCount() const { return m_layout.ColCount(); }
     void SetColCount(int count);
     int RowCount() const { return m_layout.RowCount(); }

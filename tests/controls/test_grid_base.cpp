@@ -149,6 +149,10 @@ TEST(GridStore, CountsBelowOneGiveOneAndFixedCellsAreRefused)
     EXPECT_EQ(g.RowCount(), 1);
     g.SetColCount(0);
     EXPECT_EQ(g.ColCount(), 1);
+    // A count no list needs is refused before anything is allocated.
+    g.SetRowCount(7);
+    EXPECT_THROW(g.SetRowCount(2'000'000'000), std::out_of_range);
+    EXPECT_EQ(g.RowCount(), 7);
     EXPECT_NO_THROW(g.SetFixedRows(0));
     EXPECT_THROW(g.SetFixedRows(1), std::invalid_argument);
     EXPECT_THROW(g.SetFixedCols(2), std::invalid_argument);
