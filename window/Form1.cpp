@@ -1,0 +1,311 @@
+#include "window/Form1.h"
+
+#include "controls/AppStyler.h"
+#include "controls/ErrorBox.h"
+#include "controls/GlowButton.h"
+#include "controls/OfficeCheckBox.h"
+#include "controls/SmoothLabel.h"
+#include "controls/StyledPanel.h"
+#include "controls/StyledStringGrid.h"
+#include "game/WordGame.h"
+#include "game/WordRules.h"
+#include "platform/Fonts.h"
+#include "platform/Shell.h"
+#include "window/FallbackSelector.h"
+#include "window/GameBindings.h"
+#include "window/SettingsFile.h"
+#include "window/Themes.h"
+#include "window/WindowChrome.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QWindow>
+#include <stdexcept>
+
+TForm1::TForm1(TComponent* owner, QWidget* parent)
+    : TForm(owner, parent)
+{
+    // The fonts the design names, embedded where the system lacks them.
+    platform::RegisterEmbeddedFonts();
+    setWindowIcon(QIcon(QStringLiteral(":/lumora.png")));
+    RegisterHandlers();
+    LoadDesign();
+    // The taskbar shows the program's title, not the form's caption.
+    setWindowTitle(ApplicationTitle());
+    // Presses near the window's edges size it (see eventFilter).
+    qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1()
+{
+    // The game's adapters refer to controls that the form frees.
+    m_game.reset();
+    m_bindings.reset();
+}
+
+void TForm1::RegisterHandlers()
+{
+    RegisterHandler(u"FormCreate"_qs, &TForm1::FormCreate);
+    RegisterHandler(u"CaptionPanelMouseDown"_qs, &TForm1::CaptionPanelMouseDown);
+    RegisterHandler(u"CloseGlowButtonClick"_qs, &TForm1::CloseGlowButtonClick);
+    RegisterHandler(u"MinimizeGlowButtonClick"_qs, &TForm1::MinimizeGlowButtonClick);
+    RegisterHandler(u"HowToPlayButtonClick"_qs, &TForm1::HowToPlayButtonClick);
+    RegisterHandler(u"InstructionsCloseButtonClick"_qs, &TForm1::InstructionsCloseButtonClick);
+    RegisterHandler(u"wwwButtonClick"_qs, &TForm1::wwwButtonClick);
+    RegisterHandler(u"VisualStyleSelectorSelect"_qs, &TForm1::VisualStyleSelectorSelect);
+    RegisterHandler(u"GenerateLettersButtonClick"_qs, &TForm1::GenerateLettersButtonClick);
+    RegisterHandler(u"CrossButton1Click"_qs, &TForm1::CrossButton1Click);
+    RegisterHandler(u"CrossButton2Click"_qs, &TForm1::CrossButton2Click);
+    RegisterHandler(u"CrossButton3Click"_qs, &TForm1::CrossButton3Click);
+    RegisterHandler(u"CrossButton4Click"_qs, &TForm1::CrossButton4Click);
+    RegisterHandler(u"CrossButton5Click"_qs, &TForm1::CrossButton5Click);
+    RegisterHandler(u"CrossButton6Click"_qs, &TForm1::CrossButton6Click);
+    RegisterHandler(u"CrossButton7Click"_qs, &TForm1::CrossButton7Click);
+    RegisterHandler(u"CrossButton8Click"_qs, &TForm1::CrossButton8Click);
+    RegisterHandler(u"CrossButton9Click"_qs, &TForm1::CrossButton9Click);
+    RegisterHandler(u"BackSpaceButtonClick"_qs, &TForm1::BackSpaceButtonClick);
+    RegisterHandler(u"ClearButtonClick"_qs, &TForm1::ClearButtonClick);
+    RegisterHandler(u"QuitButtonClick"_qs, &TForm1::QuitButtonClick);
+    RegisterHandler(u"GuessedWordsGridGetCellColor"_qs, &TForm1::GuessedWordsGridGetCellColor);
+}
+
+void TForm1::LoadDesign()
+{
+    RegisterFallbackSelectorIfNeeded();
+    QFile file(QString::fromLatin1(kFormResource));
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowException(std::runtime_error("The window's design is missing from the program"));
+        return;
+    }
+    // Reading the design runs FormCreate at its end.
+    if (const std::optional<TFormError> error = LoadFromForm(file.readAll()))
+        ShowException(std::runtime_error("The window's design could not be read: "
+                                         + error->ToString().toStdString()));
+}
+
+game::TRandomSource* TForm1::RandomSource() const
+{
+    return m_bindings ? &m_bindings->Random() : nullptr;
+}
+
+// ---- Start-up -------------------------------------------------------------
+
+void TForm1::FormCreate(QObject*)
+{
+    // The caption text starts at the bar's left edge.
+    RequireComponent<TStyledPanel>(*this, "CaptionPanel").Caption()->SetIndent(0);
+
+    // The close and minimise buttons stand where the newer systems put them.
+    RequireComponent<TCustomGlowButton>(*this, "MinimizeGlowButton").SetLeft(409);
+    RequireComponent<TCustomGlowButton>(*this, "CloseGlowButton").SetLeft(427);
+
+    // No title bar. The window has no frame at all then, so its outer size
+    // is its client size, the designed one.
+    setWindowFlags(windowFlags() | Qt::Window | Qt::FramelessWindowHint);
+    SetBounds(Left(), Top(), kClientWidth, kClientHeight);
+
+    // The program folder and the face its file name chooses.
+    const QString programPath = ProgramFile().Path();
+    m_appFolder = AppFolderOf(programPath);
+    m_bindings = std::make_unique<TGameBindings>(*this);
+    m_game = std::make_unique<game::TWordGame>(m_bindings->Controls(), m_bindings->Services(),
+                                               m_appFolder.toStdString());
+    m_face = FaceOfProgram(programPath);
+    switch (m_face) {
+    case TFace::Installer:
+        StartOverlayFace("InstallPanel");
+        break;
+    case TFace::Uninstaller:
+        StartOverlayFace("UninstallPanel");
+        break;
+    case TFace::Game:
+        StartGameFace();
+        break;
+    }
+    m_startupCompleted = true;
+}
+
+void TForm1::StartOverlayFace(const char* panelName)
+{
+    m_styleNumber = kChromeTheme;
+    SetSelectorIndex(kChromeTheme - 1);
+    ApplyTheme();
+    RequireComponent<TControl>(*this, panelName).SetLeft(0);
+}
+
+void TForm1::StartGameFace()
+{
+    RequireComponent<TControl>(*this, "UninstallPanel").SetLeft(-1000);
+    RequireComponent<TControl>(*this, "InstallPanel").SetLeft(-1000);
+    m_game->ExtractDataFiles(m_bindings->Resources());
+    m_game->LoadWordList();
+    m_bindings->Random().Randomize();
+    m_styleNumber = 1;
+    ReadSettings();
+    SetSelectorIndex(m_styleNumber - 1);
+    ApplyTheme();
+}
+
+void TForm1::ReadSettings()
+{
+    const TSettingsFile file(m_appFolder);
+    file.WriteDefaultIfMissing();
+    TCustomOfficeCheckBox& sound = RequireComponent<TCustomOfficeCheckBox>(*this, "SoundCheckBox");
+    file.Read([this](int number) { m_styleNumber = number; }, [&sound](bool on) { sound.SetChecked(on); });
+}
+
+// ---- Themes ---------------------------------------------------------------
+
+void TForm1::ApplyTheme()
+{
+    TThemeTargets targets;
+    targets.AppStyler = dynamic_cast<TAppStyler*>(FindComponent(u"AppStyler1"_qs));
+    targets.StatusPanel = dynamic_cast<TStyledPanel*>(FindComponent(u"StatusPanel"_qs));
+    targets.CaptionPanel = dynamic_cast<TStyledPanel*>(FindComponent(u"CaptionPanel"_qs));
+    targets.CurrentWordLabel = dynamic_cast<TSmoothLabel*>(FindComponent(u"CurrentWordLabel"_qs));
+    for (const char* name : kGameLabelNames)
+        targets.GameLabels.push_back(dynamic_cast<TSmoothLabel*>(FindComponent(QString::fromLatin1(name))));
+    ::ApplyTheme(m_styleNumber, targets);
+}
+
+// The selector is reached through its published ItemIndex.
+void TForm1::SetSelectorIndex(int index)
+{
+    if (TComponent* selector = FindComponent(u"VisualStyleSelector"_qs))
+        selector->AsQObject()->setProperty("ItemIndex", index);
+}
+
+int TForm1::SelectorIndex() const
+{
+    if (TComponent* selector = FindComponent(u"VisualStyleSelector"_qs))
+        return selector->AsQObject()->property("ItemIndex").toInt();
+    return -1;
+}
+
+void TForm1::VisualStyleSelectorSelect(QObject*)
+{
+    m_styleNumber = std::max(1, SelectorIndex() + 1);
+    ApplyTheme();
+}
+
+// ---- Chrome ---------------------------------------------------------------
+
+void TForm1::StartMove()
+{
+    if (!windowHandle())
+        return;
+    WindowChrome().StartMove(windowHandle());
+}
+
+void TForm1::CaptionPanelMouseDown(QObject*, TMouseButton, TShiftState, int, int)
+{
+    StartMove();
+}
+
+void TForm1::mousePressEvent(QMouseEvent* e)
+{
+    // A bare part of the window drags it like a title bar.
+    TForm::mousePressEvent(e);
+    StartMove();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() != QEvent::MouseButtonPress)
+        return TForm::eventFilter(watched, e);
+    // Only the window and its panels: a button at the edge stays a button.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this || !windowHandle() || isMaximized()
+        || !(widget == this || qobject_cast<TCustomStyledPanel*>(widget)))
+        return TForm::eventFilter(watched, e);
+    auto* mouse = static_cast<QMouseEvent*>(e);
+    if (mouse->button() != Qt::LeftButton)
+        return TForm::eventFilter(watched, e);
+    const QPoint p = mapFromGlobal(mouse->globalPosition().toPoint());
+    const Qt::Edges edges = EdgesAt(p.x(), p.y(), width(), height(), kResizeBorder);
+    if (!edges)
+        return TForm::eventFilter(watched, e);
+    WindowChrome().StartResize(windowHandle(), edges);
+    return true;
+}
+
+void TForm1::CloseGlowButtonClick(QObject*)
+{
+    // A failed write stops here: the error box shows and the window stays.
+    const bool soundOn = RequireComponent<TCustomOfficeCheckBox>(*this, "SoundCheckBox").Checked();
+    TSettingsFile(m_appFolder).Write(m_styleNumber, soundOn);
+    close();
+}
+
+void TForm1::MinimizeGlowButtonClick(QObject*)
+{
+    showMinimized();
+}
+
+void TForm1::HowToPlayButtonClick(QObject*)
+{
+    RequireComponent<TControl>(*this, "InstructionsPanel").SetLeft(0);
+}
+
+void TForm1::InstructionsCloseButtonClick(QObject*)
+{
+    RequireComponent<TControl>(*this, "InstructionsPanel").SetLeft(-1000);
+}
+
+void TForm1::wwwButtonClick(QObject*)
+{
+    platform::Shell().OpenAddress(QString::fromLatin1(kWebAddress));
+}
+
+// ---- The game -------------------------------------------------------------
+
+void TForm1::GenerateLettersButtonClick(QObject*)
+{
+    if (m_game)
+        m_game->NewPuzzle();
+}
+
+void TForm1::LetterClick(int number)
+{
+    if (m_game)
+        m_game->LetterButtonClick(number);
+}
+
+void TForm1::CrossButton1Click(QObject*) { LetterClick(1); }
+void TForm1::CrossButton2Click(QObject*) { LetterClick(2); }
+void TForm1::CrossButton3Click(QObject*) { LetterClick(3); }
+void TForm1::CrossButton4Click(QObject*) { LetterClick(4); }
+void TForm1::CrossButton5Click(QObject*) { LetterClick(5); }
+void TForm1::CrossButton6Click(QObject*) { LetterClick(6); }
+void TForm1::CrossButton7Click(QObject*) { LetterClick(7); }
+void TForm1::CrossButton8Click(QObject*) { LetterClick(8); }
+void TForm1::CrossButton9Click(QObject*) { LetterClick(9); }
+
+void TForm1::BackSpaceButtonClick(QObject*)
+{
+    if (m_game)
+        m_game->BackSpace();
+}
+
+void TForm1::ClearButtonClick(QObject*)
+{
+    if (m_game)
+        m_game->ClearWord();
+}
+
+void TForm1::QuitButtonClick(QObject*)
+{
+    if (m_game)
+        m_game->Quit();
+}
+
+void TForm1::GuessedWordsGridGetCellColor(QObject* Sender, int ARow, int ACol, TGridDrawState, TCellBrush*,
+                                          TFont* AFont)
+{
+    auto* grid = qobject_cast<TCustomGrid*>(Sender);
+    if (!grid || !AFont)
+        return;
+    AFont->SetColor(TColor(game::GuessedWordsCellColor(grid->Cells(ACol, ARow).toStdString())));
+}

@@ -1,0 +1,102 @@
+#pragma once
+// The game's one window. Its design (every control, where it stands, what
+// it says) is the form file resources/forms/Form1.frm; this class holds the
+// program-wide values of the window (the program folder, the theme number,
+// the face), runs the start-up sequence, and answers the handlers the form
+// file names. The game itself is game::TWordGame, which works on the
+// window's controls through the adapters of GameBindings.h.
+#include "controls/Events.h"
+#include "controls/Form.h"
+#include "controls/GridBase.h"
+#include "window/ProgramFile.h"
+
+#include <QString>
+#include <memory>
+
+class TCellBrush;
+class TFont;
+class TGameBindings;
+namespace game {
+class TRandomSource;
+class TWordGame;
+}
+
+class TForm1 : public TForm {
+    Q_OBJECT
+public:
+    // The designed client area.
+    static constexpr int kClientWidth = 450;
+    static constexpr int kClientHeight = 390;
+    // A press this close to an edge of the window sizes it.
+    static constexpr int kResizeBorder = 3;
+    // The maker's web site, opened by the web-site button.
+    static constexpr const char* kWebAddress = "https://lumora.example/";
+    // Where the form file is embedded.
+    static constexpr const char* kFormResource = ":/forms/Form1.frm";
+
+    explicit TForm1(TComponent* owner = nullptr, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Program-wide values.
+    const QString& AppFolder() const { return m_appFolder; }
+    int StyleNumber() const { return m_styleNumber; }
+    TFace Face() const { return m_face; }
+    // True once the start-up sequence ran to its end without an error.
+    bool StartupCompleted() const { return m_startupCompleted; }
+    // The game of the window (nothing before the start-up sequence set the
+    // program folder).
+    game::TWordGame* Game() const { return m_game.get(); }
+    // The game's random generator (nothing before the start-up sequence
+    // set the program folder); the screenshot tool seeds it.
+    game::TRandomSource* RandomSource() const;
+
+    // Applies theme StyleNumber (see window/Themes.h).
+    void ApplyTheme();
+
+    // ---- Handlers named by the form file
+    void FormCreate(QObject* Sender);
+    void CaptionPanelMouseDown(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void CloseGlowButtonClick(QObject* Sender);
+    void MinimizeGlowButtonClick(QObject* Sender);
+    void HowToPlayButtonClick(QObject* Sender);
+    void InstructionsCloseButtonClick(QObject* Sender);
+    void wwwButtonClick(QObject* Sender);
+    void VisualStyleSelectorSelect(QObject* Sender);
+    void GenerateLettersButtonClick(QObject* Sender);
+    void CrossButton1Click(QObject* Sender);
+    void CrossButton2Click(QObject* Sender);
+    void CrossButton3Click(QObject* Sender);
+    void CrossButton4Click(QObject* Sender);
+    void CrossButton5Click(QObject* Sender);
+    void CrossButton6Click(QObject* Sender);
+    void CrossButton7Click(QObject* Sender);
+    void CrossButton8Click(QObject* Sender);
+    void CrossButton9Click(QObject* Sender);
+    void BackSpaceButtonClick(QObject* Sender);
+    void ClearButtonClick(QObject* Sender);
+    void QuitButtonClick(QObject* Sender);
+    void GuessedWordsGridGetCellColor(QObject* Sender, int ARow, int ACol, TGridDrawState AState,
+                                      TCellBrush* ABrush, TFont* AFont);
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void RegisterHandlers();
+    void LoadDesign();
+    void StartGameFace();
+    void StartOverlayFace(const char* panelName);
+    void ReadSettings();
+    void SetSelectorIndex(int index);
+    int SelectorIndex() const;
+    void LetterClick(int number);
+    void StartMove();
+
+    QString m_appFolder;
+    int m_styleNumber = 1;
+    TFace m_face = TFace::Game;
+    bool m_startupCompleted = false;
+    std::unique_ptr<TGameBindings> m_bindings;
+    std::unique_ptr<game::TWordGame> m_game;
+};

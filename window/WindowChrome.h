@@ -1,0 +1,41 @@
+#pragma once
+// The window manager's part of a frameless window: moving it with the mouse
+// and sizing it by an edge. The real service asks the platform; tests put a
+// recording stand-in in its place (platform::ScopedService<IWindowChrome>).
+#include "platform/Service.h"
+
+#include <QList>
+#include <Qt>
+
+class QWindow;
+
+class IWindowChrome {
+public:
+    virtual ~IWindowChrome() = default;
+    // Starts the platform's interactive move; false when it cannot.
+    virtual bool StartMove(QWindow* window) = 0;
+    // Starts the platform's interactive resize by the edges.
+    virtual bool StartResize(QWindow* window, Qt::Edges edges) = 0;
+};
+
+IWindowChrome& WindowChrome();
+
+class TRecordingWindowChrome : public IWindowChrome {
+public:
+    bool StartMove(QWindow*) override
+    {
+        ++moves;
+        return true;
+    }
+    bool StartResize(QWindow*, Qt::Edges edges) override
+    {
+        resizes.append(edges);
+        return true;
+    }
+    int moves = 0;
+    QList<Qt::Edges> resizes;
+};
+
+// The edges a point of a window lies on: those within `border` pixels of
+// the point (nothing for a point outside the window).
+Qt::Edges EdgesAt(int x, int y, int width, int height, int border);
