@@ -1,0 +1,32 @@
+#include "install/UninstallEntry.h"
+
+#include "install/InstallNames.h"
+#include "platform/Registry.h"
+
+namespace install {
+
+QString UninstallKeyPath(const QString& keyName)
+{
+    return QLatin1String(kUninstallKeys) + keyName;
+}
+
+void WriteUninstallEntry(const QString& displayName, const QString& keyName, const QString& uninstallCommand)
+{
+    platform::TRegistry registry(platform::TRootKey::HKEY_LOCAL_MACHINE);
+    registry.SetLazyWrite(false);
+    // A key that cannot be opened shows itself in the first write.
+    registry.OpenKey(UninstallKeyPath(keyName), true);
+    registry.WriteString(QLatin1String(kDisplayNameValue), displayName);
+    registry.WriteString(QLatin1String(kUninstallStringValue), uninstallCommand);
+    registry.CloseKey();
+}
+
+void DeleteUninstallEntry(const QString& keyName)
+{
+    platform::TRegistry registry(platform::TRootKey::HKEY_LOCAL_MACHINE);
+    registry.SetLazyWrite(false);
+    registry.DeleteKey(UninstallKeyPath(keyName));
+    registry.CloseKey();
+}
+
+} // namespace install
