@@ -121,6 +121,7 @@ void TCustomStyledPanel::SetStyler(TPanelStyler* v)
     if (m_styler == v)
         return;
     m_styler = v;
+    m_stylerComponent = v;
     if (v && !IsLoading())
         ApplyPanelSettings(*v->Settings());
 }
@@ -183,10 +184,12 @@ void TCustomStyledPanel::Loaded()
 void TCustomStyledPanel::Notification(TComponent* component, TOperation operation)
 {
     TControl::Notification(component, operation);
-    // The styler is half destroyed here: compare, never call.
-    if (operation == TOperation::opRemove && m_styler
-        && static_cast<TComponent*>(m_styler.data()) == component)
+    // The styler is half destroyed here: compare addresses only. Even
+    // reading the guarded pointer would cast the half-destroyed object.
+    if (operation == TOperation::opRemove && m_stylerComponent && m_stylerComponent == component) {
         m_styler = nullptr;
+        m_stylerComponent = nullptr;
+    }
 }
 
 bool TCustomStyledPanel::SetEvent(const QString& name, const std::any& handler)

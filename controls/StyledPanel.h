@@ -210,6 +210,9 @@ private:
     TPanelCaption* m_caption;
     TPanelStatusBar* m_statusBar;
     QPointer<TPanelStyler> m_styler;
+    // The same styler as a component, to recognise it while it is being
+    // destroyed (when m_styler may no longer be read).
+    const TComponent* m_stylerComponent = nullptr;
     QString m_text;
     TTextVAlignment m_textVAlign = tvaTop;
     int m_indent = 0;
