@@ -1,0 +1,124 @@
+// The uninstaller: the entry, the shortcut and the game's files beside the
+// running program go; nothing else does, and nothing is reported.
+#include "install/Installer.h"
+#include "install/Uninstaller.h"
+#include "install/UninstallEntry.h"
+#include "platform/Registry.h"
+
+#include "install/InstallSandbox.h"
+
+#include <gtest/gtest.h>
+
+using namespace install;
+
+namespace {
+
+const QString kKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumora Game";
+
+class UninstallerTest : public ::testing::Test {
+protected:
+    TInstallSandbox box;
+    platform::TFileRegistryStore store{box.DataFolder() + "/Pellamar/registry/HKEY_LOCAL_MACHINE"};
+    QString folder = box.Root() + "/Games";
+
+    // An installation and one start of the game: its data and settings.
+    void InstallAndPlay()
+    {
+        const QString program = box.MakeProgram(box.Root() + "/download/InstallLumora");
+        TInstaller(program).Install(folder, true);
+        for (const char* name : {"lumora.ini", "biblewords.txt", "newword.wav", "usedword.wav"})
+            TInstallSandbox::Write(folder + "/" + QString(name), "data");
+        box.process.events.clear();
+        box.process.exitCodes.clear();
+    }
+};
+
+TEST_F(UninstallerTest, RemovesEverythingButItself)
+{
+    InstallAndPlay();
+    TInstallSandbox::Write(folder + "/notes.txt", "the user's own");
+    QDir().mkpath(folder + "/saves");
+    ASSERT_TRUE(store.KeyExists(kKey));
+    ASSERT_TRUE(QFile::exists(box.ShortcutPath()));
+
+    TUninstaller(folder + "/").Uninstall();
+    EXPECT_EQ(TInstallSandbox::Tree(folder), (QStringList{"RemoveLumora", "notes.txt", "saves/"}));
+    EXPECT_FALSE(store.KeyExists(kKey));
+    EXPECT_TRUE(store.KeyExists("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"));
+    EXPECT_FALSE(QFile::exists(box.ShortcutPath()));
+    EXPECT_EQ(box.dialogs.Texts("inform"), QStringList{"Lumora has been uninstalled"});
+    EXPECT_EQ(box.dialogs.shown.size(), 1);
+    EXPECT_EQ(box.process.events, QStringList{"exit 0"});
+}
+
+TEST_F(UninstallerTest, ASecondRunIsHarmlessAndTellsAgain)
+{
+    InstallAndPlay();
+    TUninstaller(folder + "/").Uninstall();
+    TUninstaller(folder + "/").Uninstall();
+    EXPECT_EQ(TInstallSandbox::Tree(folder), QStringList{"RemoveLumora"});
+    EXPECT_EQ(box.dialogs.Texts("inform").size(), 2);
+    EXPECT_EQ(box.process.exitCodes, (QList<int>{0, 0}));
+}
+
+TEST_F(UninstallerTest, ACopyElsewhereDeletesBesideItselfButStillTheEntryAndShortcut)
+{
+    InstallAndPlay();
+    const QString other = box.Root() + "/elsewhere";
+    box.MakeProgram(other + "/RemoveLumora");
+    TInstallSandbox::Write(other + "/lumora.ini", "x");
+    TInstallSandbox::Write(other + "/Lumora", "x");
+
+    TUninstaller(other + "/").Uninstall();
+    EXPECT_EQ(TInstallSandbox::Tree(other), QStringList{"RemoveLumora"});
+    EXPECT_EQ(TInstallSandbox::Tree(folder).size(), 6) << "the install folder is not touched";
+    EXPECT_FALSE(store.KeyExists(kKey));
+    EXPECT_FALSE(QFile::exists(box.ShortcutPath()));
+}
+
+// A store that refuses every deletion, as a registry without rights would.
+class TStubbornStore : public platform::TFileRegistryStore {
+public:
+    using TFileRegistryStore::TFileRegistryStore;
+    bool DeleteKey(const QString&) override { return false; }
+};
+
+TEST_F(UninstallerTest, AnEntryThatCannotBeDeletedIsSilentAndFilesStillGo)
+{
+    InstallAndPlay();
+    TStubbornStore stubborn(store.Folder());
+    platform::ScopedService<platform::IRegistryStore> use(stubborn);
+
+    TUninstaller(folder + "/").Uninstall();
+    EXPECT_TRUE(store.KeyExists(kKey));
+    EXPECT_EQ(TInstallSandbox::Tree(folder), QStringList{"RemoveLumora"});
+    EXPECT_EQ(box.dialogs.Texts("inform"), QStringList{"Lumora has been uninstalled"});
+    EXPECT_EQ(box.dialogs.Count("error"), 0);
+}
+
+TEST_F(UninstallerTest, FoldersNamedLikeItsFilesAreNeverDeleted)
+{
+    for (const char* name : {"Lumora", "lumora.ini", "biblewords.txt"})
+        QDir().mkpath(folder + "/" + QString(name) + "/keep");
+    QDir().mkpath(box.ShortcutPath());
+    TUninstaller(folder + "/").Uninstall();
+    EXPECT_TRUE(QFileInfo(folder + "/Lumora/keep").isDir());
+    EXPECT_TRUE(QFileInfo(folder + "/biblewords.txt/keep").isDir());
+    EXPECT_TRUE(QFileInfo(box.ShortcutPath()).isDir());
+    EXPECT_EQ(box.dialogs.Texts("inform").size(), 1);
+}
+
+TEST(UninstallEntry, NamesAndValuesAreExact)
+{
+    TInstallSandbox box;
+    platform::TFileRegistryStore store(box.DataFolder() + "/Pellamar/registry/HKEY_LOCAL_MACHINE");
+    WriteUninstallEntry("Lumora", "Lumora Game", "/a b/RemoveLumora");
+    EXPECT_EQ(store.SubKeys("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"), QStringList{"Lumora Game"});
+    EXPECT_EQ(store.ValueNames(kKey), (QStringList{"DisplayName", "UninstallString"}));
+    EXPECT_EQ(store.ReadString(kKey, "UninstallString"), "/a b/RemoveLumora");
+    DeleteUninstallEntry("Lumora Game");
+    EXPECT_FALSE(store.KeyExists(kKey));
+    DeleteUninstallEntry("Lumora Game"); // missing: passed over
+}
+
+} // namespace
