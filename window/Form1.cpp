@@ -6,9 +6,13 @@
 #include "controls/OfficeCheckBox.h"
 #include "controls/SmoothLabel.h"
 #include "controls/StyledPanel.h"
+#include "controls/StyledEdit.h"
 #include "controls/StyledStringGrid.h"
 #include "game/WordGame.h"
 #include "game/WordRules.h"
+#include "install/InstallNames.h"
+#include "install/Installer.h"
+#include "install/Uninstaller.h"
 #include "platform/Fonts.h"
 #include "platform/Shell.h"
 #include "window/FallbackSelector.h"
@@ -69,6 +73,10 @@ void TForm1::RegisterHandlers()
     RegisterHandler(u"ClearButtonClick"_qs, &TForm1::ClearButtonClick);
     RegisterHandler(u"QuitButtonClick"_qs, &TForm1::QuitButtonClick);
     RegisterHandler(u"GuessedWordsGridGetCellColor"_qs, &TForm1::GuessedWordsGridGetCellColor);
+    RegisterHandler(u"SelectInstallDirButtonClick"_qs, &TForm1::SelectInstallDirButtonClick);
+    RegisterHandler(u"GlowButton1Click"_qs, &TForm1::GlowButton1Click);
+    RegisterHandler(u"GlowButton2Click"_qs, &TForm1::GlowButton2Click);
+    RegisterHandler(u"UnistallButtonClick"_qs, &TForm1::UnistallButtonClick);
 }
 
 void TForm1::LoadDesign()
@@ -115,6 +123,7 @@ void TForm1::FormCreate(QObject*)
     m_face = FaceOfProgram(programPath);
     switch (m_face) {
     case TFace::Installer:
+        RequireComponent<TStyledEdit>(*this, "Location").SetText(install::DefaultInstallFolder());
         StartOverlayFace("InstallPanel");
         break;
     case TFace::Uninstaller:
@@ -308,4 +317,29 @@ void TForm1::GuessedWordsGridGetCellColor(QObject* Sender, int ARow, int ACol, T
     if (!grid || !AFont)
         return;
     AFont->SetColor(TColor(game::GuessedWordsCellColor(grid->Cells(ACol, ARow).toStdString())));
+}
+
+// ---------------------------------------------------------------- installer faces
+
+void TForm1::SelectInstallDirButtonClick(QObject*)
+{
+    auto& location = RequireComponent<TStyledEdit>(*this, "Location");
+    location.SetText(install::ChooseInstallFolder(location.Text(), this));
+}
+
+void TForm1::GlowButton1Click(QObject*)
+{
+    const QString folder = RequireComponent<TStyledEdit>(*this, "Location").Text();
+    const bool shortcut = RequireComponent<TOfficeCheckBox>(*this, "CreateDesktopShortcut").Checked();
+    install::TInstaller(ProgramFile().Path()).Install(folder, shortcut);
+}
+
+void TForm1::GlowButton2Click(QObject*)
+{
+    install::CancelInstall();
+}
+
+void TForm1::UnistallButtonClick(QObject*)
+{
+    install::TUninstaller(m_appFolder).Uninstall();
 }

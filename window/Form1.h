@@ -77,6 +77,11 @@ public:
     void QuitButtonClick(QObject* Sender);
     void GuessedWordsGridGetCellColor(QObject* Sender, int ARow, int ACol, TGridDrawState AState,
                                       TCellBrush* ABrush, TFont* AFont);
+    // Installer and uninstaller faces (see install/).
+    void SelectInstallDirButtonClick(QObject* Sender);
+    void GlowButton1Click(QObject* Sender);
+    void GlowButton2Click(QObject* Sender);
+    void UnistallButtonClick(QObject* Sender);
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;

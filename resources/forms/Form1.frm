@@ -462,6 +462,138 @@ object Form1: TForm1
       Anchors = [akLeft, akTop, akRight, akBottom]
       BevelOuter = bvNone
       Styler = PanelStyler1
+      object InstallLabel1: TSmoothLabel
+        Left = 4
+        Top = 8
+        Width = 446
+        Height = 22
+        Caption.Text = ''
+        Caption.Location = plCenterLeft
+        Caption.Font.Name = 'Tahoma'
+        Caption.Font.Height = -11
+        Caption.ColorStart = clGray
+        Caption.ColorEnd = clBlack
+      end
+      object InstallLabel2: TSmoothLabel
+        Left = 4
+        Top = 38
+        Width = 446
+        Height = 22
+        Caption.Text = ''
+        Caption.Location = plCenterLeft
+        Caption.Font.Name = 'Tahoma'
+        Caption.Font.Height = -11
+        Caption.ColorStart = clGray
+        Caption.ColorEnd = clBlack
+      end
+      object InstallLabel3: TSmoothLabel
+        Left = 4
+        Top = 68
+        Width = 446
+        Height = 22
+        Caption.Text = ''
+        Caption.Location = plCenterLeft
+        Caption.Font.Name = 'Tahoma'
+        Caption.Font.Height = -11
+        Caption.ColorStart = clGray
+        Caption.ColorEnd = clBlack
+      end
+      object InstallLabel4: TSmoothLabel
+        Left = 4
+        Top = 112
+        Width = 446
+        Height = 22
+        Caption.Text = 'If you wish this installer to create an icon on your desktop check the box bellow.'
+        Caption.Location = plCenterLeft
+        Caption.Font.Name = 'Tahoma'
+        Caption.Font.Height = -11
+        Caption.ColorStart = clGray
+        Caption.ColorEnd = clBlack
+      end
+      object CreateDesktopShortcut: TOfficeCheckBox
+        Left = 80
+        Top = 130
+        Width = 361
+        Height = 22
+        Alignment = taLeftJustify
+        Caption = 'Create a shortcut on the Desktop.'
+        Checked = True
+        Font.Name = 'MS Sans Serif'
+        Font.Height = -15
+        Font.Style = [fsBold]
+        Font.Color = $00723708
+      end
+      object InstallLabel5: TSmoothLabel
+        Left = 4
+        Top = 174
+        Width = 446
+        Height = 22
+        Caption.Text = 'Lumora will be installed in the following folder, click the button bellow to change it.'
+        Caption.Location = plCenterLeft
+        Caption.Font.Name = 'Tahoma'
+        Caption.Font.Height = -11
+        Caption.ColorStart = clGray
+        Caption.ColorEnd = clBlack
+      end
+      // Its text, the default install folder, is set when the installer starts.
+      object Location: TStyledEdit
+        Left = 8
+        Top = 200
+        Width = 369
+        Height = 21
+        Color = clWindow
+        Font.Name = 'MS Sans Serif'
+        Font.Height = -11
+        Font.Color = $00723708
+      end
+      object SelectInstallDirButton: TGlowButton
+        Left = 382
+        Top = 198
+        Width = 64
+        Height = 25
+        Caption = 'Change'
+        Font.Name = 'MS Sans Serif'
+        Font.Height = -11
+        Font.Style = [fsBold]
+        Font.Color = clBlack
+        OnClick = SelectInstallDirButtonClick
+      end
+      object InstallLabel6: TSmoothLabel
+        Left = 10
+        Top = 246
+        Width = 440
+        Height = 22
+        Caption.Text = 'Click Install, or Cancel.'
+        Caption.Location = plCenterLeft
+        Caption.Font.Name = 'Tahoma'
+        Caption.Font.Height = -13
+        Caption.ColorStart = clGray
+        Caption.ColorEnd = clBlack
+      end
+      object GlowButton1: TGlowButton
+        Left = 4
+        Top = 272
+        Width = 446
+        Height = 37
+        Caption = 'Install'
+        Font.Name = 'MS Sans Serif'
+        Font.Height = -11
+        Font.Style = [fsBold]
+        Font.Color = clBlack
+        OnClick = GlowButton1Click
+      end
+      object GlowButton2: TGlowButton
+        Left = 4
+        Top = 328
+        Width = 446
+        Height = 37
+        Caption = 'Cancel'
+        Font.Name = 'MS Sans Serif'
+        Font.Height = -11
+        Font.Style = [fsBold]
+        Font.Color = clBlack
+        OnClick = GlowButton2Click
+      end
     end
     object UninstallPanel: TStyledPanel
       Left = -10000
@@ -471,6 +603,44 @@ object Form1: TForm1
       Anchors = [akLeft, akTop, akRight, akBottom]
       BevelOuter = bvNone
       Styler = PanelStyler1
+      object SmoothLabel2: TSmoothLabel
+        Left = 3
+        Top = 30
+        Width = 446
+        Height = 22
+        Caption.Text = 'Thank you for using Lumora, I hope you enjoyed it.'
+        Caption.Location = plCenterLeft
+        Caption.Font.Name = 'Tahoma'
+        Caption.Font.Height = -15
+        Caption.Font.Style = [fsBold]
+        Caption.ColorStart = clGray
+        Caption.ColorEnd = clBlack
+      end
+      object SmoothLabel1: TSmoothLabel
+        Left = 3
+        Top = 136
+        Width = 446
+        Height = 22
+        Caption.Text = 'To Uninstall Lumora, simply click Uninstall below.'
+        Caption.Location = plCenterLeft
+        Caption.Font.Name = 'Tahoma'
+        Caption.Font.Height = -15
+        Caption.Font.Style = [fsBold]
+        Caption.ColorStart = clGray
+        Caption.ColorEnd = clBlack
+      end
+      object UnistallButton: TGlowButton
+        Left = 3
+        Top = 232
+        Width = 446
+        Height = 125
+        Caption = 'Uninstall'
+        Font.Name = 'MS Sans Serif'
+        Font.Height = -11
+        Font.Style = [fsBold]
+        Font.Color = clBlack
+        OnClick = UnistallButtonClick
+      end
     end
   end
   object InstructionsPanel: TStyledPanel
