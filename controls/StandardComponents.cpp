@@ -18,6 +18,7 @@
 // --- check box
 #include "controls/OfficeCheckBox.h"
 // --- selector, edit box
+#include "controls/OfficeSelector.h"
 #include "controls/StyledEdit.h"
 // --- string grids
 #include "controls/StringGrid.h"
@@ -47,6 +48,7 @@ void RegisterStandardComponents()
     RegisterComponentClass<TOfficeCheckBox>(u"TOfficeCheckBox");
 
     // --- selector, edit box
+    RegisterComponentClass<TOfficeSelector>(u"TOfficeSelector");
     RegisterComponentClass<TStyledEdit>(u"TStyledEdit");
 
     // --- string grids
