@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QFontDatabase>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
@@ -175,7 +176,9 @@ TEST(SmoothLabelFont, MissingFamilyFallsBackToArial)
 {
     EXPECT_EQ(TSmoothLabelPainter::ResolveFamily("No Such Family Qz9"), "Arial");
     EXPECT_EQ(TSmoothLabelPainter::ResolveFamily(""), "Arial");
-    EXPECT_EQ(TSmoothLabelPainter::ResolveFamily("DejaVu Sans"), "DejaVu Sans");
+    // Liberation Mono comes with fonts-liberation, which the set-up installs.
+    ASSERT_TRUE(QFontDatabase::hasFamily("Liberation Mono")) << "fonts-liberation is not installed";
+    EXPECT_EQ(TSmoothLabelPainter::ResolveFamily("Liberation Mono"), "Liberation Mono");
 
     auto render = [](const QString& family) {
         LabelOnParent p;
@@ -186,7 +189,7 @@ TEST(SmoothLabelFont, MissingFamilyFallsBackToArial)
     const QImage missing = render("No Such Family Qz9");
     EXPECT_EQ(missing, render("Arial"));
     // The comparison means something: another family draws differently.
-    EXPECT_NE(missing, render("DejaVu Sans"));
+    EXPECT_NE(missing, render("Liberation Mono"));
 }
 
 TEST(SmoothLabelFont, FontColourHasNoEffectStrikeOutIsNotCarried)
