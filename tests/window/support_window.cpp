@@ -1,0 +1,105 @@
+#include "support_window.h"
+
+#include "platform/Resources.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <gtest/gtest.h>
+
+TWindowHarness::TWindowHarness()
+    : m_useDialogs(dialogs)
+    , m_useSound(sound)
+    , m_useShell(shell)
+    , m_useChrome(chrome)
+{
+    if (!m_dir.isValid())
+        throw std::runtime_error("no temporary folder");
+}
+
+TWindowHarness::~TWindowHarness()
+{
+    Stop();
+}
+
+QString TWindowHarness::Folder() const
+{
+    return m_dir.path() + u'/';
+}
+
+void TWindowHarness::WriteFile(const QString& fileName, const QByteArray& bytes) const
+{
+    QFile file(PathOf(fileName));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write the test file");
+}
+
+std::optional<QByteArray> TWindowHarness::ReadFile(const QString& fileName) const
+{
+    QFile file(PathOf(fileName));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+bool TWindowHarness::FileExists(const QString& fileName) const
+{
+    return QFileInfo::exists(PathOf(fileName));
+}
+
+TForm1& TWindowHarness::Start(const QString& programName)
+{
+    Stop();
+    m_program = std::make_unique<TFixedProgramFile>(PathOf(programName));
+    m_useProgram = std::make_unique<platform::ScopedService<IProgramFile>>(*m_program);
+    m_form = std::make_unique<TForm1>();
+    m_form->show();
+    if (!QTest::qWaitForWindowExposed(m_form.get()))
+        ADD_FAILURE() << "the window was not exposed";
+    return *m_form;
+}
+
+void TWindowHarness::Stop()
+{
+    m_form.reset();
+    m_useProgram.reset();
+    m_program.reset();
+}
+
+void TWindowHarness::Click(const char* name) const
+{
+    Click(Get<QWidget>(name));
+}
+
+void TWindowHarness::Click(QWidget& widget)
+{
+    const QPoint centre = widget.rect().center();
+    QTest::mouseMove(&widget, centre);
+    QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, centre);
+}
+
+int TWindowHarness::SelectorIndex() const
+{
+    return Get<QWidget>("VisualStyleSelector").property("ItemIndex").toInt();
+}
+
+QString TWindowHarness::SelectorText() const
+{
+    return Get<QWidget>("VisualStyleSelector").property("Text").toString();
+}
+
+void TWindowHarness::ChooseTheme(int itemIndex) const
+{
+    QWidget& selector = Get<QWidget>("VisualStyleSelector");
+    selector.setProperty("ItemIndex", itemIndex);
+    m_form->VisualStyleSelectorSelect(&selector);
+}
+
+QByteArray ShippedResource(const char* name)
+{
+    const std::optional<QByteArray> bytes = platform::Resources().Find(QString::fromLatin1(name));
+    if (!bytes)
+        throw std::runtime_error(std::string("no resource ") + name);
+    return *bytes;
+}

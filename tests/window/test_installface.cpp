@@ -1,0 +1,307 @@
+// The installer and uninstaller faces through the real window: the panels
+// as designed, and Change, Install, Cancel and Uninstall clicked as the
+// user does, in a throw-away home with real files, a real uninstall entry
+// and a real desktop shortcut. One test starts the installed copies for
+// real.
+#include "support_window.h"
+
+#include "controls/GlowButton.h"
+#include "controls/OfficeCheckBox.h"
+#include "controls/SmoothLabel.h"
+#include "controls/StyledEdit.h"
+#include "controls/StyledPanel.h"
+#include "platform/Registry.h"
+
+#include "install/InstallSandbox.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumora Game";
+
+struct TChild {
+    const char* name;
+    const char* className;
+    QRect bounds;
+    QString text;
+};
+
+// The window started under a face's name, with its program file present.
+class FaceTest : public ::testing::Test {
+protected:
+    TWindowHarness h;
+    TInstallSandbox box; // after the harness: its dialogs answer
+    platform::TFileRegistryStore store{box.DataFolder() + "/Pellamar/registry/HKEY_LOCAL_MACHINE"};
+
+    TForm1& StartAs(const QString& name)
+    {
+        box.MakeProgram(h.PathOf(name));
+        return h.Start(name);
+    }
+    QByteArray ProgramBytes(const QString& name) const { return TInstallSandbox::Read(h.PathOf(name)); }
+    TStyledEdit& Location() const { return h.Get<TStyledEdit>("Location"); }
+    void CheckChildren(const char* panel, const std::vector<TChild>& children) const
+    {
+        auto& p = h.Get<TStyledPanel>(panel);
+        EXPECT_EQ(p.Left(), 0);
+        for (const TChild& c : children) {
+            auto& control = h.Get<TControl>(c.name);
+            EXPECT_EQ(control.parentWidget(), &p) << c.name;
+            EXPECT_STREQ(control.metaObject()->className(), c.className) << c.name;
+            EXPECT_EQ(control.BoundsRect(), c.bounds) << c.name;
+            if (auto* label = dynamic_cast<TSmoothLabel*>(&control)) {
+                EXPECT_EQ(label->Caption()->Text(), c.text) << c.name;
+                EXPECT_EQ(label->Caption()->Location(), TSmoothLabelCaption::plCenterLeft) << c.name;
+                EXPECT_EQ(label->Caption()->ColorStart(), clGray) << c.name;
+                EXPECT_EQ(label->Caption()->ColorEnd(), clBlack) << c.name;
+            } else if (auto* button = dynamic_cast<TCustomGlowButton*>(&control)) {
+                EXPECT_EQ(button->Caption(), c.text) << c.name;
+                EXPECT_TRUE(button->Font()->Style() & fsBold) << c.name;
+                EXPECT_FALSE(button->TabStop()) << c.name;
+            }
+        }
+    }
+};
+
+using InstallFace = FaceTest;
+using UninstallFace = FaceTest;
+
+TEST_F(InstallFace, ShowsTheInstallPanelAsDesigned)
+{
+    TForm1& form = StartAs("InstallLumora");
+    EXPECT_EQ(form.Face(), TFace::Installer);
+    CheckChildren("InstallPanel",
+                  {{"InstallLabel1", "TSmoothLabel", {4, 8, 446, 22}, ""},
+                   {"InstallLabel2", "TSmoothLabel", {4, 38, 446, 22}, ""},
+                   {"InstallLabel3", "TSmoothLabel", {4, 68, 446, 22}, ""},
+                   {"InstallLabel4", "TSmoothLabel", {4, 112, 446, 22},
+                    "If you wish this installer to create an icon on your desktop check the box bellow."},
+                   {"CreateDesktopShortcut", "TOfficeCheckBox", {80, 130, 361, 22}, ""},
+                   {"InstallLabel5", "TSmoothLabel", {4, 174, 446, 22},
+                    "Lumora will be installed in the following folder, click the button bellow to change it."},
+                   {"Location", "TStyledEdit", {8, 200, 369, 21}, ""},
+                   {"SelectInstallDirButton", "TGlowButton", {382, 198, 64, 25}, "Change"},
+                   {"InstallLabel6", "TSmoothLabel", {10, 246, 440, 22}, "Click Install, or Cancel."},
+                   {"GlowButton1", "TGlowButton", {4, 272, 446, 37}, "Install"},
+                   {"GlowButton2", "TGlowButton", {4, 328, 446, 37}, "Cancel"}});
+    EXPECT_EQ(h.Get<TStyledPanel>("InstallPanel").children().size() >= 11, true);
+
+    auto& shortcut = h.Get<TCustomOfficeCheckBox>("CreateDesktopShortcut");
+    EXPECT_TRUE(shortcut.Checked());
+    EXPECT_EQ(shortcut.Caption(), "Create a shortcut on the Desktop.");
+    EXPECT_FALSE(shortcut.TabStop());
+    EXPECT_EQ(Location().Text(), box.DefaultFolder());
+    EXPECT_TRUE(Location().TabStop());
+    EXPECT_EQ(h.Get<TSmoothLabel>("InstallLabel6").Caption()->Font()->Height(), -13);
+    EXPECT_LT(h.Get<TControl>("UninstallPanel").Left(), -450);
+    EXPECT_TRUE(h.dialogs.shown.isEmpty() && box.dialogs.shown.isEmpty());
+}
+
+TEST_F(InstallFace, InstallWithTheDefaultFolderCreatesItAndEndsTheProcess)
+{
+    StartAs("InstallLumora");
+    const QString folder = box.DefaultFolder();
+    ASSERT_FALSE(QFileInfo::exists(box.DataFolder() + "/Pellamar"));
+    h.Click("GlowButton1");
+
+    EXPECT_EQ(TInstallSandbox::Tree(folder), (QStringList{"Lumora", "RemoveLumora"}));
+    EXPECT_EQ(TInstallSandbox::Read(folder + "/Lumora"), ProgramBytes("InstallLumora"));
+    EXPECT_TRUE(QFileInfo(folder + "/RemoveLumora").isExecutable());
+    EXPECT_EQ(store.ReadString(kKey, "DisplayName"), "Lumora");
+    EXPECT_EQ(store.ReadString(kKey, "UninstallString"), folder + "/RemoveLumora");
+    EXPECT_TRUE(TInstallSandbox::Read(box.ShortcutPath()).contains(("Exec=" + folder + "/Lumora\n").toUtf8()));
+    EXPECT_EQ(box.process.started, QStringList{folder + "/Lumora"});
+    EXPECT_EQ(box.process.exitCodes, QList<int>{0});
+    EXPECT_FALSE(h.FileExists("lumora.ini")) << "the installer writes no settings";
+    EXPECT_TRUE(box.dialogs.shown.isEmpty());
+}
+
+TEST_F(InstallFace, ChangeThenCancelKeepsEvenTypedText)
+{
+    StartAs("InstallLumora");
+    Location().Editor()->selectAll();
+    QTest::keyClicks(Location().Editor(), "/srv/my games");
+    ASSERT_EQ(Location().Text(), "/srv/my games");
+
+    box.process.currentDirectory = "/var/tmp";
+    h.Click("SelectInstallDirButton");
+    EXPECT_EQ(Location().Text(), "/srv/my games");
+    EXPECT_EQ(box.folderDialog.startFolders, QStringList{"/var/tmp"});
+
+    box.folderDialog.answer = box.Root() + "/Chosen";
+    h.Click("SelectInstallDirButton");
+    EXPECT_EQ(Location().Text(), box.Root() + "/Chosen");
+    box.folderDialog.answer = "/";
+    h.Click("SelectInstallDirButton");
+    EXPECT_EQ(Location().Text(), "");
+}
+
+TEST_F(InstallFace, TrailingSeparatorAndUncheckedBoxAsTyped)
+{
+    StartAs("InstallLumora");
+    TInstallSandbox::Write(box.ShortcutPath(), "left alone");
+    Location().SetText(box.Root() + "/With Blanks/");
+    h.Click("CreateDesktopShortcut");
+    ASSERT_FALSE(h.Get<TCustomOfficeCheckBox>("CreateDesktopShortcut").Checked());
+    h.Click("GlowButton1");
+
+    EXPECT_TRUE(QFile::exists(box.Root() + "/With Blanks/Lumora"));
+    EXPECT_EQ(store.ReadString(kKey, "UninstallString"), box.Root() + "/With Blanks//RemoveLumora");
+    EXPECT_EQ(TInstallSandbox::Read(box.ShortcutPath()), "left alone");
+}
+
+TEST_F(InstallFace, CancelWritesNothingAnywhere)
+{
+    StartAs("InstallLumora");
+    const QStringList before = TInstallSandbox::Tree(box.Root());
+    const QStringList programFolder = TInstallSandbox::Tree(h.Folder());
+    h.Click("GlowButton2");
+    EXPECT_EQ(box.process.events, QStringList{"exit 0"});
+    EXPECT_EQ(TInstallSandbox::Tree(box.Root()), before);
+    EXPECT_EQ(TInstallSandbox::Tree(h.Folder()), programFolder);
+}
+
+TEST_F(InstallFace, EmptyFolderTextShowsTheErrorAndWritesNothing)
+{
+    StartAs("InstallLumora");
+    const QStringList before = TInstallSandbox::Tree(box.Root());
+    Location().SetText("");
+    h.Click("GlowButton1");
+    ASSERT_EQ(box.dialogs.Count("error"), 1);
+    EXPECT_EQ(box.dialogs.shown[0].text, "Unable to create directory.");
+    EXPECT_EQ(TInstallSandbox::Tree(box.Root()), before);
+    EXPECT_TRUE(box.process.events.isEmpty());
+    EXPECT_TRUE(h.Form().isVisible()) << "the installer stays open";
+
+    // A second press starts again at step 1.
+    Location().SetText(box.Root() + "/Games");
+    h.Click("GlowButton1");
+    EXPECT_EQ(box.process.exitCodes, QList<int>{0});
+}
+
+TEST_F(InstallFace, RegistryFailureShowsItsValueAndStopsBeforeTheShortcut)
+{
+    StartAs("InstallLumora");
+    TInstallSandbox::Write(box.DataFolder() + "/Pellamar/registry/HKEY_LOCAL_MACHINE/SOFTWARE", "in the way");
+    Location().SetText(box.Root() + "/Games");
+    h.Click("GlowButton1");
+    EXPECT_EQ(box.dialogs.Texts("error"), QStringList{"Failed to set data for 'DisplayName'"});
+    EXPECT_EQ(TInstallSandbox::Tree(box.Root() + "/Games"), (QStringList{"Lumora", "RemoveLumora"}));
+    EXPECT_FALSE(QFile::exists(box.ShortcutPath()));
+    EXPECT_TRUE(box.process.events.isEmpty());
+}
+
+TEST_F(InstallFace, CloseButtonWritesTheSettingsBesideTheInstaller)
+{
+    StartAs("InstallLumora");
+    h.Click("CloseGlowButton");
+    EXPECT_EQ(h.ReadFile("lumora.ini"), QByteArray("STYLE= 5\r\nSOUND ON\r\n"));
+    EXPECT_TRUE(box.process.events.isEmpty());
+}
+
+TEST_F(UninstallFace, ShowsTheUninstallPanelAsDesigned)
+{
+    TForm1& form = StartAs("RemoveLumora");
+    EXPECT_EQ(form.Face(), TFace::Uninstaller);
+    CheckChildren("UninstallPanel",
+                  {{"SmoothLabel2", "TSmoothLabel", {3, 30, 446, 22}, "Thank you for using Lumora, I hope you enjoyed it."},
+                   {"SmoothLabel1", "TSmoothLabel", {3, 136, 446, 22}, "To Uninstall Lumora, simply click Uninstall below."},
+                   {"UnistallButton", "TGlowButton", {3, 232, 446, 125}, "Uninstall"}});
+    EXPECT_EQ(h.Get<TSmoothLabel>("SmoothLabel2").Caption()->Font()->Style(), TFontStyles(fsBold));
+    EXPECT_LT(h.Get<TControl>("InstallPanel").Left(), -450);
+}
+
+TEST_F(UninstallFace, RemovesWhatTheInstallerAndTheGameWrote)
+{
+    // Installed and played once: the game's data and settings beside it.
+    StartAs("RemoveLumora");
+    for (const char* name : {"Lumora", "lumora.ini", "biblewords.txt", "newword.wav", "usedword.wav", "notes.txt"})
+        TInstallSandbox::Write(h.PathOf(name), "x");
+    platform::TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(kKey, true));
+    reg.WriteString("DisplayName", "Lumora");
+    TInstallSandbox::Write(box.ShortcutPath(), "[Desktop Entry]\n");
+
+    h.Click("UnistallButton");
+    EXPECT_EQ(TInstallSandbox::Tree(h.Folder()), (QStringList{"RemoveLumora", "notes.txt"}));
+    EXPECT_FALSE(store.KeyExists(kKey));
+    EXPECT_FALSE(QFile::exists(box.ShortcutPath()));
+    EXPECT_EQ(box.dialogs.Texts("inform"), QStringList{"Lumora has been uninstalled"});
+    EXPECT_EQ(box.process.exitCodes, QList<int>{0});
+
+    // Again: nothing left to remove, the same message.
+    h.Click("UnistallButton");
+    EXPECT_EQ(box.dialogs.Texts("inform").size(), 2);
+    EXPECT_EQ(box.dialogs.Count("error"), 0);
+}
+
+// Starts programs for real in the directory the installer made current.
+class TStartingProcess : public platform::TRecordingProcess {
+public:
+    bool StartDetached(const QString& program) override
+    {
+        TRecordingProcess::StartDetached(program);
+        return QProcess::startDetached(program, {}, currentDirectory);
+    }
+};
+
+bool WaitFor(const std::function<bool()>& done, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms)
+            return false;
+        QTest::qWait(50);
+    }
+    return true;
+}
+
+TEST_F(InstallFace, TheInstalledGameAndUninstallerRunForReal)
+{
+    const QString built = QCoreApplication::applicationDirPath() + "/../lumora";
+    if (!QFileInfo(built).isExecutable())
+        GTEST_SKIP() << "the program itself is not built beside the tests (" << built.toStdString() << ")";
+
+    // The real program under the installer's name.
+    QFile::copy(built, h.PathOf("InstallLumora"));
+    QFile::setPermissions(h.PathOf("InstallLumora"), QFile::permissions(built));
+    h.Start("InstallLumora");
+    TStartingProcess starter;
+    platform::ScopedService<platform::IProcess> use(starter);
+    starter.currentDirectory = box.Root();
+
+    // Started programs end after their first paint, on the offscreen screen.
+    qputenv("LUMORA_EXIT_AFTER_FIRST_PAINT", "1");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QString folder = box.Root() + "/Installed Games";
+    Location().SetText(folder);
+    h.Click("GlowButton1");
+    ASSERT_EQ(starter.exitCodes, QList<int>{0});
+    EXPECT_EQ(TInstallSandbox::Read(folder + "/Lumora"), TInstallSandbox::Read(built));
+
+    // The game's first start writes its data and settings beside itself.
+    EXPECT_TRUE(WaitFor([&] { return QFile::exists(folder + "/lumora.ini"); }, 60000))
+        << TInstallSandbox::Tree(folder).join(", ").toStdString();
+    EXPECT_TRUE(QFile::exists(folder + "/biblewords.txt"));
+    EXPECT_TRUE(QFile::exists(folder + "/newword.wav"));
+
+    // The installed uninstaller starts on its face and writes nothing.
+    QProcess remover;
+    remover.setWorkingDirectory(folder);
+    remover.start(folder + "/RemoveLumora", {});
+    ASSERT_TRUE(remover.waitForFinished(60000));
+    EXPECT_EQ(remover.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(remover.exitCode(), 0) << remover.readAllStandardError().toStdString();
+    EXPECT_EQ(TInstallSandbox::Tree(folder),
+              (QStringList{"Lumora", "RemoveLumora", "biblewords.txt", "lumora.ini", "newword.wav", "usedword.wav"}));
+    qunsetenv("LUMORA_EXIT_AFTER_FIRST_PAINT");
+}
+
+} // namespace
