@@ -50,6 +50,10 @@ protected:
     {
         auto& p = h.Get<TStyledPanel>(panel);
         EXPECT_EQ(p.Left(), 0);
+        int controls = 0;
+        for (QObject* child : p.children())
+            controls += dynamic_cast<TControl*>(child) != nullptr;
+        EXPECT_EQ(controls, int(children.size())) << panel;
         for (const TChild& c : children) {
             auto& control = h.Get<TControl>(c.name);
             EXPECT_EQ(control.parentWidget(), &p) << c.name;
@@ -90,7 +94,6 @@ TEST_F(InstallFace, ShowsTheInstallPanelAsDesigned)
                    {"InstallLabel6", "TSmoothLabel", {10, 246, 440, 22}, "Click Install, or Cancel."},
                    {"GlowButton1", "TGlowButton", {4, 272, 446, 37}, "Install"},
                    {"GlowButton2", "TGlowButton", {4, 328, 446, 37}, "Cancel"}});
-    EXPECT_EQ(h.Get<TStyledPanel>("InstallPanel").children().size() >= 11, true);
 
     auto& shortcut = h.Get<TCustomOfficeCheckBox>("CreateDesktopShortcut");
     EXPECT_TRUE(shortcut.Checked());
@@ -251,6 +254,27 @@ public:
     }
 };
 
+// An environment variable set for one test.
+class TScopedEnv {
+public:
+    TScopedEnv(const char* name, const QByteArray& value) : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~TScopedEnv()
+    {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
 bool WaitFor(const std::function<bool()>& done, int ms)
 {
     QElapsedTimer t;
@@ -278,8 +302,8 @@ TEST_F(InstallFace, TheInstalledGameAndUninstallerRunForReal)
     starter.currentDirectory = box.Root();
 
     // Started programs end after their first paint, on the offscreen screen.
-    qputenv("LUMORA_EXIT_AFTER_FIRST_PAINT", "1");
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    TScopedEnv exitEarly("LUMORA_EXIT_AFTER_FIRST_PAINT", "1");
+    TScopedEnv offscreen("QT_QPA_PLATFORM", "offscreen");
     const QString folder = box.Root() + "/Installed Games";
     Location().SetText(folder);
     h.Click("GlowButton1");
@@ -301,7 +325,6 @@ TEST_F(InstallFace, TheInstalledGameAndUninstallerRunForReal)
     EXPECT_EQ(remover.exitCode(), 0) << remover.readAllStandardError().toStdString();
     EXPECT_EQ(TInstallSandbox::Tree(folder),
               (QStringList{"Lumora", "RemoveLumora", "biblewords.txt", "lumora.ini", "newword.wav", "usedword.wav"}));
-    qunsetenv("LUMORA_EXIT_AFTER_FIRST_PAINT");
 }
 
 } // namespace
