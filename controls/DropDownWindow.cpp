@@ -146,6 +146,12 @@ TDropDownWindow::TDropDownWindow(QWidget* parent)
     resize(parent ? parent->width() : 0, 20);
 }
 
+void TDropDownWindow::Place(const QRect& geometry)
+{
+    setGeometry(geometry);
+    m_list->setGeometry(QRect(QPoint(0, 0), geometry.size()).adjusted(2, 2, -2, -2));
+}
+
 void TDropDownWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);

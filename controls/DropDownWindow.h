@@ -56,6 +56,9 @@ public:
     explicit TDropDownWindow(QWidget* parent = nullptr);
 
     TDropDownList* List() const { return m_list; }
+    // Moves and sizes the popup (in screen coordinates) and lays its list
+    // out at once, also while the popup is hidden.
+    void Place(const QRect& geometry);
 
     // Raised whenever the popup has been hidden, by its owner or because
     // the user clicked elsewhere.

@@ -285,13 +285,9 @@ void TCustomOfficeComboBox::DropDown()
     else
         topLeft = QPoint(below.x() - 1, below.y() - Height() - height);
 
-    // The rows, and the highlight on the current text.
+    // The rows, then the width: wide enough for every row at 1.4 times its
+    // width in the popup's own font.
     FillDropDownList();
-    const int current = RowOfText(Text());
-    list->Highlight(current >= 0 ? current : 0);
-
-    // Width: wide enough for every row at 1.4 times its width in the
-    // popup's own font.
     QFont measuring = m_dropDown->font();
     measuring.setPointSize(8);
     const QFontMetrics fm(measuring);
@@ -303,8 +299,13 @@ void TCustomOfficeComboBox::DropDown()
         width = m_dropDownWidth;
     else
         width = w > Width() + 1 ? w + 48 : w;
+    m_dropDown->Place(QRect(topLeft, QSize(width, height)));
 
-    m_dropDown->setGeometry(QRect(topLeft, QSize(width, height)));
+    // The highlight on the row of the current text, once the list has its
+    // size, so that it scrolls into a view of the right height.
+    const int current = RowOfText(Text());
+    list->Highlight(current >= 0 ? current : 0);
+
     m_dropDown->show();
     m_dropped = true;
     m_edit->selectAll();
