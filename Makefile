@@ -51,5 +51,8 @@ test-sanitize: deps
 fuzz: deps
 	FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) ./tools/run-fuzzers.sh build-fuzz
 
+shots: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/lumora_shots $(BUILD)/shots
+
 clean:
 	rm -rf $(BUILD) build-release build-asan build-fuzz
