@@ -9,6 +9,7 @@
 #include "platform/Service.h"
 
 #include <QString>
+#include <utility>
 
 class IProgramFile {
 public:
