@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
+#include <vector>
 
 // ---------------------------------------------------------------- helpers
 
@@ -83,6 +85,47 @@ QFont TCanvasFont::ToQFont() const
     return scratch.ToQFont();
 }
 
+// ---------------------------------------------------------------- font cache
+
+namespace {
+
+// Built fonts and their metrics, shared by every canvas of the (one) GUI
+// thread: marked-up text switches fonts at every tag, and building a QFont
+// and its metrics each time costs more than the text itself.
+struct BuiltFont {
+    QString name;
+    int height;
+    int style;
+    int dpi;
+    QFont font;
+    QFontMetrics metrics;
+};
+
+constexpr size_t kBuiltFontSlots = 24;
+
+const BuiltFont& FindBuiltFont(const TCanvasFont& f, QPaintDevice* device)
+{
+    static thread_local std::vector<std::unique_ptr<BuiltFont>> cache;
+    const int style = int(f.Style.toInt());
+    const int dpi = device ? device->logicalDpiY() : 96;
+    for (size_t i = 0; i < cache.size(); ++i) {
+        BuiltFont& b = *cache[i];
+        if (b.height == f.Height && b.style == style && b.dpi == dpi && b.name == f.Name) {
+            if (i > 0) // most recently used first
+                std::rotate(cache.begin(), cache.begin() + qsizetype(i), cache.begin() + qsizetype(i) + 1);
+            return *cache.front();
+        }
+    }
+    QFont font = f.ToQFont();
+    auto built = std::make_unique<BuiltFont>(BuiltFont {f.Name, f.Height, style, dpi, font, QFontMetrics(font, device)});
+    if (cache.size() >= kBuiltFontSlots)
+        cache.pop_back();
+    cache.insert(cache.begin(), std::move(built));
+    return *cache.front();
+}
+
+} // namespace
+
 // ---------------------------------------------------------------- canvas
 
 TCanvas::TCanvas(QPainter& painter)
@@ -98,7 +141,9 @@ TCanvas::TCanvas(QPainter& painter)
         if (d->logicalDpiY() > 0)
             m_dpiY = d->logicalDpiY();
     }
-    m_qfont = m_font.ToQFont();
+    const BuiltFont& b = FindBuiltFont(m_font, m_painter.device());
+    m_qfont = b.font;
+    m_metrics.emplace(b.metrics);
 }
 
 TCanvas::~TCanvas()
@@ -113,8 +158,11 @@ void TCanvas::SetFont(const TCanvasFont& font)
     const bool metricsChange = font.Name != m_font.Name || font.Height != m_font.Height || font.Style != m_font.Style;
     m_font = font;
     if (metricsChange) {
-        m_qfont = m_font.ToQFont();
-        m_metrics.reset();
+        const BuiltFont& b = FindBuiltFont(m_font, m_painter.device());
+        m_qfont = b.font;
+        m_metrics.emplace(b.metrics);
+        for (MeasuredText& m : m_measured)
+            m = MeasuredText {};
     }
 }
 
@@ -181,8 +229,18 @@ int TCanvas::ExternalLeading()
 int TCanvas::ShownWidth(const QString& shown, bool expandTabs)
 {
     const QFontMetrics& fm = Metrics();
-    if (!expandTabs || !shown.contains(QLatin1Char('\t')))
-        return fm.horizontalAdvance(shown);
+    if (!expandTabs || !shown.contains(QLatin1Char('\t'))) {
+        // Text is usually measured more than once (a line's words in both
+        // passes of the renderer, then when drawn): recent widths are kept.
+        for (const MeasuredText& m : m_measured)
+            if (m.text == shown)
+                return m.width;
+        MeasuredText& slot = m_measured[m_nextMeasured];
+        m_nextMeasured = (m_nextMeasured + 1) % m_measured.size();
+        slot.text = shown;
+        slot.width = fm.horizontalAdvance(shown);
+        return slot.width;
+    }
     const int tab = std::max(1, 8 * fm.averageCharWidth());
     int w = 0;
     qsizetype start = 0;

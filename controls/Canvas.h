@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QRect>
 #include <QString>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -187,6 +188,13 @@ private:
     TCanvasFont m_font;
     QFont m_qfont;
     std::optional<QFontMetrics> m_metrics;
+    // Recently measured texts in the current font and their widths.
+    struct MeasuredText {
+        QString text;
+        int width = 0;
+    };
+    std::array<MeasuredText, 32> m_measured;
+    size_t m_nextMeasured = 0;
     TColor m_brushColor = clWhite;
     TBrushStyle m_brushStyle = TBrushStyle::bsSolid;
     TColor m_penColor = clBlack;

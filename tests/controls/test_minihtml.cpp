@@ -377,8 +377,9 @@ TEST(MiniHtmlAnchors, HitTestFindsTheAnchorUnderThePoint)
         EXPECT_EQ(r.AnchorAtPoint, t.ref) << t.x;
         EXPECT_EQ(r.AnchorIndexAtPoint, t.index) << t.x;
         EXPECT_EQ(r.AnchorCount, 1);
-        if (t.hit)
+        if (t.hit) {
             EXPECT_EQ(r.AnchorRectAtPoint, (TRect {left, 0, right, cell}));
+        }
         EXPECT_TRUE(InkBox(canvas.Image()).isNull()); // hit-testing draws nothing
     }
     // Below the line the point is over nothing.
