@@ -15,7 +15,6 @@
 #include "install/Uninstaller.h"
 #include "platform/Fonts.h"
 #include "platform/Shell.h"
-#include "window/FallbackSelector.h"
 #include "window/GameBindings.h"
 #include "window/SettingsFile.h"
 #include "window/Themes.h"
@@ -81,7 +80,6 @@ void TForm1::RegisterHandlers()
 
 void TForm1::LoadDesign()
 {
-    RegisterFallbackSelectorIfNeeded();
     QFile file(QString::fromLatin1(kFormResource));
     if (!file.open(QIODevice::ReadOnly)) {
         ShowException(std::runtime_error("The window's design is missing from the program"));
