@@ -1,0 +1,75 @@
+// Selector speed: opening the theme list (filling, measuring, placing and
+// showing the popup), and drawing the closed selector.
+#include "controls/OfficeSelector.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+
+namespace {
+
+const QStringList kThemes{"Luna", "Moonlight", "Obsidian", "Blue", "Chrome", "Olive", "Silver", "Sandy", "Flat"};
+
+void Configure(TOfficeSelector& s)
+{
+    s.SetBounds(180, 0, 116, 20);
+    s.Font()->SetName(QStringLiteral("Arial"));
+    s.Font()->SetHeight(-13);
+    s.Font()->SetStyle(fsBold);
+    s.SetColor(clWhite);
+    s.SetDisplayRecentSelection(false);
+    s.ApplyComponentStyle(tsOffice2007Obsidian);
+    s.SetItems(kThemes);
+    s.SetItemIndex(2);
+}
+
+void BM_OpenThemeList(benchmark::State& state)
+{
+    QWidget window;
+    window.resize(450, 100);
+    auto* s = new TOfficeSelector(nullptr, &window);
+    Configure(*s);
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        s->DropDown();
+        // The first paint of the open list belongs to opening it.
+        s->DropDownWindow()->repaint();
+        benchmark::DoNotOptimize(s->Dropped());
+        state.PauseTiming();
+        s->CloseUp();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenThemeList)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_PaintClosedSelector(benchmark::State& state)
+{
+    QWidget window;
+    window.resize(450, 100);
+    auto* s = new TOfficeSelector(nullptr, &window);
+    Configure(*s);
+    QImage img(s->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        s->render(&img);
+        benchmark::DoNotOptimize(img.bits());
+    }
+}
+BENCHMARK(BM_PaintClosedSelector)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
