@@ -66,6 +66,8 @@ TComboEdit::TComboEdit(TCustomOfficeComboBox* owner)
 void TComboEdit::paintEvent(QPaintEvent* e)
 {
     QLineEdit::paintEvent(e);
+    if (!m_owner)
+        return;
     QPainter painter(this);
     m_owner->PaintOver(painter);
 }
@@ -74,6 +76,10 @@ void TComboEdit::keyPressEvent(QKeyEvent* e)
 {
     // The key itself first, then the character it carries; the field's own
     // editing only when neither consumed it.
+    if (!m_owner) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
     bool consumed = m_owner->FieldKeyDown(e->key(), e->modifiers());
     if (!e->text().isEmpty())
         consumed = m_owner->FieldKeyPress(e->text().at(0)) || consumed;
@@ -84,13 +90,13 @@ void TComboEdit::keyPressEvent(QKeyEvent* e)
 void TComboEdit::keyReleaseEvent(QKeyEvent* e)
 {
     QLineEdit::keyReleaseEvent(e);
-    if (!e->isAutoRepeat())
+    if (m_owner && !e->isAutoRepeat())
         m_owner->FieldKeyUp(e->key(), e->modifiers());
 }
 
 void TComboEdit::mousePressEvent(QMouseEvent* e)
 {
-    if (!m_owner->FieldMousePress(e))
+    if (!m_owner || !m_owner->FieldMousePress(e))
         QLineEdit::mousePressEvent(e);
 }
 
@@ -98,6 +104,10 @@ void TComboEdit::mouseMoveEvent(QMouseEvent* e)
 {
     // The arrow over the drop button (anywhere for a read-only list), the
     // text cursor elsewhere.
+    if (!m_owner) {
+        QLineEdit::mouseMoveEvent(e);
+        return;
+    }
     const bool arrow = m_owner->Style() == TCustomOfficeComboBox::csDropDownList
         || m_owner->Geometry().InButton(e->position().toPoint());
     setCursor(arrow ? Qt::ArrowCursor : Qt::IBeamCursor);
@@ -107,7 +117,7 @@ void TComboEdit::mouseMoveEvent(QMouseEvent* e)
 void TComboEdit::wheelEvent(QWheelEvent* e)
 {
     const int delta = e->angleDelta().y();
-    if (delta != 0)
+    if (delta != 0 && m_owner)
         m_owner->FieldWheel(delta);
     e->accept();
 }
@@ -115,13 +125,15 @@ void TComboEdit::wheelEvent(QWheelEvent* e)
 void TComboEdit::focusInEvent(QFocusEvent* e)
 {
     QLineEdit::focusInEvent(e);
-    m_owner->FieldFocusIn(e->reason());
+    if (m_owner)
+        m_owner->FieldFocusIn(e->reason());
 }
 
 void TComboEdit::focusOutEvent(QFocusEvent* e)
 {
     QLineEdit::focusOutEvent(e);
-    m_owner->FieldFocusOut(e->reason());
+    if (m_owner)
+        m_owner->FieldFocusOut(e->reason());
 }
 
 // ------------------------------------------------------------- the selector
@@ -162,7 +174,9 @@ TCustomOfficeComboBox::TCustomOfficeComboBox(TComponent* owner, QWidget* parent)
 
 TCustomOfficeComboBox::~TCustomOfficeComboBox()
 {
-    // The popup goes first, without telling a half-destroyed selector.
+    // The field and the popup no longer call a half-destroyed selector.
+    m_edit->Detach();
+    disconnect(m_edit, nullptr, this, nullptr);
     m_dropDown->OnHide = nullptr;
     List()->OnDrawRow = nullptr;
     delete m_dropDown;

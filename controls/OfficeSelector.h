@@ -31,6 +31,9 @@ class TComboEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit TComboEdit(TCustomOfficeComboBox* owner);
+    // Called by a selector that is being destroyed: from then on the field
+    // behaves as a plain line edit.
+    void Detach() { m_owner = nullptr; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -96,7 +96,7 @@ struct Fixture {
     }
     ~Fixture()
     {
-        if (selector->Dropped())
+        if (selector && selector->Dropped())
             selector->CloseUp();
     }
     TComboEdit* Edit() const { return selector->Editor(); }

@@ -5,6 +5,7 @@
 #include "OfficeSelectorTestKit.h"
 
 #include <QKeyEvent>
+#include <QPointer>
 
 using namespace selector_kit;
 
@@ -374,4 +375,22 @@ TEST(OfficeSelectorFocus, PointerEnterAndLeaveSetHotAndRaiseTheirEvents)
     EXPECT_FALSE(f.selector->Hot());
     EXPECT_EQ(enters, 1);
     EXPECT_EQ(leaves, 1);
+}
+
+TEST(OfficeSelectorLifetime, AFocusedSelectorWithItsListOpenCanBeDestroyed)
+{
+    Fixture f;
+    f.Focus();
+    f.selector->DropDown();
+    ASSERT_TRUE(f.selector->Dropped());
+    QPointer<TDropDownWindow> popup = f.selector->DropDownWindow();
+    delete f.selector;
+    f.selector = nullptr;
+    EXPECT_TRUE(popup.isNull());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    f.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.window));
+    f.other->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(f.other->hasFocus());
 }
