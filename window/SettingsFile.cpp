@@ -19,8 +19,25 @@ int LastErrorOr(int fallback)
 
 } // namespace
 
+namespace {
+
+// A control character would vanish from the message (a NUL would even end
+// it there): it is shown by its visible picture instead, U+2400 and on.
+QString Visible(QString text)
+{
+    for (QChar& c : text) {
+        if (c.unicode() < 0x20)
+            c = QChar(char16_t(0x2400 + c.unicode()));
+        else if (c.unicode() == 0x7F)
+            c = QChar(char16_t(0x2421));
+    }
+    return text;
+}
+
+} // namespace
+
 TConvertError::TConvertError(const QString& text)
-    : std::runtime_error(QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString())
+    : std::runtime_error(QStringLiteral("'%1' is not a valid integer value").arg(Visible(text)).toStdString())
 {
 }
 
@@ -98,12 +115,15 @@ void TSettingsFile::WriteAtomically(const QByteArray& bytes) const
 {
     // The new lines go to a temporary file beside the old one, which is
     // renamed over it only once everything is written.
+    // Unbuffered, and the size checked before the rename: a buffered write
+    // that the disk cuts short can otherwise still commit, replacing the
+    // old file with the first bytes of the new one.
     QSaveFile file(m_path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw game::InOutError(LastErrorOr(EACCES));
     errno = 0;
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || file.size() != bytes.size()) {
         const int error = LastErrorOr(EIO);
         file.cancelWriting();
         throw game::InOutError(error);
