@@ -13,14 +13,15 @@
 # resident memory are taken.
 #
 # Environment: REPETITIONS (default 9) for the benchmarks, REPEAT (default
-# 15) for the process runs, BENCH_FILTER to run only matching programs.
+# 15) for the process runs, BENCH_FILTER to run only matching programs,
+# BENCH_OUT for the results folder (default <build-dir>/bench-results).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${1:-build-release}
 REPETITIONS=${REPETITIONS:-9}
 REPEAT=${REPEAT:-15}
 BENCH_FILTER=${BENCH_FILTER:-}
-OUT="$BUILD/bench-results"
+OUT=${BENCH_OUT:-$BUILD/bench-results}
 mkdir -p "$OUT"
 export QT_QPA_PLATFORM=offscreen
 
@@ -38,13 +39,20 @@ for prog in "$BUILD"/bench/bench_*; do
     || { echo "$name failed; its output:" >&2; cat "$OUT/$name.txt" >&2; exit 1; }
   # One line per aggregate of interest: program, benchmark, statistic,
   # time, unit. The JSON writer puts one key per line.
+  # Counters of a benchmark's own (ratios, medians it took itself) come
+  # along as "name=value" pairs.
   awk -v prog="$name" '
-    /"run_name":/      { split($0, a, "\""); run = a[4] }
+    /"run_name":/      { split($0, a, "\""); run = a[4]; counters = "" }
     /"aggregate_name":/ { split($0, a, "\""); agg = a[4] }
     /"real_time":/     { t = $2; sub(",", "", t) }
+    /^ *"[A-Za-z_0-9]+": -?[0-9.e+-]+,?$/ {
+      split($0, a, "\""); key = a[2]; v = $2; sub(",", "", v)
+      if (key !~ /^(family_index|per_family_instance_index|repetitions|repetition_index|threads|iterations|real_time|cpu_time)$/)
+        counters = counters (counters == "" ? "" : " ") key "=" sprintf("%.3g", v)
+    }
     /"time_unit":/     { split($0, a, "\""); unit = a[4]
                          if (agg == "median" || agg == "p99")
-                           printf "%s\t%s\t%s\t%s\t%s\n", prog, run, agg, t, unit }
+                           printf "%s\t%s\t%s\t%s\t%s\t%s\n", prog, run, agg, t, unit, counters }
   ' "$OUT/$name.json" >> "$OUT/medians.tsv"
 done
 
@@ -82,7 +90,7 @@ game_kb=$(awk -F'[\t ]' '$1 == "game" { print $3 }' "$OUT/runs.tsv" | median)
   echo "|---|---|---|"
   awk -F'\t' '
     function show(t, unit) { return sprintf("%.3g %s", t, unit) }
-    { key = $2 "\t" $3; time[key] = $4; unit[key] = $5; order[++n] = key }
+    { key = $2 "\t" $3; time[key] = $4; unit[key] = $5; extra[key] = $6; order[++n] = key }
     END {
       for (i = 1; i <= n; ++i) {
         key = order[i]; split(key, k, "\t"); run = k[1]; stat = k[2]
@@ -92,6 +100,8 @@ game_kb=$(awk -F'[\t ]' '$1 == "game" { print $3 }' "$OUT/runs.tsv" | median)
           if ((plain "\tmedian") in time)
             note = sprintf("%.1fx faster than the plain transcription (%s)", time[plain "\tmedian"] / time[key], show(time[plain "\tmedian"], unit[plain "\tmedian"]))
         }
+        if (extra[key] != "")
+          note = note (note == "" ? "" : "; ") extra[key]
         label = run (stat == "median" ? "" : " (" stat ")")
         printf "| %s | %s | %s |\n", label, show(time[key], unit[key]), note
       }
