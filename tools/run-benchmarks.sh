@@ -30,7 +30,7 @@ export QT_QPA_PLATFORM=offscreen
 # ---- the benchmark programs -------------------------------------------------
 : > "$OUT/medians.tsv"
 for prog in "$BUILD"/bench/bench_*; do
-  [ -x "$prog" ] || continue
+  [[ -f "$prog" && -x "$prog" ]] || continue
   name=$(basename "$prog")
   [[ -n "$BENCH_FILTER" && "$name" != *"$BENCH_FILTER"* ]] && continue
   echo "running $name ..." >&2
