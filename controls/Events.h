@@ -11,6 +11,7 @@
 // standard error box and never crosses Qt's event loop.
 #include <QFlags>
 #include <QObject>
+#include <QString>
 #include <any>
 #include <functional>
 #include <utility>
@@ -34,6 +35,8 @@ using TMouseEvent = std::function<void(QObject* Sender, TMouseButton Button, TSh
 using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = std::function<void(QObject* Sender, int& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
+// An anchor of marked-up text was clicked, entered or left.
+using TAnchorClick = std::function<void(QObject* Sender, const QString& Anchor)>;
 
 // Runs fn; an exception it throws is shown in the application's standard
 // error box (see ShowException) and the rest of fn is skipped.

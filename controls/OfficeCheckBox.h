@@ -18,7 +18,6 @@
 
 class TCanvas;
 
-using TAnchorClick = std::function<void(QObject* Sender, const QString& Anchor)>;
 
 class TCustomOfficeCheckBox : public TCustomControl {
     Q_OBJECT

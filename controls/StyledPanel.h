@@ -27,7 +27,6 @@
 #include <functional>
 
 using TPaintEvent = std::function<void(QObject* Sender, TCanvas& Canvas, const TRect& Rect)>;
-using TAnchorClick = std::function<void(QObject* Sender, const QString& Anchor)>;
 
 // The texts of a panel that can hold anchors.
 enum class TPanelTextArea { Caption, Body, Status };
