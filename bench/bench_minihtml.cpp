@@ -8,6 +8,8 @@
 //   BM_CaptionBarMeasure  one MeasureOnly call (the first pass alone)
 //   BM_BodyText20Lines    twenty word-wrapped lines with bold, italic, colours
 //                         and an anchor, drawn into 451 x 404
+//   ...Cold               the same, every word shaped afresh (the first paint
+//                         of a text; later paints reuse the shaped words)
 #include "controls/MiniHtml.h"
 
 #include <QApplication>
@@ -72,7 +74,7 @@ void BM_CaptionBarMeasure(benchmark::State& state)
     RunCaption(state, false, true);
 }
 
-void BM_BodyText20Lines(benchmark::State& state)
+void RunBody(benchmark::State& state, bool cold)
 {
     TBitmapCanvas canvas(451, 404);
     TCanvasFont f;
@@ -85,15 +87,28 @@ void BM_BodyText20Lines(benchmark::State& state)
     p.Text = BodyText();
     p.Bounds = TRect {0, 0, 451, 404};
     TMiniHtmlResult r;
-    for (auto _ : state)
+    for (auto _ : state) {
+        if (cold)
+            TCanvas::ForgetShapedTexts();
         benchmark::DoNotOptimize(RenderMiniHtml(p, r));
+    }
     state.counters["lines_height"] = r.ExtentY;
+}
+
+void BM_BodyText20Lines(benchmark::State& state)
+{
+    RunBody(state, false);
+}
+void BM_BodyText20LinesCold(benchmark::State& state)
+{
+    RunBody(state, true);
 }
 
 BENCHMARK(BM_CaptionBarDraw)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CaptionBarHitTest)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CaptionBarMeasure)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_BodyText20Lines)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_BodyText20LinesCold)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace
 

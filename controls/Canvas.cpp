@@ -2,10 +2,12 @@
 
 #include <QPaintDevice>
 #include <QPen>
+#include <QStaticText>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 // ---------------------------------------------------------------- helpers
@@ -87,41 +89,104 @@ QFont TCanvasFont::ToQFont() const
 
 // ---------------------------------------------------------------- font cache
 
-namespace {
-
 // Built fonts and their metrics, shared by every canvas of the (one) GUI
 // thread: marked-up text switches fonts at every tag, and building a QFont
 // and its metrics each time costs more than the text itself.
-struct BuiltFont {
+//
+// Each built font also keeps the texts shaped in it: the renderer measures
+// every word of a marked-up text in both of its passes and then draws it,
+// and a window repaints the same captions over and over, while shaping a
+// text (finding its glyphs and their advances) is the dearest step of text
+// output. A text is shaped once, for its width, and laid out once more the
+// first time it is drawn; both results are reused until the font is evicted
+// or its table fills up.
+struct ShapedText {
+    int width = 0;
+    std::optional<QStaticText> glyphs; // laid out at the first draw
+};
+
+// A short-text hash (FNV-1a over the UTF-16 units): the texts are words and
+// captions, and this costs a fraction of the general string hash.
+struct ShortTextHash {
+    size_t operator()(const QString& text) const noexcept
+    {
+        uint64_t h = 1469598103934665603ull;
+        for (const QChar c : text) {
+            h ^= c.unicode();
+            h *= 1099511628211ull;
+        }
+        return size_t(h);
+    }
+};
+
+struct TBuiltFont {
+    TBuiltFont(const TCanvasFont& f, int style, int dpi, QPaintDevice* device)
+        : name(f.Name)
+        , height(f.Height)
+        , style(style)
+        , dpi(dpi)
+        , font(f.ToQFont())
+        , metrics(font, device)
+        , ascent(metrics.ascent())
+        , descent(metrics.descent())
+        , leading(metrics.leading())
+    {
+    }
     QString name;
     int height;
     int style;
     int dpi;
     QFont font;
     QFontMetrics metrics;
+    // Asked for at every run; the metrics object looks them up each time.
+    int ascent;
+    int descent;
+    int leading;
+    std::unordered_map<QString, ShapedText, ShortTextHash> shaped;
 };
+
+constexpr size_t kShapedTextsPerFont = 512;
+
+namespace {
+
+ShapedText& Shaped(TBuiltFont& b, const QString& text)
+{
+    auto it = b.shaped.find(text);
+    if (it != b.shaped.end())
+        return it->second;
+    if (b.shaped.size() >= kShapedTextsPerFont)
+        b.shaped.clear(); // a cheap bound: the texts of one paint come back at once
+    ShapedText s;
+    s.width = b.metrics.horizontalAdvance(text);
+    return b.shaped.emplace(text, std::move(s)).first->second;
+}
 
 constexpr size_t kBuiltFontSlots = 24;
 
-const BuiltFont& FindBuiltFont(const TCanvasFont& f, QPaintDevice* device)
+std::vector<std::shared_ptr<TBuiltFont>>& BuiltFonts()
 {
-    static thread_local std::vector<std::unique_ptr<BuiltFont>> cache;
+    static thread_local std::vector<std::shared_ptr<TBuiltFont>> cache;
+    return cache;
+}
+
+std::shared_ptr<TBuiltFont> FindBuiltFont(const TCanvasFont& f, QPaintDevice* device)
+{
+    std::vector<std::shared_ptr<TBuiltFont>>& cache = BuiltFonts();
     const int style = int(f.Style.toInt());
     const int dpi = device ? device->logicalDpiY() : 96;
     for (size_t i = 0; i < cache.size(); ++i) {
-        BuiltFont& b = *cache[i];
+        const TBuiltFont& b = *cache[i];
         if (b.height == f.Height && b.style == style && b.dpi == dpi && b.name == f.Name) {
             if (i > 0) // most recently used first
                 std::rotate(cache.begin(), cache.begin() + qsizetype(i), cache.begin() + qsizetype(i) + 1);
-            return *cache.front();
+            return cache.front();
         }
     }
-    QFont font = f.ToQFont();
-    auto built = std::make_unique<BuiltFont>(BuiltFont {f.Name, f.Height, style, dpi, font, QFontMetrics(font, device)});
+    auto built = std::make_shared<TBuiltFont>(f, style, dpi, device);
     if (cache.size() >= kBuiltFontSlots)
-        cache.pop_back();
-    cache.insert(cache.begin(), std::move(built));
-    return *cache.front();
+        cache.pop_back(); // a canvas still drawing in it keeps its own share
+    cache.insert(cache.begin(), built);
+    return built;
 }
 
 } // namespace
@@ -141,9 +206,13 @@ TCanvas::TCanvas(QPainter& painter)
         if (d->logicalDpiY() > 0)
             m_dpiY = d->logicalDpiY();
     }
-    const BuiltFont& b = FindBuiltFont(m_font, m_painter.device());
-    m_qfont = b.font;
-    m_metrics.emplace(b.metrics);
+    m_built = FindBuiltFont(m_font, m_painter.device());
+}
+
+void TCanvas::ForgetShapedTexts()
+{
+    for (const std::shared_ptr<TBuiltFont>& b : BuiltFonts())
+        b->shaped.clear();
 }
 
 TCanvas::~TCanvas()
@@ -157,13 +226,8 @@ void TCanvas::SetFont(const TCanvasFont& font)
         return;
     const bool metricsChange = font.Name != m_font.Name || font.Height != m_font.Height || font.Style != m_font.Style;
     m_font = font;
-    if (metricsChange) {
-        const BuiltFont& b = FindBuiltFont(m_font, m_painter.device());
-        m_qfont = b.font;
-        m_metrics.emplace(b.metrics);
-        for (MeasuredText& m : m_measured)
-            m = MeasuredText {};
-    }
+    if (metricsChange)
+        m_built = FindBuiltFont(m_font, m_painter.device());
 }
 
 void TCanvas::SetFontColor(TColor c)
@@ -203,43 +267,31 @@ void TCanvas::SetPixelsPerInch(int x, int y)
     m_dpiY = y > 0 ? y : 96;
 }
 
-const QFontMetrics& TCanvas::Metrics()
+const QFontMetrics& TCanvas::Metrics() const
 {
-    if (!m_metrics)
-        m_metrics.emplace(m_qfont, m_painter.device());
-    return *m_metrics;
+    return m_built->metrics;
 }
 
 int TCanvas::TextHeight(const QString&)
 {
-    const QFontMetrics& fm = Metrics();
-    return fm.ascent() + fm.descent();
+    return m_built->ascent + m_built->descent;
 }
 
 int TCanvas::TextWidth(const QString& text)
 {
-    return Metrics().horizontalAdvance(text);
+    return Shaped(*m_built, text).width;
 }
 
 int TCanvas::ExternalLeading()
 {
-    return std::max(0, Metrics().leading());
+    return std::max(0, m_built->leading);
 }
 
 int TCanvas::ShownWidth(const QString& shown, bool expandTabs)
 {
     const QFontMetrics& fm = Metrics();
     if (!expandTabs || !shown.contains(QLatin1Char('\t'))) {
-        // Text is usually measured more than once (a line's words in both
-        // passes of the renderer, then when drawn): recent widths are kept.
-        for (const MeasuredText& m : m_measured)
-            if (m.text == shown)
-                return m.width;
-        MeasuredText& slot = m_measured[m_nextMeasured];
-        m_nextMeasured = (m_nextMeasured + 1) % m_measured.size();
-        slot.text = shown;
-        slot.width = fm.horizontalAdvance(shown);
-        return slot.width;
+        return Shaped(*m_built, shown).width;
     }
     const int tab = std::max(1, 8 * fm.averageCharWidth());
     int w = 0;
@@ -257,7 +309,7 @@ int TCanvas::ShownWidth(const QString& shown, bool expandTabs)
 void TCanvas::DrawShown(const QString& shown, int underline, int x, int top, bool expandTabs)
 {
     const QFontMetrics& fm = Metrics();
-    m_painter.setFont(m_qfont);
+    m_painter.setFont(m_built->font);
     m_painter.setPen(ToQColor(m_font.Color));
     const bool turned = m_font.Orientation % 3600 != 0;
     if (turned) {
@@ -268,7 +320,7 @@ void TCanvas::DrawShown(const QString& shown, int underline, int x, int top, boo
         x = 0;
         top = 0;
     }
-    const int baseline = top + fm.ascent();
+    const int baseline = top + m_built->ascent;
     if (expandTabs && shown.contains(QLatin1Char('\t'))) {
         const int tab = std::max(1, 8 * fm.averageCharWidth());
         int w = 0;
@@ -283,8 +335,19 @@ void TCanvas::DrawShown(const QString& shown, int underline, int x, int top, boo
             w = (w / tab + 1) * tab;
             start = t + 1;
         }
-    } else {
+    } else if (turned) {
         m_painter.drawText(QPoint(x, baseline), shown);
+    } else {
+        // Upright text draws from its shaped glyphs, laid out once per text.
+        ShapedText& s = Shaped(*m_built, shown);
+        if (!s.glyphs) {
+            QStaticText st(shown);
+            st.setTextFormat(Qt::PlainText);
+            st.setPerformanceHint(QStaticText::ModerateCaching);
+            st.prepare(QTransform(), m_built->font);
+            s.glyphs = std::move(st);
+        }
+        m_painter.drawStaticText(QPoint(x, top), *s.glyphs);
     }
     // The mnemonic underline sits under its one character.
     if (underline >= 0 && underline < shown.size()) {
@@ -307,8 +370,7 @@ int TCanvas::DrawText(const QString& text, TRect& rect, TTextFlags flags)
         m = ApplyMnemonicRule(text);
     const bool tabs = flags & tfExpandTabs;
     int width = ShownWidth(m.Shown, tabs);
-    const QFontMetrics& fm = Metrics();
-    const int cell = fm.ascent() + fm.descent();
+    const int cell = m_built->ascent + m_built->descent;
     if ((flags & tfEndEllipsis) && width > rect.Width()) {
         static const QString dots = QStringLiteral("...");
         const int avail = rect.Width();

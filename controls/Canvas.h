@@ -88,6 +88,8 @@ TMnemonicText ApplyMnemonicRule(const QString& text);
 // Windows-style MulDiv: a * b / c rounded half away from zero; -1 when c is 0.
 int MulDiv(int a, int b, int c);
 
+struct TBuiltFont;
+
 class TCanvas {
 public:
     // The painter must be active for the canvas' whole life; the canvas
@@ -99,6 +101,11 @@ public:
     TCanvas& operator=(const TCanvas&) = delete;
 
     QPainter& Painter() { return m_painter; }
+
+    // Texts are shaped once per font and reused by every canvas of the
+    // thread. This drops what is kept, so that the next text output shapes
+    // afresh (for measuring first draws; fonts in use stay built).
+    static void ForgetShapedTexts();
 
     // Font.
     const TCanvasFont& Font() const { return m_font; }
@@ -176,7 +183,7 @@ public:
     void StretchDraw(const TRect& r, const QImage& image);
 
 private:
-    const QFontMetrics& Metrics();
+    const QFontMetrics& Metrics() const;
     // Width of Shown with tabs expanded to the next multiple of 8 average
     // character widths when expandTabs.
     int ShownWidth(const QString& shown, bool expandTabs);
@@ -186,15 +193,9 @@ private:
 
     QPainter& m_painter;
     TCanvasFont m_font;
-    QFont m_qfont;
-    std::optional<QFontMetrics> m_metrics;
-    // Recently measured texts in the current font and their widths.
-    struct MeasuredText {
-        QString text;
-        int width = 0;
-    };
-    std::array<MeasuredText, 32> m_measured;
-    size_t m_nextMeasured = 0;
+    // The current font built for the device, with its metrics and the
+    // texts already shaped in it (shared with every canvas that uses it).
+    std::shared_ptr<TBuiltFont> m_built;
     TColor m_brushColor = clWhite;
     TBrushStyle m_brushStyle = TBrushStyle::bsSolid;
     TColor m_penColor = clBlack;

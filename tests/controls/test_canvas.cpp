@@ -305,3 +305,81 @@ TEST(CanvasDensity, ImagesDefaultTo96AndCanBeSet)
 }
 
 } // namespace
+
+namespace {
+
+// The text as the painter itself draws it, top-left at (x, top).
+QImage PainterDrawn(const QString& text, const TCanvasFont& font, int x, int top, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    const QFont qf = font.ToQFont();
+    p.setFont(qf);
+    p.setPen(Qt::black);
+    p.drawText(QPoint(x, top + QFontMetrics(qf, &image).ascent()), text);
+    return image;
+}
+
+} // namespace
+
+// Shaped texts are kept per font and reused: what is drawn from them must be
+// what the painter draws, in every font, however often the text comes back.
+TEST(CanvasShapedText, ReusedGlyphsDrawWhatThePainterDraws)
+{
+    const QString texts[] = {QStringLiteral("Lumora"), QStringLiteral("  leading and trailing  "),
+                             QStringLiteral("d\u00e9j\u00e0 vu 42"), QStringLiteral("W")};
+    TCanvasFont bold = TestFont(-13);
+    bold.Style = TFontStyles(fsBold);
+    for (const TCanvasFont& font : {TestFont(), bold}) {
+        for (const QString& text : texts) {
+            SCOPED_TRACE(text.toStdString());
+            const QImage expected = PainterDrawn(text, font, 7, 4, QSize(300, 30));
+            for (int round = 0; round < 3; ++round) { // the first draw shapes, the rest reuse
+                TBitmapCanvas c(300, 30);
+                c.SetFont(font);
+                c.SetBkMode(TBkMode::bkTransparent);
+                c.TextOut(7, 4, text);
+                EXPECT_EQ(c.Image(), expected) << "round " << round;
+                EXPECT_EQ(c.TextWidth(text), QFontMetrics(font.ToQFont()).horizontalAdvance(text));
+            }
+        }
+    }
+}
+
+TEST(CanvasShapedText, EachFontKeepsItsOwnWidths)
+{
+    TBitmapCanvas c(300, 30);
+    TCanvasFont regular = TestFont();
+    TCanvasFont bold = regular;
+    bold.Style = TFontStyles(fsBold);
+    const QString word = QStringLiteral("Wordwide");
+    c.SetFont(regular);
+    const int w1 = c.TextWidth(word);
+    c.SetFont(bold);
+    const int wb = c.TextWidth(word);
+    c.SetFont(regular);
+    EXPECT_EQ(c.TextWidth(word), w1);
+    EXPECT_GT(wb, w1);
+    EXPECT_EQ(wb, QFontMetrics(bold.ToQFont()).horizontalAdvance(word));
+}
+
+TEST(CanvasShapedText, ACanvasOutlivesItsFontLeavingTheSharedTable)
+{
+    // One canvas holds a font while another builds more fonts than the
+    // shared table keeps: the first still measures and draws in its own.
+    TBitmapCanvas holder(200, 30);
+    holder.SetFont(TestFont(-15));
+    holder.SetBkMode(TBkMode::bkTransparent);
+    const int before = holder.TextWidth("held");
+    {
+        TBitmapCanvas other(10, 10);
+        for (int h = -40; h < -8; ++h) {
+            other.SetFont(TestFont(h));
+            other.TextWidth("x");
+        }
+    }
+    EXPECT_EQ(holder.TextWidth("held"), before);
+    holder.TextOut(0, 0, "held");
+    EXPECT_EQ(holder.Image(), PainterDrawn("held", TestFont(-15), 0, 0, QSize(200, 30)));
+}
