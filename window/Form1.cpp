@@ -218,21 +218,62 @@ void TForm1::mousePressEvent(QMouseEvent* e)
     StartMove();
 }
 
+bool TForm1::IsSizingSurface(const QWidget* widget) const
+{
+    // Only the window and its panels: a button at the edge stays a button.
+    return widget && widget->window() == this && windowHandle() && !isMaximized()
+        && (widget == this || qobject_cast<const TCustomStyledPanel*>(widget));
+}
+
+Qt::Edges TForm1::EdgesUnder(const QMouseEvent& mouse) const
+{
+    const QPoint p = mapFromGlobal(mouse.globalPosition().toPoint());
+    return EdgesAt(p.x(), p.y(), width(), height(), kResizeBorder);
+}
+
+void TForm1::ShowSizingCursor(QWidget* widget, Qt::Edges edges)
+{
+    // The sizing cursor is lent to one widget at a time; the widget's own
+    // cursor comes back when the pointer leaves the edge or the widget.
+    if (m_sizingCursorOn && (m_sizingCursorOn != widget || !edges)) {
+        if (m_cursorBeforeSizing)
+            m_sizingCursorOn->setCursor(*m_cursorBeforeSizing);
+        else
+            m_sizingCursorOn->unsetCursor();
+        m_sizingCursorOn = nullptr;
+    }
+    if (!edges || !widget)
+        return;
+    if (m_sizingCursorOn != widget) {
+        m_cursorBeforeSizing.reset();
+        if (widget->testAttribute(Qt::WA_SetCursor))
+            m_cursorBeforeSizing = widget->cursor();
+        m_sizingCursorOn = widget;
+    }
+    widget->setCursor(CursorForEdges(edges));
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* e)
 {
-    if (e->type() != QEvent::MouseButtonPress)
+    const QEvent::Type type = e->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::Leave)
         return TForm::eventFilter(watched, e);
-    // Only the window and its panels: a button at the edge stays a button.
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != this || !windowHandle() || isMaximized()
-        || !(widget == this || qobject_cast<TCustomStyledPanel*>(widget)))
+    if (type == QEvent::Leave) {
+        if (widget && widget == m_sizingCursorOn)
+            ShowSizingCursor(widget, {});
+        return TForm::eventFilter(watched, e);
+    }
+    if (!IsSizingSurface(widget))
         return TForm::eventFilter(watched, e);
     auto* mouse = static_cast<QMouseEvent*>(e);
-    if (mouse->button() != Qt::LeftButton)
+    const Qt::Edges edges = EdgesUnder(*mouse);
+    if (type == QEvent::MouseMove) {
+        if (mouse->buttons() == Qt::NoButton)
+            ShowSizingCursor(widget, edges);
         return TForm::eventFilter(watched, e);
-    const QPoint p = mapFromGlobal(mouse->globalPosition().toPoint());
-    const Qt::Edges edges = EdgesAt(p.x(), p.y(), width(), height(), kResizeBorder);
-    if (!edges)
+    }
+    if (mouse->button() != Qt::LeftButton || !edges)
         return TForm::eventFilter(watched, e);
     WindowChrome().StartResize(windowHandle(), edges);
     return true;

@@ -10,8 +10,11 @@
 #include "controls/GridBase.h"
 #include "window/ProgramFile.h"
 
+#include <QCursor>
+#include <QPointer>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class TCellBrush;
 class TFont;
@@ -97,11 +100,17 @@ private:
     int SelectorIndex() const;
     void LetterClick(int number);
     void StartMove();
+    bool IsSizingSurface(const QWidget* widget) const;
+    Qt::Edges EdgesUnder(const QMouseEvent& mouse) const;
+    void ShowSizingCursor(QWidget* widget, Qt::Edges edges);
 
     QString m_appFolder;
     int m_styleNumber = 1;
     TFace m_face = TFace::Game;
     bool m_startupCompleted = false;
+    // The widget showing the sizing cursor, and the cursor it had before.
+    QPointer<QWidget> m_sizingCursorOn;
+    std::optional<QCursor> m_cursorBeforeSizing;
     std::unique_ptr<TGameBindings> m_bindings;
     std::unique_ptr<game::TWordGame> m_game;
 };

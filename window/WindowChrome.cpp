@@ -36,3 +36,18 @@ Qt::Edges EdgesAt(int x, int y, int width, int height, int border)
         edges |= Qt::BottomEdge;
     return edges;
 }
+
+Qt::CursorShape CursorForEdges(Qt::Edges edges)
+{
+    const bool horizontal = edges & (Qt::LeftEdge | Qt::RightEdge);
+    const bool vertical = edges & (Qt::TopEdge | Qt::BottomEdge);
+    if (horizontal && vertical) {
+        const bool falling = (edges & Qt::LeftEdge) ? bool(edges & Qt::TopEdge) : bool(edges & Qt::BottomEdge);
+        return falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor;
+    }
+    if (horizontal)
+        return Qt::SizeHorCursor;
+    if (vertical)
+        return Qt::SizeVerCursor;
+    return Qt::ArrowCursor;
+}

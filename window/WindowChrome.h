@@ -39,3 +39,8 @@ public:
 // The edges a point of a window lies on: those within `border` pixels of
 // the point (nothing for a point outside the window).
 Qt::Edges EdgesAt(int x, int y, int width, int height, int border);
+
+// The sizing cursor that shows a press there sizes the window by `edges`:
+// a diagonal one at the corners, a straight one along an edge, the arrow
+// away from the edges.
+Qt::CursorShape CursorForEdges(Qt::Edges edges);

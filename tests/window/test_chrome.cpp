@@ -249,3 +249,56 @@ TEST(WindowChrome, EdgesAtFindsTheEdgesWithinTheBorder)
     EXPECT_EQ(EdgesAt(450, 100, 450, 390, 3), Qt::Edges()) << "outside";
     EXPECT_EQ(EdgesAt(-1, 100, 450, 390, 3), Qt::Edges());
 }
+
+namespace {
+
+// The pointer moving over a widget with no button down.
+void Hover(QWidget& widget, QPoint at)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(widget.mapToGlobal(at)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &move);
+}
+
+} // namespace
+
+TEST(WindowChrome, TheCursorShowsWhereAPressWouldSizeTheWindow)
+{
+    EXPECT_EQ(CursorForEdges(Qt::LeftEdge | Qt::TopEdge), Qt::SizeFDiagCursor);
+    EXPECT_EQ(CursorForEdges(Qt::RightEdge | Qt::BottomEdge), Qt::SizeFDiagCursor);
+    EXPECT_EQ(CursorForEdges(Qt::RightEdge | Qt::TopEdge), Qt::SizeBDiagCursor);
+    EXPECT_EQ(CursorForEdges(Qt::LeftEdge | Qt::BottomEdge), Qt::SizeBDiagCursor);
+    EXPECT_EQ(CursorForEdges(Qt::LeftEdge), Qt::SizeHorCursor);
+    EXPECT_EQ(CursorForEdges(Qt::BottomEdge), Qt::SizeVerCursor);
+    EXPECT_EQ(CursorForEdges({}), Qt::ArrowCursor);
+
+    TWindowHarness h;
+    TForm1& form = h.Start();
+    QWidget& status = h.Get<QWidget>("StatusPanel");
+    const bool ownCursor = status.testAttribute(Qt::WA_SetCursor);
+    const Qt::CursorShape ownShape = status.cursor().shape();
+    // The window's bottom corners, as points of the status strip.
+    const QPoint bottomLeft = status.mapFrom(&form, QPoint(0, 389));
+    const QPoint bottomRight = status.mapFrom(&form, QPoint(449, 389));
+    Hover(status, bottomRight);
+    EXPECT_EQ(status.cursor().shape(), Qt::SizeFDiagCursor);
+    Hover(status, QPoint(200, 27));
+    EXPECT_EQ(status.cursor().shape(), Qt::SizeVerCursor);
+    Hover(status, QPoint(200, 10));
+    EXPECT_EQ(status.testAttribute(Qt::WA_SetCursor), ownCursor) << "away from the edge the panel's own cursor is back";
+    EXPECT_EQ(status.cursor().shape(), ownShape);
+
+    // A cursor set on the panel meanwhile comes back too, also when the
+    // pointer leaves the panel at the edge.
+    status.setCursor(Qt::PointingHandCursor);
+    Hover(status, bottomLeft);
+    EXPECT_EQ(status.cursor().shape(), Qt::SizeBDiagCursor);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&status, &leave);
+    EXPECT_EQ(status.cursor().shape(), Qt::PointingHandCursor);
+
+    // Buttons at the edge keep their cursor.
+    QWidget& close = h.Get<QWidget>("CloseGlowButton");
+    Hover(close, QPoint(8, 1));
+    EXPECT_NE(close.cursor().shape(), Qt::SizeVerCursor);
+}
