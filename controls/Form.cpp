@@ -11,6 +11,15 @@ TForm::TForm(TComponent* owner, QWidget* parent)
     SetTabStop(false);
 }
 
+TForm::~TForm()
+{
+    // The components are freed after this, and freeing one can make Qt
+    // repaint the rest (the pointer "enters" the control beneath it). Their
+    // paint handlers may belong to the derived form, which is gone by then,
+    // so a form being freed paints nothing more.
+    setUpdatesEnabled(false);
+}
+
 void TForm::SetCaption(const QString& v)
 {
     if (windowTitle() == v)

@@ -33,6 +33,7 @@ class TForm : public TCustomControl {
     Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
 public:
     explicit TForm(TComponent* owner = nullptr, QWidget* parent = nullptr);
+    ~TForm() override;
 
     QString Caption() const { return windowTitle(); }
     void SetCaption(const QString& v);

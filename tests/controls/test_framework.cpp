@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -105,6 +106,64 @@ TEST(ComponentModel, FreedComponentLeavesItsOwnerAndTheOthersAreTold)
     EXPECT_EQ(form.ComponentCount(), 1);
     ASSERT_EQ(watcher->removed.size(), 1u);
     EXPECT_EQ(watcher->removed[0], doomed);
+}
+
+namespace {
+
+// A plain child widget that counts its paints somewhere that outlives it.
+class PaintCounter : public QWidget {
+public:
+    PaintCounter(QWidget* parent, int& paints)
+        : QWidget(parent)
+        , m_paints(paints)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++m_paints; }
+
+private:
+    int& m_paints;
+};
+
+// A component that, when freed, makes a widget repaint at once, as Qt does
+// with the control beneath a freed one.
+class RepaintsWhenFreed : public TNonVisualComponent {
+public:
+    RepaintsWhenFreed(TComponent* owner, QWidget* target)
+        : TNonVisualComponent(owner)
+        , m_target(target)
+    {
+    }
+    ~RepaintsWhenFreed() override
+    {
+        if (m_target)
+            m_target->repaint();
+    }
+
+private:
+    QPointer<QWidget> m_target;
+};
+
+} // namespace
+
+TEST(ComponentModel, AFormBeingFreedPaintsNothingMore)
+{
+    // The paint handlers of a form's controls may be methods of the derived
+    // form, which is already gone while the components are freed.
+    auto* form = new TForm;
+    form->resize(100, 100);
+    int paints = 0;
+    auto* counter = new PaintCounter(form, paints); // a Qt child, freed last
+    counter->resize(50, 50);
+    new RepaintsWhenFreed(form, counter);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    counter->repaint();
+    const int before = paints;
+    ASSERT_GT(before, 0) << "the widget paints while the form lives";
+    delete form;
+    EXPECT_EQ(paints, before);
 }
 
 TEST(ComponentModel, OwnerFreesWhatItOwnsEvenWhenItIsNotTheQtParent)
