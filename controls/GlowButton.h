@@ -141,7 +141,7 @@ public:
     void ApplyComponentStyle(TVisualStyle style) override;
 
     // The click: the modal result goes to the parent form, then OnClick.
-    virtual void Click();
+    void Click() override;
 
     // Re-applies the Down value read from the form file, once GroupIndex
     // and AllowAllUp are known.
