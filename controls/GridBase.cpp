@@ -30,9 +30,7 @@ public:
 // One wheel notch as the platform reports it.
 constexpr int kWheelDelta = 120;
 constexpr int kZoomLimit = 10;
-// Far more than any word list or screen needs, and small enough that the
-// pixel totals (count times size, zoomed) stay inside an int.
-constexpr int kMaxCount = 1'000'000;
+constexpr int kMaxCount = TCustomGrid::kMaxCount;
 constexpr int kMaxSize = 2'000;
 
 void CheckCount(const char* what, int count)

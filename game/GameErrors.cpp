@@ -29,6 +29,25 @@ InOutError::InOutError(int errorNumber)
 {
 }
 
+namespace {
+
+// 5230500 -> "5,230,500".
+std::string Grouped(std::size_t n)
+{
+    std::string digits = std::to_string(n);
+    for (std::ptrdiff_t at = std::ptrdiff_t(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(std::size_t(at), 1, ',');
+    return digits;
+}
+
+} // namespace
+
+TooManyWordsError::TooManyWordsError(std::size_t lines, int maxWords)
+    : GameError("The word list has " + Grouped(lines) + " lines, more than the " + Grouped(std::size_t(maxWords))
+                + " words the game can hold. No words were loaded.")
+{
+}
+
 std::string InOutErrorMessage(int errorNumber)
 {
     switch (errorNumber) {

@@ -1,6 +1,7 @@
 #pragma once
 // The errors of the data files. Each what() is the exact text the player
 // sees in the standard error box (UTF-8).
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -43,6 +44,12 @@ public:
 
 private:
     int m_errorNumber;
+};
+
+// A word list with more lines than the word store holds; nothing is loaded.
+class TooManyWordsError : public GameError {
+public:
+    TooManyWordsError(std::size_t lines, int maxWords);
 };
 
 // The text of an input/output error for a system error number (errno).

@@ -9,6 +9,7 @@
 // Z, so in practice plain ASCII).
 #include <cstddef>
 #include <optional>
+#include <limits>
 #include <string>
 
 namespace game {
@@ -23,6 +24,8 @@ public:
     virtual void SetRowCount(int rows) = 0;
     virtual std::string Cell(int row) const = 0;
     virtual void SetCell(int row, const std::string& text) = 0;
+    // The most rows the store can hold.
+    virtual int MaxRowCount() const { return std::numeric_limits<int>::max(); }
 };
 
 // A label: the hidden ones (LettersLabel, Label1, Label2, PossibleWordsLabel)

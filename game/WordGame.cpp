@@ -1,6 +1,7 @@
 #include "game/WordGame.h"
 
 #include "game/DataFiles.h"
+#include "game/GameErrors.h"
 #include "game/WordRules.h"
 
 #include <algorithm>
@@ -34,6 +35,8 @@ void TWordGame::LoadWordList()
     const std::vector<std::string> lines = ReadWordListLines(m_appFolder + kWordListFileName);
 
     IRowStore& store = m_controls.wordsGrid;
+    if (store.MaxRowCount() < 0 || lines.size() > static_cast<std::size_t>(store.MaxRowCount()))
+        throw TooManyWordsError(lines.size(), store.MaxRowCount());
     const int n = static_cast<int>(lines.size());
     store.SetRowCount(n);
     for (int r = 0; r < n; ++r)

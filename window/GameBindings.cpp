@@ -47,6 +47,11 @@ void TGridRowStore::SetCell(int row, const std::string& text)
     m_grid.SetCells(0, row, FromUtf8(text));
 }
 
+int TGridRowStore::MaxRowCount() const
+{
+    return TCustomGrid::kMaxCount;
+}
+
 std::string TPlainLabelText::Caption() const
 {
     return ToUtf8(m_label.Caption());

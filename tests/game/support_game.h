@@ -7,6 +7,7 @@
 #include <array>
 #include <deque>
 #include <map>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -20,9 +21,11 @@ public:
     void SetRowCount(int n) override;
     std::string Cell(int row) const override;
     void SetCell(int row, const std::string& text) override;
+    int MaxRowCount() const override { return maxRows; }
 
     std::vector<std::string> rows;
     int rowCountChanges = 0;
+    int maxRows = std::numeric_limits<int>::max();
 };
 
 class MemoryLabel : public game::ILabel {

@@ -173,6 +173,27 @@ TEST(LoadWordList, UnreadableFileChangesNothing)
     EXPECT_EQ(rig.label1.caption, "Words: 2");
 }
 
+TEST(LoadWordList, MoreLinesThanTheStoreHoldsIsRefusedWithTheCountsAndChangesNothing)
+{
+    GameRig rig;
+    rig.LoadWords({ "NOTE", "STONE" });
+    rig.wordsGrid.maxRows = 3;
+    WriteFile(rig.game.AppFolder() + "biblewords.txt", "ZONE\r\nNOTE\r\nTONE\r\nNOTES");
+    try {
+        rig.game.LoadWordList();
+        ADD_FAILURE() << "four lines loaded into a store of three";
+    } catch (const TooManyWordsError& e) {
+        EXPECT_STREQ(e.what(), "The word list has 4 lines, more than the 3 words the game can hold. No words were loaded.");
+    }
+    EXPECT_EQ(rig.wordsGrid.rows, (std::vector<std::string> { "NOTE", "STONE" }));
+    EXPECT_EQ(rig.label1.caption, "Words: 2");
+
+    // Exactly as many lines as it holds is fine.
+    WriteFile(rig.game.AppFolder() + "biblewords.txt", "ZONE\r\nNOTE\r\nTONE");
+    rig.game.LoadWordList();
+    EXPECT_EQ(rig.label1.caption, "Words: 3");
+}
+
 // The shipped list, when it is there: the extracted copy loads with one row
 // per word and makes a puzzle.
 TEST(LoadWordList, ShippedListLoadsAndMakesPuzzles)
