@@ -50,9 +50,11 @@ for prog in "$BUILD"/bench/bench_*; do
       if (key !~ /^(family_index|per_family_instance_index|repetitions|repetition_index|threads|iterations|real_time|cpu_time)$/)
         counters = counters (counters == "" ? "" : " ") key "=" sprintf("%.3g", v)
     }
-    /"time_unit":/     { split($0, a, "\""); unit = a[4]
-                         if (agg == "median" || agg == "p99")
-                           printf "%s\t%s\t%s\t%s\t%s\t%s\n", prog, run, agg, t, unit, counters }
+    /"time_unit":/     { split($0, a, "\""); unit = a[4]; pending = 1 }
+    # The counters follow the time unit: the entry is whole at its "}".
+    /^ *},?$/          { if (pending && (agg == "median" || agg == "p99"))
+                           printf "%s\t%s\t%s\t%s\t%s\t%s\n", prog, run, agg, t, unit, counters
+                         pending = 0; agg = "" }
   ' "$OUT/$name.json" >> "$OUT/medians.tsv"
 done
 
