@@ -149,6 +149,16 @@ constexpr size_t kShapedTextsPerFont = 512;
 
 namespace {
 
+// Laid-out glyphs would start a new line at these; text output keeps them
+// on its one line as the painter does.
+bool BreaksLines(const QString& text)
+{
+    for (const QChar c : text)
+        if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return true;
+    return false;
+}
+
 ShapedText& Shaped(TBuiltFont& b, const QString& text)
 {
     auto it = b.shaped.find(text);
@@ -335,7 +345,7 @@ void TCanvas::DrawShown(const QString& shown, int underline, int x, int top, boo
             w = (w / tab + 1) * tab;
             start = t + 1;
         }
-    } else if (turned) {
+    } else if (turned || BreaksLines(shown)) {
         m_painter.drawText(QPoint(x, baseline), shown);
     } else {
         // Upright text draws from its shaped glyphs, laid out once per text.

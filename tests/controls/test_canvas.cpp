@@ -328,7 +328,8 @@ QImage PainterDrawn(const QString& text, const TCanvasFont& font, int x, int top
 TEST(CanvasShapedText, ReusedGlyphsDrawWhatThePainterDraws)
 {
     const QString texts[] = {QStringLiteral("Lumora"), QStringLiteral("  leading and trailing  "),
-                             QStringLiteral("d\u00e9j\u00e0 vu 42"), QStringLiteral("W")};
+                             QStringLiteral("d\u00e9j\u00e0 vu 42"), QStringLiteral("W"),
+                             QStringLiteral("one line\nnot two"), QStringLiteral("still\u2028one")};
     TCanvasFont bold = TestFont(-13);
     bold.Style = TFontStyles(fsBold);
     for (const TCanvasFont& font : {TestFont(), bold}) {
