@@ -5,6 +5,7 @@
 #include <QStaticText>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <unordered_map>
@@ -100,26 +101,26 @@ QFont TCanvasFont::ToQFont() const
 // output. A text is shaped once, for its width, and laid out once more the
 // first time it is drawn; both results are reused until the font is evicted
 // or its table fills up.
-struct ShapedText {
-    int width = 0;
-    std::optional<QStaticText> glyphs; // laid out at the first draw
-};
-
-// A short-text hash (FNV-1a over the UTF-16 units): the texts are words and
-// captions, and this costs a fraction of the general string hash.
-struct ShortTextHash {
-    size_t operator()(const QString& text) const noexcept
-    {
-        uint64_t h = 1469598103934665603ull;
-        for (const QChar c : text) {
-            h ^= c.unicode();
-            h *= 1099511628211ull;
-        }
-        return size_t(h);
-    }
-};
-
 struct TBuiltFont {
+    // A text shaped in this font.
+    struct ShapedText {
+        int width = 0;
+        std::optional<QStaticText> glyphs; // laid out at the first draw
+    };
+    // A short-text hash (FNV-1a over the UTF-16 units): the texts are words
+    // and captions, and this costs a fraction of the general string hash.
+    struct ShortTextHash {
+        size_t operator()(const QString& text) const noexcept
+        {
+            uint64_t h = 1469598103934665603ull;
+            for (const QChar c : text) {
+                h ^= c.unicode();
+                h *= 1099511628211ull;
+            }
+            return size_t(h);
+        }
+    };
+
     TBuiltFont(const TCanvasFont& f, int style, int dpi, QPaintDevice* device)
         : name(f.Name)
         , height(f.Height)
@@ -145,9 +146,10 @@ struct TBuiltFont {
     std::unordered_map<QString, ShapedText, ShortTextHash> shaped;
 };
 
-constexpr size_t kShapedTextsPerFont = 512;
-
 namespace {
+
+using ShapedText = TBuiltFont::ShapedText;
+constexpr size_t kShapedTextsPerFont = 512;
 
 // Laid-out glyphs would start a new line at these; text output keeps them
 // on its one line as the painter does.
