@@ -310,7 +310,7 @@ int TCanvas::ShownWidth(const QString& shown, bool expandTabs)
     qsizetype start = 0;
     for (;;) {
         const qsizetype t = shown.indexOf(QLatin1Char('\t'), start);
-        w += fm.horizontalAdvance(shown.mid(start, t < 0 ? -1 : t - start));
+        w += Shaped(*m_built, shown.mid(start, t < 0 ? -1 : t - start)).width;
         if (t < 0)
             return w;
         w = (w / tab + 1) * tab;
@@ -341,7 +341,7 @@ void TCanvas::DrawShown(const QString& shown, int underline, int x, int top, boo
             const qsizetype t = shown.indexOf(QLatin1Char('\t'), start);
             const QString seg = shown.mid(start, t < 0 ? -1 : t - start);
             m_painter.drawText(QPoint(x + w, baseline), seg);
-            w += fm.horizontalAdvance(seg);
+            w += Shaped(*m_built, seg).width;
             if (t < 0)
                 break;
             w = (w / tab + 1) * tab;

@@ -30,14 +30,13 @@ public:
 // One wheel notch as the platform reports it.
 constexpr int kWheelDelta = 120;
 constexpr int kZoomLimit = 10;
-constexpr int kMaxCount = TCustomGrid::kMaxCount;
 constexpr int kMaxSize = 2'000;
 
 void CheckCount(const char* what, int count)
 {
-    if (count > kMaxCount)
+    if (count > TCustomGrid::kMaxCount)
         throw std::out_of_range(std::string(what) + " " + std::to_string(count) + " is too large (at most "
-                                + std::to_string(kMaxCount) + ")");
+                                + std::to_string(TCustomGrid::kMaxCount) + ")");
 }
 
 } // namespace

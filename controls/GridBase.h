@@ -173,12 +173,12 @@ public:
     Q_ENUM(TScrollStyle)
 
     enum TBorderStyle { bsNone, bsSingle };
+    Q_ENUM(TBorderStyle)
 
     // The most rows or columns a grid takes: far more than any word list or
     // screen needs, and small enough that the pixel totals (count times
     // size, zoomed) stay inside an int.
     static constexpr int kMaxCount = 1'000'000;
-    Q_ENUM(TBorderStyle)
 
     // Width of a scroll bar, and of the sunken border on each side.
     static constexpr int ScrollBarSize = 17;

@@ -8,8 +8,8 @@
 // Every text is UTF-8 (the word list itself is 8-bit text of the letters A to
 // Z, so in practice plain ASCII).
 #include <cstddef>
-#include <optional>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace game {

@@ -35,8 +35,9 @@ void TWordGame::LoadWordList()
     const std::vector<std::string> lines = ReadWordListLines(m_appFolder + kWordListFileName);
 
     IRowStore& store = m_controls.wordsGrid;
-    if (store.MaxRowCount() < 0 || lines.size() > static_cast<std::size_t>(store.MaxRowCount()))
-        throw TooManyWordsError(lines.size(), store.MaxRowCount());
+    const int maxRows = store.MaxRowCount();
+    if (maxRows < 0 || lines.size() > static_cast<std::size_t>(maxRows))
+        throw TooManyWordsError(lines.size(), maxRows);
     const int n = static_cast<int>(lines.size());
     store.SetRowCount(n);
     for (int r = 0; r < n; ++r)
