@@ -1,8 +1,8 @@
 #include "controls/FillPicture.h"
 
-#include <QBuffer>
+#include "controls/PictureDecoder.h"
+
 #include <QIODevice>
-#include <QImageReader>
 #include <QPainter>
 
 TFillPicture::TFillPicture(QObject* parent)
@@ -40,11 +40,7 @@ const QImage& TFillPicture::Image() const
 {
     if (!m_decoded) {
         m_decoded = true;
-        QBuffer buffer;
-        buffer.setData(m_data);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        m_image = reader.read();
+        m_image = DecodePicture(m_data).image;
     }
     return m_image;
 }

@@ -1,8 +1,8 @@
 #include "controls/GDIPPicture.h"
 
-#include <QBuffer>
+#include "controls/PictureDecoder.h"
+
 #include <QFile>
-#include <QImageReader>
 #include <QPainter>
 
 #include <stdexcept>
@@ -16,21 +16,16 @@ struct TDecoded {
 
 TDecoded Decode(const QByteArray& bytes)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QByteArray format = reader.format().toLower();
-    QImage image = reader.read();
-    if (image.isNull()) {
-        const QString why = reader.errorString();
+    const TDecodedPicture picture = DecodePicture(bytes);
+    if (picture.image.isNull()) {
+        const QString& why = picture.error;
         throw std::runtime_error(
             QStringLiteral("The picture could not be read: %1").arg(why.isEmpty() ? QStringLiteral("unknown format") : why)
                 .toStdString());
     }
     TDecoded out;
-    out.image = image.convertToFormat(QImage::Format_ARGB32);
-    if (format == "bmp" || format == "dib") {
+    out.image = picture.image.convertToFormat(QImage::Format_ARGB32);
+    if (picture.format == "bmp" || picture.format == "dib") {
         // Colour key: every pixel of the bottom-left pixel's colour is clear.
         out.colorKeyed = true;
         const QRgb key = out.image.pixel(0, out.image.height() - 1) | 0xFF000000u;

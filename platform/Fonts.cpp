@@ -46,6 +46,16 @@ FontResolution Resolve(const EmbeddedFace& face, const QStringList& systemFamili
         r.source = FontResolution::Source::System;
         return r;
     }
+    const QString family = QLatin1String(face.family);
+    if (family.compare(r.requested, Qt::CaseInsensitive) != 0 && HasFamily(systemFamilies, family)) {
+        // The system has the free face itself (Liberation Sans for Arial):
+        // the requested name resolves to it, and the embedded copy, the same
+        // face, is not read at all.
+        QFont::insertSubstitution(r.requested, family);
+        r.family = family;
+        r.source = FontResolution::Source::SystemSubstitute;
+        return r;
+    }
     QStringList registered;
     for (const char* file : face.files) {
         if (!file)
@@ -54,7 +64,6 @@ FontResolution Resolve(const EmbeddedFace& face, const QStringList& systemFamili
         if (id >= 0)
             registered += QFontDatabase::applicationFontFamilies(id);
     }
-    const QString family = QLatin1String(face.family);
     if (!HasFamily(registered, family)) {
         r.family = QFontInfo(QFont(r.requested)).family(); // whatever the system offers
         r.source = FontResolution::Source::Missing;

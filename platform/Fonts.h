@@ -1,9 +1,10 @@
 #pragma once
 // The fonts the window's form asks for ("MS Sans Serif", "Tahoma" regular
 // and bold, "Arial") travel inside the program as free faces with the same
-// metrics. Where the system lacks a requested face, the embedded one is
-// registered and the requested family name resolves to it, so text looks
-// the same on every machine.
+// metrics. Where the system lacks a requested face, the requested family
+// name resolves to the free face, the system's own copy where it has one
+// and the embedded one registered otherwise, so text looks the same on
+// every machine.
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,6 +14,7 @@ namespace platform {
 struct FontResolution {
     enum class Source {
         System,   // the system has the requested face; left alone
+        SystemSubstitute, // the system has the free face; it answers for the requested name
         Embedded, // the embedded face now answers for the requested name
         Missing,  // neither: the program was built without that face
     };

@@ -4,6 +4,7 @@
 #include "controls/ErrorBox.h"
 #include "controls/GlowButton.h"
 #include "controls/OfficeCheckBox.h"
+#include "controls/PictureDecoder.h"
 #include "controls/SmoothLabel.h"
 #include "controls/StyledPanel.h"
 #include "controls/StyledEdit.h"
@@ -24,6 +25,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QWindow>
 #include <stdexcept>
 
@@ -32,13 +34,25 @@ TForm1::TForm1(TComponent* owner, QWidget* parent)
 {
     // The fonts the design names, embedded where the system lacks them.
     platform::RegisterEmbeddedFonts();
-    setWindowIcon(QIcon(QStringLiteral(":/lumora.png")));
+    SetIconFromResource(QStringLiteral(":/lumora.png"));
     RegisterHandlers();
     LoadDesign();
     // The taskbar shows the program's title, not the form's caption.
     setWindowTitle(ApplicationTitle());
     // Presses near the window's edges size it (see eventFilter).
     qApp->installEventFilter(this);
+}
+
+void TForm1::SetIconFromResource(const QString& path)
+{
+    // Decoded from its bytes rather than through QIcon's file lookup, which
+    // would first ask every icon-engine plugin whether it reads the file.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return; // the window keeps the platform's icon
+    const QImage image = DecodePicture(file.readAll()).image;
+    if (!image.isNull())
+        setWindowIcon(QIcon(QPixmap::fromImage(image)));
 }
 
 TForm1::~TForm1()

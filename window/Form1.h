@@ -93,6 +93,7 @@ protected:
 private:
     void RegisterHandlers();
     void LoadDesign();
+    void SetIconFromResource(const QString& path);
     void StartGameFace();
     void StartOverlayFace(const char* panelName);
     void ReadSettings();

@@ -163,3 +163,24 @@ TEST(EmbeddedFonts, SizesTheBitmapFaceCannotDrawGoToTheScalableOne)
     EXPECT_LT(ascent("MS Sans Serif", 11, false), ascent("MS Sans Serif", 15, true));
     EXPECT_LT(ascent("MS Sans Serif", 15, true), ascent("MS Sans Serif", 20, true));
 }
+
+TEST(EmbeddedFonts, AFreeFaceTheSystemHasAnswersForTheRequestedNameInEveryStyle)
+{
+    const FontResolution& arial = Resolutions()[2];
+    // Fontconfig indexes everything under /usr/share/fonts, so a system
+    // with this file has Liberation Sans as its own face.
+    const bool systemHasIt = QFile::exists(QStringLiteral("/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"));
+    if (!systemHasIt)
+        GTEST_SKIP() << "this system has no Liberation Sans of its own";
+    EXPECT_EQ(arial.source, FontResolution::Source::SystemSubstitute);
+    EXPECT_EQ(arial.family, "Liberation Sans");
+    for (const bool bold : {false, true})
+        for (const bool italic : {false, true}) {
+            const QFont asked = Face(QStringLiteral("Arial"), bold, italic);
+            const QFontInfo info(asked);
+            EXPECT_EQ(info.family(), "Liberation Sans") << bold << italic;
+            EXPECT_EQ(info.bold(), bold);
+            EXPECT_EQ(info.italic(), italic);
+            EXPECT_EQ(Render(asked), Render(Face(QStringLiteral("Liberation Sans"), bold, italic))) << bold << italic;
+        }
+}
