@@ -8,9 +8,10 @@
 # and ratios where a comparison is asked (New Puzzle against the plain
 # transcription, start-up and peak memory of the game against a bare Qt
 # window). Start-up and memory are also measured here from outside: the
-# game and a bare Qt program are each started REPEAT times on the offscreen
-# platform, end at their first paint, and the median wall time and peak
-# resident memory are taken.
+# game, a bare Qt program and the same bare program painting thirty texts
+# in the game's faces (with and without Qt Multimedia linked) are each
+# started REPEAT times on the offscreen platform, end at their first paint,
+# and the median wall time and peak resident memory are taken.
 #
 # Environment: REPETITIONS (default 9) for the benchmarks, REPEAT (default
 # 15) for the process runs, BENCH_FILTER to run only matching programs,
@@ -62,6 +63,11 @@ done
 cc -O2 -o "$OUT/measure-run" tools/bench/measure-run.c
 # shellcheck disable=SC2046
 c++ -O2 -fPIC -std=c++17 -o "$OUT/bare-window" tools/bench/bare-window.cpp $(pkg-config --cflags --libs Qt6Widgets)
+# shellcheck disable=SC2046
+c++ -O2 -fPIC -std=c++17 -o "$OUT/text-window" tools/bench/text-window.cpp $(pkg-config --cflags --libs Qt6Widgets)
+# shellcheck disable=SC2046
+c++ -O2 -fPIC -std=c++17 -o "$OUT/text-window-multimedia" tools/bench/text-window.cpp \
+  -Wl,--no-as-needed $(pkg-config --cflags --libs Qt6Widgets Qt6Multimedia) -Wl,--as-needed
 # The game runs from a folder of its own, so that its data files and
 # settings are written there on the first (unmeasured) run.
 GAMEDIR="$OUT/game"
@@ -69,11 +75,14 @@ rm -rf "$GAMEDIR"; mkdir -p "$GAMEDIR"
 cp "$BUILD/lumora" "$GAMEDIR/lumora"
 LUMORA_EXIT_AFTER_FIRST_PAINT=1 "$GAMEDIR/lumora" > /dev/null 2>&1 || true
 "$OUT/bare-window" > /dev/null 2>&1 || true
+"$OUT/text-window" > /dev/null 2>&1 || true
 
 : > "$OUT/runs.tsv"
 for i in $(seq "$REPEAT"); do
   # Alternate the two so that a busy moment of the machine hits both.
   printf 'bare\t%s\n' "$("$OUT/measure-run" "$OUT/bare-window" 2>/dev/null)" >> "$OUT/runs.tsv"
+  printf 'text\t%s\n' "$("$OUT/measure-run" "$OUT/text-window" 2>/dev/null)" >> "$OUT/runs.tsv"
+  printf 'textmm\t%s\n' "$("$OUT/measure-run" "$OUT/text-window-multimedia" 2>/dev/null)" >> "$OUT/runs.tsv"
   printf 'game\t%s\n' "$(LUMORA_EXIT_AFTER_FIRST_PAINT=1 "$OUT/measure-run" "$GAMEDIR/lumora" 2>/dev/null)" >> "$OUT/runs.tsv"
 done
 if awk '$4 != 0 { bad = 1 } END { exit !bad }' FS='[\t ]' "$OUT/runs.tsv"; then
@@ -83,6 +92,8 @@ fi
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 bare_ms=$(awk -F'[\t ]' '$1 == "bare" { print $2 }' "$OUT/runs.tsv" | median)
 game_ms=$(awk -F'[\t ]' '$1 == "game" { print $2 }' "$OUT/runs.tsv" | median)
+text_ms=$(awk -F'[\t ]' '$1 == "text" { print $2 }' "$OUT/runs.tsv" | median)
+textmm_ms=$(awk -F'[\t ]' '$1 == "textmm" { print $2 }' "$OUT/runs.tsv" | median)
 bare_kb=$(awk -F'[\t ]' '$1 == "bare" { print $3 }' "$OUT/runs.tsv" | median)
 game_kb=$(awk -F'[\t ]' '$1 == "game" { print $3 }' "$OUT/runs.tsv" | median)
 
@@ -119,6 +130,10 @@ game_kb=$(awk -F'[\t ]' '$1 == "game" { print $3 }' "$OUT/runs.tsv" | median)
     }' "$OUT/medians.tsv"
   printf '| start-up to first paint, game process | %.1f ms | %.2fx the bare Qt window (%.1f ms) |\n' \
     "$game_ms" "$(awk -v a="$game_ms" -v b="$bare_ms" 'BEGIN { print a / b }')" "$bare_ms"
+  printf '| start-up to first paint, a bare window painting thirty texts in the same faces | %.1f ms | %.2fx the bare Qt window |\n' \
+    "$text_ms" "$(awk -v a="$text_ms" -v b="$bare_ms" 'BEGIN { print a / b }')"
+  printf '| the same, linked against Qt Multimedia as well | %.1f ms | %.2fx the bare Qt window |\n' \
+    "$textmm_ms" "$(awk -v a="$textmm_ms" -v b="$bare_ms" 'BEGIN { print a / b }')"
   printf '| peak resident memory, game process | %.1f MB | %.2fx the bare Qt window (%.1f MB) |\n' \
     "$(awk -v a="$game_kb" 'BEGIN { print a / 1024 }')" "$(awk -v a="$game_kb" -v b="$bare_kb" 'BEGIN { print a / b }')" \
     "$(awk -v a="$bare_kb" 'BEGIN { print a / 1024 }')"
