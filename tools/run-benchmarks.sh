@@ -62,11 +62,11 @@ done
 # ---- start-up and peak memory from outside ------------------------------------
 cc -O2 -o "$OUT/measure-run" tools/bench/measure-run.c
 # shellcheck disable=SC2046
-c++ -O2 -fPIC -std=c++17 -o "$OUT/bare-window" tools/bench/bare-window.cpp $(pkg-config --cflags --libs Qt6Widgets)
+c++ -O2 -fPIC -std=c++17 -I . -o "$OUT/bare-window" tools/bench/bare-window.cpp $(pkg-config --cflags --libs Qt6Widgets)
 # shellcheck disable=SC2046
-c++ -O2 -fPIC -std=c++17 -o "$OUT/text-window" tools/bench/text-window.cpp $(pkg-config --cflags --libs Qt6Widgets)
+c++ -O2 -fPIC -std=c++17 -I . -o "$OUT/text-window" tools/bench/text-window.cpp $(pkg-config --cflags --libs Qt6Widgets)
 # shellcheck disable=SC2046
-c++ -O2 -fPIC -std=c++17 -o "$OUT/text-window-multimedia" tools/bench/text-window.cpp \
+c++ -O2 -fPIC -std=c++17 -I . -o "$OUT/text-window-multimedia" tools/bench/text-window.cpp \
   -Wl,--no-as-needed $(pkg-config --cflags --libs Qt6Widgets Qt6Multimedia) -Wl,--as-needed
 # The game runs from a folder of its own, so that its data files and
 # settings are written there on the first (unmeasured) run.

@@ -5,33 +5,17 @@
 // free faces the system lacks registered first, from the same files the
 // game embeds. No controls, no form, no word list. Built once as it is and
 // once linked against Qt Multimedia as well, to show what that link costs.
+#include "window/FirstPaintExit.h"
+
 #include <QApplication>
-#include <QEvent>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QTimer>
 #include <QWidget>
 
 namespace {
-
-class FirstPaintExit : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint && !m_done) {
-            m_done = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(watched, e);
-    }
-
-private:
-    bool m_done = false;
-};
 
 class TextWindow : public QWidget {
 protected:
@@ -74,7 +58,7 @@ int main(int argc, char** argv)
     RegisterMissingFaces();
     TextWindow window;
     window.resize(450, 390);
-    window.installEventFilter(new FirstPaintExit(&window));
+    window.installEventFilter(new TFirstPaintExit(&window));
     window.show();
     return app.exec();
 }
