@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QWidget>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -93,14 +92,3 @@ void BM_NineLetterButtonsFullHoverFade(benchmark::State& state)
 BENCHMARK(BM_NineLetterButtonsFullHoverFade)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 
 namespace {
 
@@ -99,16 +98,3 @@ void BM_SetRowCountThenWriteEveryCell(benchmark::State& state)
 BENCHMARK(BM_SetRowCountThenWriteEveryCell)->Arg(12000)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

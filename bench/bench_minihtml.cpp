@@ -12,10 +12,8 @@
 //                         of a text; later paints reuse the shaped words)
 #include "controls/MiniHtml.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 
 namespace {
 
@@ -111,14 +109,3 @@ BENCHMARK(BM_BodyText20Lines)->Unit(benchmark::kMicrosecond)->Repetitions(9)->Re
 BENCHMARK(BM_BodyText20LinesCold)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

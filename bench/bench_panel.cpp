@@ -14,7 +14,6 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 
 namespace {
 
@@ -80,16 +79,3 @@ void BM_CaptionPanelExpose(benchmark::State& state)
 BENCHMARK(BM_CaptionPanelPaint)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CaptionPanelRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CaptionPanelExpose)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
-
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

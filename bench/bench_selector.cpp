@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QWidget>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 
 namespace {
 
@@ -62,14 +61,3 @@ void BM_PaintClosedSelector(benchmark::State& state)
 BENCHMARK(BM_PaintClosedSelector)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

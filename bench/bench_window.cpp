@@ -9,11 +9,10 @@
 #include "window/Form1.h"
 #include "window/ProgramFile.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QMouseEvent>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -89,14 +88,3 @@ void BM_WindowCreateToFirstPaint(benchmark::State& state)
 BENCHMARK(BM_WindowCreateToFirstPaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
