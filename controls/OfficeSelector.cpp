@@ -513,35 +513,32 @@ void TCustomOfficeComboBox::FieldKeyUp(int key, Qt::KeyboardModifiers mods)
     m_textChanged = false;
 }
 
-void TCustomOfficeComboBox::EnterKeyDown()
+bool TCustomOfficeComboBox::AcceptTypedItem(bool cursorToStart)
 {
     const int index = ItemOfText(Text(), Qt::CaseInsensitive);
     if (index < 0)
-        return;
+        return false;
     // The item's own spelling, one change notice, then confirmed.
     ++m_quietText;
     SetFieldText(m_items[index]);
     --m_quietText;
+    if (cursorToStart)
+        m_edit->setCursorPosition(0);
     RaiseChange();
     ConfirmText();
     if (m_dropped)
         CloseUp();
+    return true;
+}
+
+void TCustomOfficeComboBox::EnterKeyDown()
+{
+    AcceptTypedItem(false);
 }
 
 void TCustomOfficeComboBox::EnterCharacter()
 {
-    const int index = ItemOfText(Text(), Qt::CaseInsensitive);
-    if (index < 0)
-        return;
-    ++m_quietText;
-    SetFieldText(m_items[index]);
-    --m_quietText;
-    m_edit->setCursorPosition(0);
-    RaiseChange();
-    ConfirmText();
-    if (m_dropped)
-        CloseUp();
-    if (OnSelect)
+    if (AcceptTypedItem(true) && OnSelect)
         OnSelect(this);
 }
 

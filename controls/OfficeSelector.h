@@ -167,6 +167,9 @@ private:
 
     void EnterKeyDown();
     void EnterCharacter();
+    // The typed text, matched to an item whatever its case, becomes that
+    // item and is confirmed, and the list closes; false when none matches.
+    bool AcceptTypedItem(bool cursorToStart);
     void Escape();
     void MoveHighlight(int delta);
     void PageHighlight(int delta);
