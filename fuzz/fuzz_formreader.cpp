@@ -6,6 +6,7 @@
 // sanitizers' to find.
 #include "controls/Form.h"
 #include "controls/FormReader.h"
+#include "fuzz/QtFuzzing.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -13,9 +14,6 @@
 #include <cstdlib>
 
 namespace {
-
-QApplication* g_app = nullptr;
-int g_argc = 1;
 
 class FuzzForm : public TForm {
 public:
@@ -32,18 +30,9 @@ public:
 
 } // namespace
 
-// Fontconfig and Qt's font engines keep caches for the process's life (the
-// application object is never destroyed); leaks anywhere else still count.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\nleak:libQt6Gui.so\n";
-}
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    g_argc = *argc;
-    g_app = new QApplication(g_argc, *argv);
+    StartQtApplication<QApplication>(argc, argv);
     return 0;
 }
 

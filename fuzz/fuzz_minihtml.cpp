@@ -3,6 +3,7 @@
 // choose the call's settings, the rest is the text (Latin-1, so that every
 // byte is a character; with one flag bit, UTF-8).
 #include "controls/MiniHtml.h"
+#include "fuzz/QtFuzzing.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -10,11 +11,6 @@
 #include <cstdlib>
 
 namespace {
-
-// Lives until the process ends: destroying it in the exit handlers would
-// run after Qt's own statics are gone.
-QGuiApplication* g_app = nullptr;
-int g_argc = 1;
 
 struct Pictures : IPictureContainer {
     THTMLPicture picture {[] {
@@ -37,18 +33,9 @@ struct Byte {
 
 } // namespace
 
-// Fontconfig and Qt's font engines keep caches for the process's life (the
-// application object is never destroyed); leaks anywhere else still count.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\nleak:libQt6Gui.so\n";
-}
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    g_argc = *argc;
-    g_app = new QGuiApplication(g_argc, *argv);
+    StartQtApplication<QGuiApplication>(argc, argv);
     return 0;
 }
 

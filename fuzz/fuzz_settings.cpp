@@ -7,6 +7,7 @@
 #include "window/SettingsFile.h"
 
 #include "game/GameErrors.h"
+#include "fuzz/QtFuzzing.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -19,9 +20,7 @@
 
 namespace {
 
-QCoreApplication* g_app = nullptr;
 QTemporaryDir* g_dir = nullptr;
-int g_argc = 1;
 
 struct Settings {
     std::optional<int> style;
@@ -53,8 +52,7 @@ QByteArray ReadBytes(const QString& path)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    g_argc = *argc;
-    g_app = new QCoreApplication(g_argc, *argv);
+    StartQtApplication<QCoreApplication>(argc, argv);
     // A folder of its own, in memory where the system offers it.
     const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/lumora-fuzz-XXXXXX")
                                                                    : QDir::tempPath() + "/lumora-fuzz-XXXXXX";
