@@ -1,7 +1,7 @@
 // Glow button speed: one fade frame of a 48 x 48 letter button with its
 // caption, and a full five-step hover fade of the nine letter buttons.
 // Fade ticks come from hand-ticked timers so that only drawing is measured.
-#include "controls/GlowButton.h"
+#include "controls/glowbutton/GlowButton.h"
 
 #include <QApplication>
 #include <QEnterEvent>

@@ -1,7 +1,7 @@
 // Grid speed: painting the word list beside the letter cross, and filling
 // the hidden word store the way start-up does.
-#include "controls/StringGrid.h"
-#include "controls/StyledStringGrid.h"
+#include "controls/grid/StringGrid.h"
+#include "controls/grid/StyledStringGrid.h"
 
 #include <QApplication>
 #include <QImage>

@@ -10,7 +10,7 @@
 //                         and an anchor, drawn into 451 x 404
 //   ...Cold               the same, every word shaped afresh (the first paint
 //                         of a text; later paints reuse the shaped words)
-#include "controls/MiniHtml.h"
+#include "controls/minihtml/MiniHtml.h"
 
 #include <benchmark/benchmark.h>
 

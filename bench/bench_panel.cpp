@@ -6,8 +6,8 @@
 //   BM_CaptionPanelRepaint  a change and the synchronous repaint of the shown
 //                           panel (off-screen image redrawn, then copied)
 //   BM_CaptionPanelExpose   a repaint without a change (the image is copied only)
-#include "controls/PanelStyler.h"
-#include "controls/StyledPanel.h"
+#include "controls/panel/PanelStyler.h"
+#include "controls/panel/StyledPanel.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,6 +1,6 @@
 // Selector speed: opening the theme list (filling, measuring, placing and
 // showing the popup), and drawing the closed selector.
-#include "controls/OfficeSelector.h"
+#include "controls/selector/OfficeSelector.h"
 
 #include <QApplication>
 #include <QImage>

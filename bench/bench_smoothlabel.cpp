@@ -2,7 +2,7 @@
 // repaint that Refresh asks of a shown window (parent area first, then the
 // label). The game's current-word label: 164 x 33, Tahoma -23 bold,
 // centre-left, gradient from 0xFFE09F to navy. Goal: under 0.3 ms.
-#include "controls/SmoothLabel.h"
+#include "controls/smoothlabel/SmoothLabel.h"
 
 #include <QApplication>
 #include <QImage>

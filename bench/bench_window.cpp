@@ -1,13 +1,15 @@
 // The game window in one process: a click on a letter button until the
 // whole window is painted again, and the window's creation (form file read,
 // start-up sequence with the shipped word list) until its first paint.
-#include "controls/GlowButton.h"
+#include "controls/glowbutton/GlowButton.h"
 #include "game/RandomSource.h"
 #include "game/WordGame.h"
 #include "platform/Dialogs.h"
 #include "platform/Sound.h"
 #include "window/Form1.h"
 #include "window/ProgramFile.h"
+#include "tests/support/RecordingDialogs.h"
+#include "tests/support/RecordingSound.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,31 +1,33 @@
-// The one list of the program's component classes, read by the form reader's
-// registry on first use. Each helper adds its classes in its own section:
-// include the header above, add one RegisterComponentClass line below (see
-// controls/ComponentRegistry.h). Keep the sections; add new ones at the end.
-#include "controls/ComponentRegistry.h"
+// The one list of the program's component classes. It sits above every
+// control family and hands itself to the form reader's class registry while
+// the program starts; the registry runs it on first use. A new class is one
+// include and one RegisterComponentClass line here.
+#include "controls/core/ComponentRegistry.h"
 
 // --- framework: stylers, forms
-#include "controls/AppStyler.h"
-#include "controls/FormStyler.h"
-#include "controls/Frame.h"
+#include "controls/style/AppStyler.h"
+#include "controls/style/FormStyler.h"
+#include "controls/core/Frame.h"
 // --- glow button
-#include "controls/GlowButton.h"
+#include "controls/glowbutton/GlowButton.h"
 // --- panel, panel styler
-#include "controls/PanelStyler.h"
-#include "controls/StyledPanel.h"
+#include "controls/panel/PanelStyler.h"
+#include "controls/panel/StyledPanel.h"
 // --- smooth label, plain label
-#include "controls/SmoothLabel.h"
+#include "controls/smoothlabel/SmoothLabel.h"
 // --- check box
-#include "controls/OfficeCheckBox.h"
+#include "controls/checkbox/OfficeCheckBox.h"
 // --- selector, edit box
-#include "controls/OfficeSelector.h"
-#include "controls/StyledEdit.h"
+#include "controls/selector/OfficeSelector.h"
+#include "controls/plain/StyledEdit.h"
 // --- string grids
-#include "controls/StringGrid.h"
-#include "controls/StyledStringGrid.h"
+#include "controls/grid/StringGrid.h"
+#include "controls/grid/StyledStringGrid.h"
 // --- plain label and panel
-#include "controls/Label.h"
-#include "controls/Panel.h"
+#include "controls/plain/Label.h"
+#include "controls/plain/Panel.h"
+
+namespace {
 
 void RegisterStandardComponents()
 {
@@ -59,3 +61,9 @@ void RegisterStandardComponents()
     RegisterComponentClass<TLabel>(u"TLabel");
     RegisterComponentClass<TPanel>(u"TPanel");
 }
+
+// Always linked (controls/CMakeLists.txt), so this runs in every program
+// that has the controls.
+const bool g_handedIn = (SetStandardComponents(&RegisterStandardComponents), true);
+
+} // namespace

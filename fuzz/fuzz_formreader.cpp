@@ -4,9 +4,9 @@
 // syntax errors; a failed read leaves no component behind; a successful
 // read leaves the form no longer loading. Leaks and memory errors are the
 // sanitizers' to find.
-#include "controls/Form.h"
-#include "controls/FormReader.h"
-#include "fuzz/QtFuzzing.h"
+#include "controls/core/Form.h"
+#include "controls/core/FormReader.h"
+#include "QtFuzzing.h"
 
 #include <QApplication>
 #include <QByteArray>

@@ -2,8 +2,8 @@
 // drawn, measured and hit-tested on an off-screen canvas. The first bytes
 // choose the call's settings, the rest is the text (Latin-1, so that every
 // byte is a character; with one flag bit, UTF-8).
-#include "controls/MiniHtml.h"
-#include "fuzz/QtFuzzing.h"
+#include "controls/minihtml/MiniHtml.h"
+#include "QtFuzzing.h"
 
 #include <QGuiApplication>
 #include <QImage>

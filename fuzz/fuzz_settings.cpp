@@ -7,7 +7,7 @@
 #include "window/SettingsFile.h"
 
 #include "game/GameErrors.h"
-#include "fuzz/QtFuzzing.h"
+#include "QtFuzzing.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -28,23 +28,4 @@ IShell& Shell();
 // to the program: those containing "://" or "mailto:" (as written).
 bool IsShellAddress(const QString& reference);
 
-// A stand-in for tests: records every request and answers `result`.
-class RecordingShell : public IShell {
-public:
-    bool OpenAddress(const QString& address) override
-    {
-        addresses.append(address);
-        return result;
-    }
-    bool OpenFile(const QString& path) override
-    {
-        files.append(path);
-        return result;
-    }
-
-    QStringList addresses;
-    QStringList files;
-    bool result = true;
-};
-
 } // namespace platform

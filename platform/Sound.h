@@ -50,14 +50,4 @@ private:
     QString m_source;
 };
 
-// A stand-in for tests: records every request.
-class RecordingSound : public ISound {
-public:
-    void Play(const QString& path) override { played.append(path); }
-    void Stop() override { ++stops; }
-
-    QStringList played;
-    int stops = 0;
-};
-
 } // namespace platform

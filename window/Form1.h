@@ -5,9 +5,9 @@
 // the face), runs the start-up sequence, and answers the handlers the form
 // file names. The game itself is game::TWordGame, which works on the
 // window's controls through the adapters of GameBindings.h.
-#include "controls/Events.h"
-#include "controls/Form.h"
-#include "controls/GridBase.h"
+#include "controls/core/Events.h"
+#include "controls/core/Form.h"
+#include "controls/grid/GridBase.h"
 #include "window/ProgramFile.h"
 
 #include <QCursor>

@@ -3,7 +3,7 @@
 // (game/GameInterfaces.h); these adapters implement them on the real
 // controls and the platform services. They hold no data of their own: every
 // read goes to the control, every write changes it.
-#include "controls/Component.h"
+#include "controls/core/Component.h"
 #include "game/GameInterfaces.h"
 #include "game/RandomSource.h"
 #include "game/WordGame.h"

@@ -1,8 +1,8 @@
 #include "window/Themes.h"
 
-#include "controls/AppStyler.h"
-#include "controls/SmoothLabel.h"
-#include "controls/StyledPanel.h"
+#include "controls/style/AppStyler.h"
+#include "controls/smoothlabel/SmoothLabel.h"
+#include "controls/panel/StyledPanel.h"
 
 const std::array<const char*, 18> kGameLabelNames = {
     "WordLabel1", "ScoreLabel1", "ScoreLabel", "WordsLabel1", "NumWordsLabel",

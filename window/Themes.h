@@ -3,8 +3,8 @@
 // (set on the application styler) plus a few colours of the program's own,
 // laid on top of it: the status strip's gradient, the text gradient of the
 // game's smooth labels, and for two themes the caption bar.
-#include "controls/Color.h"
-#include "controls/VisualStyle.h"
+#include "controls/paint/Color.h"
+#include "controls/style/VisualStyle.h"
 
 #include <QString>
 #include <QStringList>

@@ -20,22 +20,6 @@ public:
 
 IWindowChrome& WindowChrome();
 
-class TRecordingWindowChrome : public IWindowChrome {
-public:
-    bool StartMove(QWindow*) override
-    {
-        ++moves;
-        return true;
-    }
-    bool StartResize(QWindow*, Qt::Edges edges) override
-    {
-        resizes.append(edges);
-        return true;
-    }
-    int moves = 0;
-    QList<Qt::Edges> resizes;
-};
-
 // The edges a point of a window lies on: those within `border` pixels of
 // the point (nothing for a point outside the window).
 Qt::Edges EdgesAt(int x, int y, int width, int height, int border);

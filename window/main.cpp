@@ -1,6 +1,6 @@
 // The program: the application title, the one window, the event loop.
-#include "controls/Application.h"
-#include "window/FirstPaintExit.h"
+#include "controls/core/Application.h"
+#include "bench/FirstPaintExit.h"
 #include "window/Form1.h"
 
 // LUMORA_EXIT_AFTER_FIRST_PAINT set in the environment ends the program

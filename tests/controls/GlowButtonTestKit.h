@@ -2,7 +2,7 @@
 // Shared set-up of the glow button tests: hand-ticked fade timers, a host
 // widget with a solid red background, a button on it, and the pointer and
 // key events a player produces.
-#include "controls/GlowButton.h"
+#include "controls/glowbutton/GlowButton.h"
 
 #include <QApplication>
 #include <QEnterEvent>

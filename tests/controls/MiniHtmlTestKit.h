@@ -2,7 +2,7 @@
 // Shared helpers of the renderer tests: a canvas with a pinned font, one
 // call of the renderer, a reference drawing of plain runs laid side by
 // side, and pixel queries.
-#include "controls/MiniHtml.h"
+#include "controls/minihtml/MiniHtml.h"
 
 #include <QImage>
 #include <functional>

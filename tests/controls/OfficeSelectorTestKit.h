@@ -3,7 +3,7 @@
 // 116 x 20, the nine theme names, Arial 13 pixels bold, rows 15 high, white
 // field, no recent-selection section, the design-time button, frame and
 // selection colours. Counts OnChange and OnSelect and what OnSelect saw.
-#include "controls/OfficeSelector.h"
+#include "controls/selector/OfficeSelector.h"
 
 #include <QApplication>
 #include <QImage>

@@ -2,9 +2,9 @@
 // destroyed while panels still name it, by its owner or on its own. Run
 // under the sanitizers, these catch any read of the half-destroyed styler;
 // without them, a panel left pointing at a freed styler.
-#include "controls/Form.h"
-#include "controls/PanelStyler.h"
-#include "controls/StyledPanel.h"
+#include "controls/core/Form.h"
+#include "controls/panel/PanelStyler.h"
+#include "controls/panel/StyledPanel.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // The band gradient: band colours, band geometry, rounding and limits.
-#include "controls/BandGradient.h"
+#include "controls/paint/BandGradient.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The drawing surface: pixel-exact fills and lines, the focus frame, text
 // placement, the mnemonic rule and the ellipsis.
-#include "controls/Canvas.h"
+#include "controls/paint/Canvas.h"
 
 #include <gtest/gtest.h>
 

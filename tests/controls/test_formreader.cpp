@@ -1,12 +1,12 @@
 // The form-file reader: values of every kind, file order, nesting,
 // references, events, end-of-load order, and malformed input.
-#include "controls/AppStyler.h"
-#include "controls/ComponentRegistry.h"
-#include "controls/Control.h"
-#include "controls/Form.h"
-#include "controls/FormReader.h"
-#include "controls/FormStyler.h"
-#include "controls/Frame.h"
+#include "controls/style/AppStyler.h"
+#include "controls/core/ComponentRegistry.h"
+#include "controls/core/Control.h"
+#include "controls/core/Form.h"
+#include "controls/core/FormReader.h"
+#include "controls/style/FormStyler.h"
+#include "controls/core/Frame.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -1,14 +1,15 @@
 // The component model, the control base (anchors, placement, windowless
 // painting, setters, parent fonts), the error dispatcher, the application's
 // look and the colour helpers.
-#include "controls/Application.h"
-#include "controls/Color.h"
-#include "controls/ComponentRegistry.h"
-#include "controls/Control.h"
-#include "controls/ErrorBox.h"
-#include "controls/Events.h"
-#include "controls/Form.h"
+#include "controls/core/Application.h"
+#include "controls/paint/Color.h"
+#include "controls/core/ComponentRegistry.h"
+#include "controls/core/Control.h"
+#include "controls/core/ErrorBox.h"
+#include "controls/core/Events.h"
+#include "controls/core/Form.h"
 #include "platform/Dialogs.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <QImage>
 #include <QPainter>

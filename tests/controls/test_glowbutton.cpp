@@ -445,7 +445,7 @@ TEST_F(GlowStates, OnDrawButtonReportsTheState)
 
 // ---- Read from a form file --------------------------------------------------
 
-#include "controls/Form.h"
+#include "controls/core/Form.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The grid base through the plain and the styled grid: the cell store,
 // RowCount, the scroll bars, and the keyboard, mouse, wheel and zoom, all
 // driven by real input events.
-#include "controls/GridBase.h"
-#include "controls/StringGrid.h"
-#include "controls/StyledStringGrid.h"
+#include "controls/grid/GridBase.h"
+#include "controls/grid/StringGrid.h"
+#include "controls/grid/StyledStringGrid.h"
 
 #include <QApplication>
 #include <QLineEdit>

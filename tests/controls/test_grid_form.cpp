@@ -1,10 +1,10 @@
 // The grids as the window's form file describes them: created by class
 // name, their properties set in file order, the colour handler bound by
 // name, and bad values refused with a message.
-#include "controls/Form.h"
-#include "controls/FormReader.h"
-#include "controls/StringGrid.h"
-#include "controls/StyledStringGrid.h"
+#include "controls/core/Form.h"
+#include "controls/core/FormReader.h"
+#include "controls/grid/StringGrid.h"
+#include "controls/grid/StyledStringGrid.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // What the grids draw, checked on their pixels: the colour handler and the
 // selection colours, grid lines, text placement, the focus frame, marked-up
 // cells, the style table and what a change repaints.
-#include "controls/GridPainter.h"
-#include "controls/StringGrid.h"
-#include "controls/StyledStringGrid.h"
+#include "controls/grid/GridPainter.h"
+#include "controls/grid/StringGrid.h"
+#include "controls/grid/StyledStringGrid.h"
 
 #include <QApplication>
 #include <QImage>

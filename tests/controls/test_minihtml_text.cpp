@@ -1,6 +1,6 @@
 // The string side of the renderer: entities, markers, attribute texts and
 // values, numbers, sizes and colours.
-#include "controls/MiniHtmlText.h"
+#include "controls/minihtml/MiniHtmlText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,9 @@
 // The office check box: its box images, what is painted where, and its
 // behaviour under real mouse and key events.
-#include "controls/CheckBoxImages.h"
-#include "controls/OfficeCheckBox.h"
+#include "controls/checkbox/CheckBoxImages.h"
+#include "controls/checkbox/OfficeCheckBox.h"
 #include "platform/Shell.h"
+#include "tests/support/RecordingShell.h"
 
 #include <QApplication>
 #include <QImage>
@@ -359,8 +360,8 @@ TEST(OfficeCheckBoxAnchors, FocusedClickOnAnAnchorOpensOrReports)
     EXPECT_EQ(f.clicks, 2);
 }
 
-#include "controls/Form.h"
-#include "controls/FormReader.h"
+#include "controls/core/Form.h"
+#include "controls/core/FormReader.h"
 
 TEST(OfficeCheckBoxForm, ReadFromAFormFileAsTheWindowStoresIt)
 {

@@ -3,8 +3,8 @@
 // style table, and the selector read from a form file.
 #include "OfficeSelectorTestKit.h"
 
-#include "controls/Form.h"
-#include "controls/FormReader.h"
+#include "controls/core/Form.h"
+#include "controls/core/FormReader.h"
 
 
 using namespace selector_kit;

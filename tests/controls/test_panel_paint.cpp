@@ -1,9 +1,10 @@
 // The styled panel on screen: face, border, bevels, caption band and text,
 // status strip, body text placement, buffering, OnPaint, and the mouse over
 // anchors in its texts.
-#include "controls/PanelStyler.h"
-#include "controls/StyledPanel.h"
+#include "controls/panel/PanelStyler.h"
+#include "controls/panel/StyledPanel.h"
 #include "platform/Shell.h"
+#include "tests/support/RecordingShell.h"
 
 #include <QPainter>
 #include <QTest>

@@ -1,9 +1,9 @@
 // The panel styler: its settings and their change notices, the style
 // tables, how settings reach the panels, assignment and the load order.
-#include "controls/Form.h"
-#include "controls/FormReader.h"
-#include "controls/PanelStyler.h"
-#include "controls/StyledPanel.h"
+#include "controls/core/Form.h"
+#include "controls/core/FormReader.h"
+#include "controls/panel/PanelStyler.h"
+#include "controls/panel/StyledPanel.h"
 #include "platform/DesktopTheme.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Pictures decoded from their bytes: the format comes from the data's
 // signature, so reading the built-in formats loads no image plugin.
-#include "controls/PictureDecoder.h"
+#include "controls/paint/PictureDecoder.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,13 +1,13 @@
 // The plain label, the plain panel and the single-line edit box: read from
 // a form file as the window stores them, sized, painted and focused as the
 // window needs.
-#include "controls/Form.h"
-#include "controls/FormReader.h"
-#include "controls/GlowButton.h"
-#include "controls/Label.h"
-#include "controls/OfficeCheckBox.h"
-#include "controls/Panel.h"
-#include "controls/StyledEdit.h"
+#include "controls/core/Form.h"
+#include "controls/core/FormReader.h"
+#include "controls/glowbutton/GlowButton.h"
+#include "controls/plain/Label.h"
+#include "controls/checkbox/OfficeCheckBox.h"
+#include "controls/plain/Panel.h"
+#include "controls/plain/StyledEdit.h"
 
 #include <QApplication>
 #include <QImage>

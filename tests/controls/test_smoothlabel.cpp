@@ -1,7 +1,7 @@
 // The smooth label: placement, font, brush kinds and what shows of the
 // parent, checked on rendered pixels; repaints through a counting parent.
-#include "controls/SmoothLabel.h"
-#include "controls/SmoothLabelPainter.h"
+#include "controls/smoothlabel/SmoothLabel.h"
+#include "controls/smoothlabel/SmoothLabelPainter.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -470,8 +470,8 @@ TEST(SmoothLabelCaption, BytesAreClampedAndFormNamesResolve)
     EXPECT_EQ(c.GradientType(), TGDIPFill::gtHatch);
 }
 
-#include "controls/Form.h"
-#include "controls/FormReader.h"
+#include "controls/core/Form.h"
+#include "controls/core/FormReader.h"
 
 TEST(SmoothLabelForm, ReadFromAFormFileAsTheWindowStoresIt)
 {

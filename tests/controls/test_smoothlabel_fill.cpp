@@ -1,8 +1,8 @@
 // The smooth label's fill drawn on a plain image: parts, shadow, border,
 // overrides, pictures and the change notice.
-#include "controls/GDIPDraw.h"
-#include "controls/GDIPFill.h"
-#include "controls/GDIPFillPainter.h"
+#include "controls/paint/GDIPDraw.h"
+#include "controls/paint/GDIPFill.h"
+#include "controls/paint/GDIPFillPainter.h"
 
 #include <QBuffer>
 #include <QImage>

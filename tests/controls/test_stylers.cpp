@@ -1,11 +1,11 @@
 // Visual styles: form and application stylers, the style interface, frames,
 // loading rules, theme adaptation and Assign.
-#include "controls/AppStyler.h"
-#include "controls/Control.h"
-#include "controls/Form.h"
-#include "controls/FormStyler.h"
-#include "controls/Frame.h"
-#include "controls/ThemeNotifierWindow.h"
+#include "controls/style/AppStyler.h"
+#include "controls/core/Control.h"
+#include "controls/core/Form.h"
+#include "controls/style/FormStyler.h"
+#include "controls/core/Frame.h"
+#include "controls/style/ThemeNotifierWindow.h"
 #include "platform/DesktopTheme.h"
 
 #include <QEvent>

@@ -7,6 +7,8 @@
 #include "platform/FolderDialog.h"
 #include "platform/Process.h"
 #include "platform/Service.h"
+#include "tests/support/RecordingDialogs.h"
+#include "tests/support/RecordingProcess.h"
 
 #include <QByteArray>
 #include <QDir>

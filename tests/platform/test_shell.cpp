@@ -1,6 +1,7 @@
 // The shell service: which references are addresses, and that requests the
 // desktop cannot take fail quietly.
 #include "platform/Shell.h"
+#include "tests/support/RecordingShell.h"
 
 #include <QTemporaryDir>
 

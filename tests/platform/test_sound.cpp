@@ -3,6 +3,7 @@
 #include "platform/Resources.h"
 #include "platform/Sound.h"
 #include "support_sourcefiles.h"
+#include "tests/support/RecordingSound.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,13 +2,17 @@
 // The window under test: a real TForm1 read from its form file, started as
 // a program file in an empty temporary folder, with the platform's boxes,
 // sounds, shell and window manager replaced by recording stand-ins.
-#include "controls/Component.h"
+#include "controls/core/Component.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
 #include "window/Form1.h"
 #include "window/ProgramFile.h"
 #include "window/WindowChrome.h"
+#include "tests/support/RecordingDialogs.h"
+#include "tests/support/RecordingShell.h"
+#include "tests/support/RecordingSound.h"
+#include "tests/support/RecordingWindowChrome.h"
 
 #include <QByteArray>
 #include <QString>

@@ -6,9 +6,9 @@
 // that keeps working, and no file left truncated.
 #include "support_window.h"
 
-#include "controls/GridBase.h"
-#include "controls/Label.h"
-#include "controls/OfficeCheckBox.h"
+#include "controls/grid/GridBase.h"
+#include "controls/plain/Label.h"
+#include "controls/checkbox/OfficeCheckBox.h"
 #include "game/WordGame.h"
 
 #include <QDir>

@@ -3,11 +3,11 @@
 // site, moving, sizing and minimising.
 #include "support_window.h"
 
-#include "controls/AppStyler.h"
-#include "controls/GlowButton.h"
-#include "controls/OfficeCheckBox.h"
-#include "controls/SmoothLabel.h"
-#include "controls/StyledPanel.h"
+#include "controls/style/AppStyler.h"
+#include "controls/glowbutton/GlowButton.h"
+#include "controls/checkbox/OfficeCheckBox.h"
+#include "controls/smoothlabel/SmoothLabel.h"
+#include "controls/panel/StyledPanel.h"
 #include "game/WordGame.h"
 #include "window/Themes.h"
 

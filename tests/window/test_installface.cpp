@@ -4,12 +4,13 @@
 // and a real desktop shortcut. One test starts the installed copies for
 // real.
 #include "support_window.h"
+#include "tests/support/RecordingProcess.h"
 
-#include "controls/GlowButton.h"
-#include "controls/OfficeCheckBox.h"
-#include "controls/SmoothLabel.h"
-#include "controls/StyledEdit.h"
-#include "controls/StyledPanel.h"
+#include "controls/glowbutton/GlowButton.h"
+#include "controls/checkbox/OfficeCheckBox.h"
+#include "controls/smoothlabel/SmoothLabel.h"
+#include "controls/plain/StyledEdit.h"
+#include "controls/panel/StyledPanel.h"
 #include "platform/Registry.h"
 
 #include "install/InstallSandbox.h"

@@ -3,10 +3,10 @@
 // the New Puzzle question.
 #include "support_window.h"
 
-#include "controls/GlowButton.h"
-#include "controls/GridBase.h"
-#include "controls/SmoothLabel.h"
-#include "controls/StyledStringGrid.h"
+#include "controls/glowbutton/GlowButton.h"
+#include "controls/grid/GridBase.h"
+#include "controls/smoothlabel/SmoothLabel.h"
+#include "controls/grid/StyledStringGrid.h"
 #include "game/WordGame.h"
 
 #include <QStringList>

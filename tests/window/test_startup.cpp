@@ -3,13 +3,13 @@
 // as the window reads it, and errors that end start-up but not the window.
 #include "support_window.h"
 
-#include "controls/AppStyler.h"
-#include "controls/ErrorBox.h"
-#include "controls/GridBase.h"
-#include "controls/Label.h"
-#include "controls/OfficeCheckBox.h"
-#include "controls/SmoothLabel.h"
-#include "controls/StyledPanel.h"
+#include "controls/style/AppStyler.h"
+#include "controls/core/ErrorBox.h"
+#include "controls/grid/GridBase.h"
+#include "controls/plain/Label.h"
+#include "controls/checkbox/OfficeCheckBox.h"
+#include "controls/smoothlabel/SmoothLabel.h"
+#include "controls/panel/StyledPanel.h"
 #include "game/WordGame.h"
 #include "window/Themes.h"
 

@@ -2,7 +2,7 @@
 // opens one empty window of the game's size and ends once it has painted
 // for the first time, exactly as the game does when
 // LUMORA_EXIT_AFTER_FIRST_PAINT is set.
-#include "window/FirstPaintExit.h"
+#include "bench/FirstPaintExit.h"
 
 #include <QApplication>
 #include <QWidget>

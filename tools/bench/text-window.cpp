@@ -5,7 +5,7 @@
 // free faces the system lacks registered first, from the same files the
 // game embeds. No controls, no form, no word list. Built once as it is and
 // once linked against Qt Multimedia as well, to show what that link costs.
-#include "window/FirstPaintExit.h"
+#include "bench/FirstPaintExit.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,0 @@
-#include "controls/Frame.h"
-
-TFrame::TFrame(TComponent* owner, QWidget* parent)
-    : TCustomControl(owner, parent)
-{
-    SetTabStop(false);
-}

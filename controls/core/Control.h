@@ -1,0 +1,207 @@
+#pragma once
+// The base of every control: a QWidget that is also a TComponent and
+// publishes the common properties (Left, Top, Width, Height, Anchors,
+// Visible, Enabled, Font, ParentFont, Color, Cursor) and mouse events.
+//
+// Setters do nothing when the value is unchanged (no repaint, no event).
+//
+// Anchors: a control anchored right (or bottom) keeps its distance to that
+// edge of its parent when the parent changes size; anchored left and right
+// it stretches, anchored right only it moves. The distances are taken from
+// the control's own bounds whenever they are set (and at the end of
+// loading), against the parent's size at that moment; while the parent has
+// no size yet, they are taken at the parent's first sizing instead.
+// Negative Left and Top are kept as given (off-screen placement).
+//
+// TCustomControl is a windowed control that can take the focus;
+// TGraphicControl is windowless: it never takes the focus and paints on its
+// parent's surface (it fills no background, so the parent's painting shows
+// around and between what it draws).
+#include "controls/paint/Color.h"
+#include "controls/core/Component.h"
+#include "controls/core/Events.h"
+#include "controls/paint/Font.h"
+
+#include <QFlags>
+#include <QRect>
+#include <QWidget>
+
+class TControl : public QWidget, public TComponent {
+    Q_OBJECT
+    Q_PROPERTY(int Left READ Left WRITE SetLeft)
+    Q_PROPERTY(int Top READ Top WRITE SetTop)
+    Q_PROPERTY(int Width READ Width WRITE SetWidth)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    Q_PROPERTY(TAnchors Anchors READ Anchors WRITE SetAnchors)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(int Cursor READ Cursor WRITE SetCursor)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
+public:
+    enum TAnchorKind { akLeft = 0x1, akTop = 0x2, akRight = 0x4, akBottom = 0x8 };
+    Q_DECLARE_FLAGS(TAnchors, TAnchorKind)
+    Q_FLAG(TAnchors)
+
+    // Cursor values as the form files give them.
+    enum TCursor { crDefault = 0, crArrow = -2, crIBeam = -4, crHandPoint = -21, crSizeAll = -22 };
+    Q_ENUM(TCursor)
+
+    explicit TControl(TComponent* owner = nullptr, QWidget* parent = nullptr);
+    ~TControl() override;
+
+    QObject* AsQObject() override { return this; }
+
+    int Left() const { return m_bounds.left(); }
+    void SetLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
+    int Top() const { return m_bounds.top(); }
+    void SetTop(int v) { SetBounds(Left(), v, Width(), Height()); }
+    int Width() const { return m_bounds.width(); }
+    void SetWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
+    int Height() const { return m_bounds.height(); }
+    void SetHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
+    // Moves and sizes the control; records the distances that anchors keep.
+    virtual void SetBounds(int left, int top, int width, int height);
+    QRect BoundsRect() const { return m_bounds; }
+    QRect ClientRect() const { return QRect(0, 0, Width(), Height()); }
+
+    TAnchors Anchors() const { return m_anchors; }
+    void SetAnchors(TAnchors v);
+
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool v);
+    bool Enabled() const { return m_enabled; }
+    void SetEnabled(bool v);
+
+    TFont* Font() const { return m_font; }
+    bool ParentFont() const { return m_parentFont; }
+    void SetParentFont(bool v);
+
+    TColor Color() const { return m_color; }
+    void SetColor(TColor v);
+
+    int Cursor() const { return m_cursor; }
+    void SetCursor(int v);
+
+    const QString& Hint() const { return m_hint; }
+    void SetHint(const QString& v) { m_hint = v; }
+    bool ShowHint() const { return m_showHint; }
+    void SetShowHint(bool v) { m_showHint = v; }
+    int TabOrder() const { return m_tabOrder; }
+    void SetTabOrder(int v) { m_tabOrder = v; }
+
+    // The control this one sits on, if it is a TControl.
+    TControl* ParentControl() const;
+    // Places the control on another parent (nullptr takes it off).
+    void SetParentControl(QWidget* parent);
+
+    // Repaints now (Refresh) or later (Invalidate).
+    virtual void Invalidate() { update(); }
+    virtual void Refresh() { repaint(); }
+
+    void Loaded() override;
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+
+    // Event binding by published name (used by the form reader). Overrides
+    // handle their own events and fall back to the base.
+    bool SetEvent(const QString& name, const std::any& handler) override;
+
+    // Raises OnClick. Controls that have a click call it when one completes;
+    // the base never calls it by itself.
+    virtual void Click();
+
+    // Shift state and button of a Qt mouse event, as the events report them.
+    static TShiftState ShiftOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons);
+    static TMouseButton ButtonOf(Qt::MouseButton b);
+
+protected:
+    // Called after Font changed (by a write, or by the parent's font while
+    // ParentFont is on). The default repaints. Children that follow the
+    // font are updated afterwards whatever the override does.
+    virtual void FontChanged();
+    // Called after Color changed. The default repaints.
+    virtual void ColorChanged();
+    // Called after the control was moved or sized (also by its anchors).
+    virtual void BoundsChanged() {}
+
+    // Sets the stored Visible value without touching the widget (for
+    // top-level windows, which start hidden).
+    void InitVisible(bool v) { m_visible = v; }
+
+    // Default mouse handling raises OnMouseDown/Up/Move and OnDblClick.
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    bool event(QEvent* e) override;
+
+private:
+    friend class TAnchorKeeper;
+    void ApplyParentFont();
+    void PropagateFont();
+    void ParentResized(QSize newSize);
+    void ResizeChildren();
+    void RecordAnchorDistances();
+    void PlaceWidget();
+
+    QRect m_bounds{0, 0, 0, 0};
+    TAnchors m_anchors{akLeft | akTop};
+    int m_anchorRight = 0;  // designed distance from the right edge of the parent
+    int m_anchorBottom = 0; // designed distance from the bottom edge of the parent
+    bool m_anchorsRecorded = false;
+    QObject* m_anchorKeeper = nullptr; // filters a parent that is not a TControl
+    bool m_visible = true;
+    bool m_enabled = true;
+    TFont* m_font;
+    bool m_parentFont = true;
+    TColor m_color = clBtnFace;
+    int m_cursor = crDefault;
+    QString m_hint;
+    bool m_showHint = false;
+    int m_tabOrder = -1;
+    bool m_applyingParentFont = false;
+};
+Q_DECLARE_OPERATORS_FOR_FLAGS(TControl::TAnchors)
+
+using TAnchors = TControl::TAnchors;
+inline constexpr TControl::TAnchorKind akLeft = TControl::akLeft;
+inline constexpr TControl::TAnchorKind akTop = TControl::akTop;
+inline constexpr TControl::TAnchorKind akRight = TControl::akRight;
+inline constexpr TControl::TAnchorKind akBottom = TControl::akBottom;
+
+// A windowed control that can take the focus (buttons, grids, selectors).
+class TCustomControl : public TControl {
+    Q_OBJECT
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+public:
+    explicit TCustomControl(TComponent* owner = nullptr, QWidget* parent = nullptr);
+    bool TabStop() const { return m_tabStop; }
+    void SetTabStop(bool v);
+
+private:
+    bool m_tabStop = true;
+};
+
+// A windowless control: paints on its parent's surface, takes no focus.
+// Refresh repaints the parent's area under it first, so a new text leaves
+// no trace of the old one.
+class TGraphicControl : public TControl {
+    Q_OBJECT
+public:
+    explicit TGraphicControl(TComponent* owner = nullptr, QWidget* parent = nullptr);
+    void Invalidate() override;
+    void Refresh() override;
+};

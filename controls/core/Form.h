@@ -1,0 +1,74 @@
+#pragma once
+// The base of the program's windows: a top-level control that owns every
+// component of its form file (whatever panel a control sits on), keeps the
+// table of its event handlers by name, and reads its design from a form
+// file (see controls/core/FormReader.h for the format).
+//
+// A derived form registers its handlers before it loads its form file:
+//
+//     TForm1::TForm1() {
+//         RegisterHandler(u"GenerateLettersButtonClick"_qs, &TForm1::GenerateLettersButtonClick);
+//         if (auto error = LoadFromForm(platform::ReadResource(...)))
+//             ...;
+//     }
+//
+// A registered handler is wrapped by GuardedHandler: an error it throws is
+// shown in the standard error box and the rest of the handler is skipped.
+// Its parameter list must match the event's type exactly (TNotifyEvent
+// handlers take `QObject* Sender`).
+#include "controls/core/Control.h"
+#include "controls/core/FormReader.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <any>
+#include <optional>
+
+class TForm : public TCustomControl {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth)
+    Q_PROPERTY(int ClientHeight READ ClientHeight WRITE SetClientHeight)
+    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
+public:
+    explicit TForm(TComponent* owner = nullptr, QWidget* parent = nullptr);
+    ~TForm() override;
+
+    QString Caption() const { return windowTitle(); }
+    void SetCaption(const QString& v);
+    int ClientWidth() const { return Width(); }
+    void SetClientWidth(int v) { SetWidth(v); }
+    int ClientHeight() const { return Height(); }
+    void SetClientHeight(int v) { SetHeight(v); }
+    int ModalResult() const { return m_modalResult; }
+    void SetModalResult(int v) { m_modalResult = v; }
+
+    // The handler table: name -> type-erased event handler.
+    void RegisterHandler(const QString& name, std::any handler);
+    template <class Form, class... Args>
+    void RegisterHandler(const QString& name, void (Form::*method)(Args...))
+    {
+        static_assert(std::is_base_of_v<TForm, Form>, "handlers are methods of the form");
+        RegisterHandler(name, GuardedHandler(static_cast<Form*>(this), method));
+    }
+    // The handler of that name, or an empty std::any.
+    virtual std::any FindHandler(const QString& name) const;
+
+    // Reads the form file onto this form and its new components, then
+    // raises OnCreate. On an error the components the file created are
+    // freed again, OnCreate is not raised, and the error is returned.
+    std::optional<TFormError> LoadFromForm(const QByteArray& text);
+
+    bool SetEvent(const QString& name, const std::any& handler) override;
+
+    // Raised once the form file has been read and every component loaded.
+    TNotifyEvent OnCreate;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QHash<QString, std::any> m_handlers;
+    int m_modalResult = 0;
+};

@@ -1,0 +1,7 @@
+#include "controls/core/Frame.h"
+
+TFrame::TFrame(TComponent* owner, QWidget* parent)
+    : TCustomControl(owner, parent)
+{
+    SetTabStop(false);
+}

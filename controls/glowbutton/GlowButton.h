@@ -1,0 +1,279 @@
+#pragma once
+// The glow button: a custom-drawn push or toggle button whose face is split
+// into an upper half and a lower mirror half, each with its own gradient,
+// framed by a rounded outline, with a caption and an optional picture. It
+// fades into its hot look under the pointer and into its down look when
+// pressed (five steps of 30 ms each); a button of a group can stay down.
+//
+// TCustomGlowButton holds the state machine (draw state, hot tracking,
+// press, fades, Down and groups); the face is drawn by TGlowButtonPainter.
+#include "controls/core/Control.h"
+#include "controls/glowbutton/FadeTimer.h"
+#include "controls/paint/GDIPPicture.h"
+#include "controls/glowbutton/GlowButtonAppearance.h"
+#include "controls/glowbutton/GlowButtonPainter.h"
+#include "controls/style/VisualStyle.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QPainter;
+
+class TCustomGlowButton : public TCustomControl, public IStyledComponent {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+    Q_PROPERTY(TGDIPPicture* Picture READ Picture)
+    Q_PROPERTY(TGDIPPicture* HotPicture READ HotPicture)
+    Q_PROPERTY(TGDIPPicture* DisabledPicture READ DisabledPicture)
+    Q_PROPERTY(TGlowButtonAppearance* Appearance READ Appearance)
+    Q_PROPERTY(bool Down READ Down WRITE SetDown)
+    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
+    Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
+    Q_PROPERTY(TGlowButtonStyle Style READ Style WRITE SetStyle)
+    Q_PROPERTY(bool Rounded READ Rounded WRITE SetRounded)
+    Q_PROPERTY(TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(bool ShowCaption READ ShowCaption WRITE SetShowCaption)
+    Q_PROPERTY(bool ShowDisabled READ ShowDisabled WRITE SetShowDisabled)
+    Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
+    Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
+    Q_PROPERTY(TButtonLayout Layout READ Layout WRITE SetLayout)
+    Q_PROPERTY(TAntiAlias AntiAlias READ AntiAlias WRITE SetAntiAlias)
+    Q_PROPERTY(TFocusType FocusType READ FocusType WRITE SetFocusType)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Default READ Default WRITE SetDefault)
+    Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)
+public:
+    enum TGlowButtonStyle { bsButton, bsCheck };
+    Q_ENUM(TGlowButtonStyle)
+    enum TBorderStyle { bsNone, bsSingle };
+    Q_ENUM(TBorderStyle)
+    enum TButtonLayout {
+        blGlyphLeft,
+        blGlyphTop,
+        blGlyphRight,
+        blGlyphBottom,
+        blGlyphLeftAdjusted,
+        blGlyphRightAdjusted,
+        blGlyphTopAdjusted,
+        blGlyphBottomAdjusted,
+    };
+    Q_ENUM(TButtonLayout)
+    enum TAntiAlias { aaNone, aaClearType, aaAntiAlias };
+    Q_ENUM(TAntiAlias)
+    enum TFocusType { ftBorder, ftHot, ftHotBorder, ftNone };
+    Q_ENUM(TFocusType)
+    // The state OnDrawButton reports.
+    enum TGlowButtonState { gsNormal, gsHot, gsDown };
+    Q_ENUM(TGlowButtonState)
+
+    // Called after the face is drawn, with the canvas, the client rectangle
+    // and the button's state.
+    using TGlowButtonDrawEvent =
+        std::function<void(QObject* Sender, QPainter* Canvas, QRect Rect, TGlowButtonState State)>;
+
+    // The draw state: how the face is chosen.
+    enum class TDrawState { Up, Disabled, Pressed, Checked };
+    // What the fade timer advances.
+    enum class TFadeMode { Idle, Hover, Press };
+
+    explicit TCustomGlowButton(TComponent* owner = nullptr, QWidget* parent = nullptr);
+    ~TCustomGlowButton() override;
+
+    const QString& Caption() const { return m_caption; }
+    void SetCaption(const QString& v);
+    TGDIPPicture* Picture() const { return m_picture; }
+    TGDIPPicture* HotPicture() const { return m_hotPicture; }
+    TGDIPPicture* DisabledPicture() const { return m_disabledPicture; }
+    TGlowButtonAppearance* Appearance() const { return m_appearance; }
+
+    bool Down() const { return m_down; }
+    void SetDown(bool v);
+    int GroupIndex() const { return m_groupIndex; }
+    void SetGroupIndex(int v);
+    bool AllowAllUp() const { return m_allowAllUp; }
+    void SetAllowAllUp(bool v);
+    TGlowButtonStyle Style() const { return m_style; }
+    void SetStyle(TGlowButtonStyle v);
+    bool Rounded() const { return m_rounded; }
+    void SetRounded(bool v) { Change(m_rounded, v); }
+    TBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(TBorderStyle v) { Change(m_borderStyle, v); }
+    bool ShowCaption() const { return m_showCaption; }
+    void SetShowCaption(bool v) { Change(m_showCaption, v); }
+    bool ShowDisabled() const { return m_showDisabled; }
+    void SetShowDisabled(bool v) { Change(m_showDisabled, v); }
+    bool WordWrap() const { return m_wordWrap; }
+    void SetWordWrap(bool v) { Change(m_wordWrap, v); }
+    int Spacing() const { return m_spacing; }
+    void SetSpacing(int v) { Change(m_spacing, v); }
+    TButtonLayout Layout() const { return m_layout; }
+    void SetLayout(TButtonLayout v) { Change(m_layout, v); }
+    TAntiAlias AntiAlias() const { return m_antiAlias; }
+    void SetAntiAlias(TAntiAlias v) { Change(m_antiAlias, v); }
+    TFocusType FocusType() const { return m_focusType; }
+    void SetFocusType(TFocusType v) { Change(m_focusType, v); }
+    bool Transparent() const { return m_transparent; }
+    void SetTransparent(bool v) { Change(m_transparent, v); }
+    // Keyboard focus by Tab (and by a click); off by default.
+    void SetTabStop(bool v);
+    int ModalResult() const { return m_modalResult; }
+    void SetModalResult(int v) { m_modalResult = v; }
+    // The default button takes Enter, the cancel button Escape, on its
+    // top-level window when no focused control uses the key.
+    bool Default() const { return m_default; }
+    void SetDefault(bool v);
+    bool Cancel() const { return m_cancel; }
+    void SetCancel(bool v);
+
+    TGlowButtonDrawEvent OnDrawButton;
+    bool SetEvent(const QString& name, const std::any& handler) override;
+
+    // IStyledComponent: the style's colours, then a repaint.
+    void ApplyComponentStyle(TVisualStyle style) override;
+
+    // The click: the modal result goes to the parent form, then OnClick.
+    void Click() override;
+
+    // Re-applies the Down value read from the form file, once GroupIndex
+    // and AllowAllUp are known.
+    void Loaded() override;
+
+    // State, for the window's code and for tests.
+    TDrawState DrawState() const { return m_drawState; }
+    bool Hot() const { return m_hot; }
+    bool PointerInside() const { return m_pointerInside; }
+    bool PressedFlag() const { return m_pressed; }
+    int HoverLevel() const { return m_hoverLevel; }
+    int PressLevel() const { return m_pressLevel; }
+    int FadeStep() const { return m_fadeStep; }
+    TFadeMode FadeMode() const { return m_fadeMode; }
+    bool FadeTimerRunning() const { return m_fadeTimer != nullptr; }
+
+    // The colours one paint uses (runs the draw-state steps of the choice).
+    TFaceColors ChooseColors();
+    // Draws the face as the screen shows it into image (client size).
+    void PaintFace(QImage& image);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    friend class TGlowGroupNotice;
+    template <class T>
+    void Change(T& member, T v)
+    {
+        if (member == v)
+            return;
+        member = v;
+        update();
+    }
+
+    // Pointer tracking. Crossing follows the real pointer (Qt's enter and
+    // leave, and the moves of a held press); the handlers are the state
+    // steps of entering and leaving.
+    void PointerCrossed(bool over);
+    void HandlePointerEnter();
+    void HandlePointerLeave();
+    void ResyncHot(QPoint local);
+    bool IsUnderPointer(QPoint local) const;
+
+    void LeftPressed(QPoint local);
+    void LeftReleased(QPoint local);
+    void EnsureFadeTimer();
+    void FadeTick();
+
+    void AnnounceDown();
+    void GroupButtonDown(int groupIndex, TCustomGlowButton* sender);
+    void DialogKey();
+    void WatchWindowKeys();
+    void CopyModalResult();
+
+    TGlowFace ComposeFace(const TFaceColors& colors);
+    const TGDIPPicture* PictureInUse() const;
+    // The caption's font and whether it takes anti-aliased output, cached
+    // for the font values it was derived from.
+    struct TCaptionFont {
+        QString name;
+        int height = 0;
+        int style = 0;
+        bool systemFace = false;
+        QFont font;
+        bool scalable = false;
+        bool valid = false;
+    };
+    const TCaptionFont& CaptionFont();
+    TCaptionFont m_captionFont;
+
+    QString m_caption;
+    TGlowButtonAppearance* m_appearance;
+    TGDIPPicture* m_picture;
+    TGDIPPicture* m_hotPicture;
+    TGDIPPicture* m_disabledPicture;
+
+    bool m_down = false;
+    int m_groupIndex = 0;
+    bool m_allowAllUp = false;
+    TGlowButtonStyle m_style = bsButton;
+    bool m_rounded = true;
+    TBorderStyle m_borderStyle = bsSingle;
+    bool m_showCaption = true;
+    bool m_showDisabled = true;
+    bool m_wordWrap = true;
+    int m_spacing = 2;
+    TButtonLayout m_layout = blGlyphLeft;
+    TAntiAlias m_antiAlias = aaClearType;
+    TFocusType m_focusType = ftBorder;
+    bool m_transparent = false;
+    int m_modalResult = 0;
+    bool m_default = false;
+    bool m_cancel = false;
+    QPointer<QWidget> m_keyWindow;
+
+    // Internal state.
+    TDrawState m_drawState = TDrawState::Up;
+    bool m_hot = false;
+    bool m_pointerInside = false;
+    bool m_pointerOver = false; // the real pointer's last crossing
+    bool m_pressed = false;     // a press is in progress or fading out
+    bool m_held = false;
+    bool m_leftWhileHeld = false;
+    bool m_dragging = false;
+    bool m_clickArmed = false; // a plain left press began on the button
+    bool m_focused = false;
+    int m_hoverLevel = 0;
+    int m_pressLevel = 0;
+    int m_fadeStep = 0;
+    TFadeMode m_fadeMode = TFadeMode::Idle;
+    std::unique_ptr<IFadeTimer> m_fadeTimer;
+    bool m_loadedDownSet = false;
+    bool m_loadedDown = false;
+    bool m_painting = false;
+    QImage m_buffer;
+};
+
+class TGlowButton : public TCustomGlowButton {
+    Q_OBJECT
+public:
+    explicit TGlowButton(TComponent* owner = nullptr, QWidget* parent = nullptr);
+};

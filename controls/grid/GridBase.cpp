@@ -1,0 +1,926 @@
+#include "controls/grid/GridBase.h"
+
+#include "controls/paint/Canvas.h"
+#include "controls/grid/GridPainter.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <cstdlib>
+#include <stdexcept>
+
+// ---------------------------------------------------------------------------
+// Small types
+
+TGridRect TGridRect::Spanning(TGridCoord a, TGridCoord b)
+{
+    return {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)};
+}
+
+namespace {
+
+class QtWheelSettings : public IWheelSettings {
+public:
+    int WheelScrollLines() const override { return QApplication::wheelScrollLines(); }
+};
+
+// One wheel notch as the platform reports it.
+constexpr int kWheelDelta = 120;
+constexpr int kZoomLimit = 10;
+constexpr int kMaxSize = 2'000;
+
+void CheckCount(const char* what, int count)
+{
+    if (count > TCustomGrid::kMaxCount)
+        throw std::out_of_range(std::string(what) + " " + std::to_string(count) + " is too large (at most "
+                                + std::to_string(TCustomGrid::kMaxCount) + ")");
+}
+
+} // namespace
+
+IWheelSettings& WheelSettings()
+{
+    static QtWheelSettings real;
+    return platform::Current<IWheelSettings>(real);
+}
+
+// ---------------------------------------------------------------------------
+// TGridLayout
+
+void TGridLayout::SetColCount(int count, int width)
+{
+    count = std::max(0, count);
+    width = std::clamp(width, 0, kMaxSize);
+    while (ColCount() > count) {
+        m_totalWidth -= m_colWidths.back();
+        m_colWidths.pop_back();
+    }
+    if (ColCount() < count) {
+        m_totalWidth += width * (count - ColCount());
+        m_colWidths.resize(std::size_t(count), width);
+    }
+    ClampView();
+}
+
+void TGridLayout::SetRowCount(int count, int height)
+{
+    count = std::max(0, count);
+    height = std::clamp(height, 0, kMaxSize);
+    while (RowCount() > count) {
+        m_totalHeight -= m_rowHeights.back();
+        m_rowHeights.pop_back();
+    }
+    if (RowCount() < count) {
+        m_totalHeight += height * (count - RowCount());
+        m_rowHeights.resize(std::size_t(count), height);
+    }
+    ClampView();
+}
+
+void TGridLayout::SetColWidth(int col, int width)
+{
+    int& w = m_colWidths[std::size_t(col)];
+    width = std::clamp(width, 0, kMaxSize);
+    m_totalWidth += width - w;
+    w = width;
+    ClampView();
+}
+
+void TGridLayout::SetRowHeight(int row, int height)
+{
+    int& h = m_rowHeights[std::size_t(row)];
+    height = std::clamp(height, 0, kMaxSize);
+    m_totalHeight += height - h;
+    h = height;
+    ClampView();
+}
+
+void TGridLayout::SetAllColWidths(int width)
+{
+    width = std::clamp(width, 0, kMaxSize);
+    std::fill(m_colWidths.begin(), m_colWidths.end(), width);
+    m_totalWidth = width * ColCount();
+    ClampView();
+}
+
+void TGridLayout::SetAllRowHeights(int height)
+{
+    height = std::clamp(height, 0, kMaxSize);
+    std::fill(m_rowHeights.begin(), m_rowHeights.end(), height);
+    m_totalHeight = height * RowCount();
+    ClampView();
+}
+
+void TGridLayout::ResizeAll(int delta)
+{
+    auto resize = [delta](std::vector<int>& sizes) {
+        int total = 0;
+        for (int& s : sizes) {
+            if (s > 0 && s + delta > 0)
+                s += delta;
+            total += s;
+        }
+        return total;
+    };
+    m_totalWidth = resize(m_colWidths);
+    m_totalHeight = resize(m_rowHeights);
+    ClampView();
+}
+
+void TGridLayout::SetClientRect(const QRect& client)
+{
+    m_client = client;
+    ClampView();
+}
+
+void TGridLayout::SetTopRow(int row)
+{
+    m_topRow = std::clamp(row, 0, MaxTopRow());
+}
+
+void TGridLayout::SetHorzOffset(int offset)
+{
+    m_horzOffset = std::clamp(offset, 0, MaxHorzOffset());
+}
+
+void TGridLayout::ClampView()
+{
+    SetTopRow(m_topRow);
+    SetHorzOffset(m_horzOffset);
+}
+
+int TGridLayout::MaxTopRow() const
+{
+    const int n = RowCount();
+    if (n == 0)
+        return 0;
+    // Walk back from the last row while the rows still fit below each other.
+    const int space = m_client.height();
+    int used = 0;
+    int r = n - 1;
+    while (r >= 0 && used + m_rowHeights[std::size_t(r)] <= space) {
+        used += m_rowHeights[std::size_t(r)];
+        --r;
+    }
+    // A last row taller than the client area is shown from its top.
+    return std::min(r + 1, n - 1);
+}
+
+int TGridLayout::FullyVisibleRows() const
+{
+    const int n = RowCount();
+    int used = 0;
+    int count = 0;
+    for (int r = m_topRow; r < n; ++r) {
+        used += m_rowHeights[std::size_t(r)];
+        if (used > m_client.height())
+            break;
+        ++count;
+    }
+    return n > 0 ? std::max(1, count) : 0;
+}
+
+int TGridLayout::LastVisibleRow() const
+{
+    const int n = RowCount();
+    int y = 0;
+    int r = m_topRow;
+    while (r < n && y < m_client.height()) {
+        y += m_rowHeights[std::size_t(r)];
+        ++r;
+    }
+    return r - 1;
+}
+
+int TGridLayout::ColumnStart(int col) const
+{
+    int x = 0;
+    for (int c = 0; c < col && c < ColCount(); ++c)
+        x += m_colWidths[std::size_t(c)];
+    return x;
+}
+
+QRect TGridLayout::CellRect(int col, int row) const
+{
+    if (col < 0 || col >= ColCount() || row < m_topRow || row >= RowCount())
+        return {};
+    int y = m_client.top();
+    const int bottom = m_client.top() + m_client.height();
+    for (int r = m_topRow; r < row; ++r) {
+        y += m_rowHeights[std::size_t(r)];
+        if (y >= bottom)
+            return {};
+    }
+    const int x = m_client.left() + ColumnStart(col) - m_horzOffset;
+    return QRect(x, y, ColWidth(col), RowHeight(row));
+}
+
+std::optional<TGridCoord> TGridLayout::CellAt(QPoint p) const
+{
+    if (!m_client.contains(p))
+        return std::nullopt;
+    std::optional<int> row;
+    int y = m_client.top();
+    for (int r = m_topRow; r < RowCount() && y <= p.y(); ++r) {
+        const int h = m_rowHeights[std::size_t(r)];
+        if (p.y() < y + h) {
+            row = r;
+            break;
+        }
+        y += h;
+    }
+    if (!row)
+        return std::nullopt;
+    int x = m_client.left() - m_horzOffset;
+    for (int c = 0; c < ColCount(); ++c) {
+        const int w = m_colWidths[std::size_t(c)];
+        if (p.x() >= x && p.x() < x + w)
+            return TGridCoord{c, *row};
+        x += w;
+    }
+    return std::nullopt;
+}
+
+int TGridLayout::RowNearestTo(int y) const
+{
+    const int n = RowCount();
+    if (n == 0)
+        return 0;
+    int top = m_client.top();
+    for (int r = m_topRow; r < n; ++r) {
+        top += m_rowHeights[std::size_t(r)];
+        if (y < top)
+            return r;
+    }
+    return n - 1;
+}
+
+int TGridLayout::ColNearestTo(int x) const
+{
+    int left = m_client.left() - m_horzOffset;
+    for (int c = 0; c < ColCount(); ++c) {
+        left += m_colWidths[std::size_t(c)];
+        if (x < left)
+            return c;
+    }
+    return std::max(0, ColCount() - 1);
+}
+
+void TGridLayout::ScrollIntoView(int col, int row)
+{
+    if (row >= 0 && row < RowCount()) {
+        const int space = m_client.height();
+        if (row < m_topRow) {
+            m_topRow = row;
+        } else {
+            // Does the row end inside the client area? Stop adding as soon
+            // as it cannot.
+            int used = 0;
+            for (int r = m_topRow; r <= row && used <= space; ++r)
+                used += m_rowHeights[std::size_t(r)];
+            if (used > space) {
+                int top = row;
+                int tail = m_rowHeights[std::size_t(row)];
+                while (top > 0 && tail + m_rowHeights[std::size_t(top - 1)] <= space) {
+                    --top;
+                    tail += m_rowHeights[std::size_t(top)];
+                }
+                m_topRow = top;
+            }
+        }
+    }
+    if (col >= 0 && col < ColCount()) {
+        const int start = ColumnStart(col);
+        const int end = start + ColWidth(col);
+        const int space = m_client.width();
+        if (end - start <= space) {
+            if (start < m_horzOffset)
+                m_horzOffset = start;
+            else if (end > m_horzOffset + space)
+                m_horzOffset = end - space;
+        }
+    }
+    ClampView();
+}
+
+// ---------------------------------------------------------------------------
+// TCustomGrid
+
+TCustomGrid::TCustomGrid(TComponent* owner, QWidget* parent)
+    : TCustomControl(owner, parent)
+    , m_options(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect)
+    , m_vbar(new QScrollBar(Qt::Vertical, this))
+    , m_hbar(new QScrollBar(Qt::Horizontal, this))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    SetColor(clWindow);
+    for (QScrollBar* bar : {m_vbar, m_hbar}) {
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->setCursor(Qt::ArrowCursor);
+        bar->hide();
+        bar->installEventFilter(this);
+    }
+    connect(m_vbar, &QScrollBar::valueChanged, this, [this](int v) {
+        if (!m_syncingBars)
+            SetTopRow(v);
+    });
+    connect(m_hbar, &QScrollBar::valueChanged, this, [this](int v) {
+        if (!m_syncingBars)
+            SetHorzOffset(v);
+    });
+    m_layout.SetColCount(5, m_defaultColWidth);
+    m_layout.SetRowCount(5, m_defaultRowHeight);
+    UpdateScrollBars();
+}
+
+TCustomGrid::~TCustomGrid() = default;
+
+// --- cell store -------------------------------------------------------------
+
+QString TCustomGrid::Cells(int col, int row) const
+{
+    if (col < 0 || row < 0 || std::size_t(col) >= m_cells.size())
+        return {};
+    const auto& column = m_cells[std::size_t(col)];
+    return std::size_t(row) < column.size() ? column[std::size_t(row)] : QString();
+}
+
+void TCustomGrid::SetCells(int col, int row, const QString& text)
+{
+    if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount())
+        throw std::out_of_range("Grid index out of range: cell (" + std::to_string(col) + ", "
+                                + std::to_string(row) + ") of a grid of " + std::to_string(ColCount())
+                                + " by " + std::to_string(RowCount()));
+    if (std::size_t(col) >= m_cells.size())
+        m_cells.resize(std::size_t(col) + 1);
+    auto& column = m_cells[std::size_t(col)];
+    if (std::size_t(row) >= column.size()) {
+        if (text.isEmpty())
+            return; // never written reads as empty already
+        column.resize(std::size_t(row) + 1);
+    }
+    QString& cell = column[std::size_t(row)];
+    if (cell == text)
+        return;
+    cell = text;
+    InvalidateCell(col, row);
+}
+
+// --- dimensions -------------------------------------------------------------
+
+void TCustomGrid::SetColCount(int count)
+{
+    CheckCount("ColCount", count);
+    count = std::max(1, count);
+    if (count == ColCount())
+        return;
+    m_layout.SetColCount(count, m_defaultColWidth);
+    m_current.X = std::min(m_current.X, count - 1);
+    m_anchor = m_current;
+    UpdateScrollBars();
+    update();
+}
+
+void TCustomGrid::SetRowCount(int count)
+{
+    CheckCount("RowCount", count);
+    count = std::max(1, count);
+    if (count == RowCount())
+        return;
+    const int oldCount = RowCount();
+    const int oldTop = TopRow();
+    const TGridRect oldSelection = Selection();
+    // 1. the rows; rows that come into use take DefaultRowHeight
+    m_layout.SetRowCount(count, m_defaultRowHeight);
+    // 2. the current cell stays within the rows; 3. the selection shrinks to it
+    m_current.Y = std::min(m_current.Y, count - 1);
+    m_anchor = m_current;
+    // 4. the scroll range, and a view left too far down moves up
+    UpdateScrollBars();
+    // 5. repaint what changed: rows that appeared or went, and the selection
+    if (TopRow() != oldTop) {
+        update(GridClientRect());
+        return;
+    }
+    InvalidateGridRect({0, std::min(oldCount, count), ColCount() - 1, std::max(oldCount, count)});
+    if (oldSelection != Selection()) {
+        InvalidateGridRect(oldSelection);
+        InvalidateGridRect(Selection());
+    }
+}
+
+void TCustomGrid::SetDefaultColWidth(int width)
+{
+    width = std::clamp(width, 0, kMaxSize);
+    if (width == m_defaultColWidth)
+        return;
+    m_defaultColWidth = width;
+    m_layout.SetAllColWidths(width);
+    UpdateScrollBars();
+    update();
+}
+
+void TCustomGrid::SetDefaultRowHeight(int height)
+{
+    height = std::clamp(height, 0, kMaxSize);
+    if (height == m_defaultRowHeight)
+        return;
+    m_defaultRowHeight = height;
+    m_layout.SetAllRowHeights(height);
+    UpdateScrollBars();
+    update();
+}
+
+int TCustomGrid::ColWidth(int col) const
+{
+    return col >= 0 && col < ColCount() ? m_layout.ColWidth(col) : 0;
+}
+
+void TCustomGrid::SetColWidth(int col, int width)
+{
+    if (col < 0 || col >= ColCount())
+        throw std::out_of_range("Grid index out of range: column " + std::to_string(col));
+    if (std::clamp(width, 0, kMaxSize) == m_layout.ColWidth(col))
+        return;
+    m_layout.SetColWidth(col, width);
+    UpdateScrollBars();
+    update();
+}
+
+int TCustomGrid::RowHeight(int row) const
+{
+    return row >= 0 && row < RowCount() ? m_layout.RowHeight(row) : 0;
+}
+
+void TCustomGrid::SetRowHeight(int row, int height)
+{
+    if (row < 0 || row >= RowCount())
+        throw std::out_of_range("Grid index out of range: row " + std::to_string(row));
+    if (std::clamp(height, 0, kMaxSize) == m_layout.RowHeight(row))
+        return;
+    m_layout.SetRowHeight(row, height);
+    UpdateScrollBars();
+    update();
+}
+
+QList<int> TCustomGrid::ColWidthList() const
+{
+    QList<int> list;
+    for (int c = 0; c < ColCount(); ++c)
+        list.append(m_layout.ColWidth(c));
+    return list;
+}
+
+void TCustomGrid::SetColWidthList(const QList<int>& widths)
+{
+    // Entries beyond ColCount have no column to go to.
+    for (int c = 0; c < ColCount() && c < widths.size(); ++c)
+        m_layout.SetColWidth(c, widths[c]);
+    UpdateScrollBars();
+    update();
+}
+
+QList<int> TCustomGrid::RowHeightList() const
+{
+    QList<int> list;
+    for (int r = 0; r < RowCount(); ++r)
+        list.append(m_layout.RowHeight(r));
+    return list;
+}
+
+void TCustomGrid::SetRowHeightList(const QList<int>& heights)
+{
+    for (int r = 0; r < RowCount() && r < heights.size(); ++r)
+        m_layout.SetRowHeight(r, heights[r]);
+    UpdateScrollBars();
+    update();
+}
+
+void TCustomGrid::SetFixedCols(int count)
+{
+    if (count != 0)
+        throw std::invalid_argument("FixedCols must be 0: this grid has no fixed columns (got "
+                                    + std::to_string(count) + ")");
+}
+
+void TCustomGrid::SetFixedRows(int count)
+{
+    if (count != 0)
+        throw std::invalid_argument("FixedRows must be 0: this grid has no fixed rows (got "
+                                    + std::to_string(count) + ")");
+}
+
+void TCustomGrid::SetGridLineWidth(int width)
+{
+    width = std::max(0, width);
+    if (width == m_gridLineWidth)
+        return;
+    m_gridLineWidth = width;
+    update();
+}
+
+void TCustomGrid::SetOptions(TGridOptions options)
+{
+    if (options == m_options)
+        return;
+    m_options = options;
+    if (!m_options.testFlag(goRangeSelect))
+        m_anchor = m_current;
+    update();
+}
+
+void TCustomGrid::SetScrollBars(TScrollStyle style)
+{
+    if (style == m_scrollBars)
+        return;
+    m_scrollBars = style;
+    UpdateScrollBars();
+    update();
+}
+
+void TCustomGrid::SetBorderStyle(TBorderStyle style)
+{
+    if (style == m_borderStyle)
+        return;
+    m_borderStyle = style;
+    UpdateScrollBars();
+    update();
+}
+
+// --- current cell and selection ---------------------------------------------
+
+TGridRect TCustomGrid::Selection() const
+{
+    TGridRect r = TGridRect::Spanning(m_anchor, m_current);
+    if (m_options.testFlag(goRowSelect)) {
+        r.Left = 0;
+        r.Right = ColCount() - 1;
+    }
+    return r;
+}
+
+void TCustomGrid::SetSelection(const TGridRect& r)
+{
+    const TGridCoord anchor = ClampCoord({r.Left, r.Top});
+    const TGridCoord current = ClampCoord({r.Right, r.Bottom});
+    const int oldTop = TopRow(), oldOffset = HorzOffset();
+    SetCurrentAndAnchor(current, m_options.testFlag(goRangeSelect) ? anchor : current);
+    m_layout.ScrollIntoView(current.X, current.Y);
+    ViewChanged(oldTop, oldOffset);
+}
+
+bool TCustomGrid::IsCellSelected(int col, int row) const
+{
+    return Selection().Contains(col, row);
+}
+
+TGridCoord TCustomGrid::ClampCoord(TGridCoord c) const
+{
+    return {std::clamp(c.X, 0, ColCount() - 1), std::clamp(c.Y, 0, RowCount() - 1)};
+}
+
+void TCustomGrid::SetCurrentAndAnchor(TGridCoord current, TGridCoord anchor)
+{
+    if (current == m_current && anchor == m_anchor)
+        return;
+    const TGridRect oldSelection = Selection();
+    const TGridCoord oldCurrent = m_current;
+    m_current = current;
+    m_anchor = anchor;
+    InvalidateGridRect(oldSelection);
+    InvalidateGridRect(Selection());
+    InvalidateCell(oldCurrent.X, oldCurrent.Y);
+}
+
+void TCustomGrid::MoveCurrent(TGridCoord to, bool extend)
+{
+    to = ClampCoord(to);
+    if (!m_options.testFlag(goRangeSelect))
+        extend = false;
+    const int oldTop = TopRow(), oldOffset = HorzOffset();
+    SetCurrentAndAnchor(to, extend ? m_anchor : to);
+    m_layout.ScrollIntoView(to.X, to.Y);
+    ViewChanged(oldTop, oldOffset);
+}
+
+void TCustomGrid::MoveCurrentRowBy(int delta)
+{
+    MoveCurrent({m_current.X, m_current.Y + delta}, false);
+}
+
+// --- view -----------------------------------------------------------------
+
+void TCustomGrid::SetTopRow(int row)
+{
+    const int oldTop = TopRow(), oldOffset = HorzOffset();
+    m_layout.SetTopRow(row);
+    ViewChanged(oldTop, oldOffset);
+}
+
+void TCustomGrid::SetHorzOffset(int offset)
+{
+    const int oldTop = TopRow(), oldOffset = HorzOffset();
+    m_layout.SetHorzOffset(offset);
+    ViewChanged(oldTop, oldOffset);
+}
+
+void TCustomGrid::ScrollRowsBy(int delta)
+{
+    SetTopRow(TopRow() + delta);
+}
+
+void TCustomGrid::ViewChanged(int oldTop, int oldOffset)
+{
+    if (oldTop == TopRow() && oldOffset == HorzOffset())
+        return;
+    SyncScrollBarWidgets();
+    update(GridClientRect());
+}
+
+bool TCustomGrid::ZoomStep(int delta)
+{
+    const int total = m_zoom + delta;
+    if (total > kZoomLimit || total < -kZoomLimit)
+        return false;
+    m_zoom = total;
+    m_layout.ResizeAll(delta);
+    UpdateScrollBars();
+    update();
+    return true;
+}
+
+void TCustomGrid::UpdateScrollBars()
+{
+    const int b = m_borderStyle == bsSingle ? BorderSize : 0;
+    const QRect inner = QRect(0, 0, width(), height()).adjusted(b, b, -b, -b);
+    const bool allowV = m_scrollBars == ssVertical || m_scrollBars == ssBoth;
+    const bool allowH = m_scrollBars == ssHorizontal || m_scrollBars == ssBoth;
+
+    // Showing one bar narrows the other direction, so settle both together;
+    // bars are only ever added on the way, so three rounds are enough.
+    bool v = false, h = false;
+    for (int round = 0; round < 3; ++round) {
+        const bool needV = allowV && m_layout.TotalHeight() > inner.height() - (h ? ScrollBarSize : 0);
+        const bool needH = allowH && m_layout.TotalWidth() > inner.width() - (v ? ScrollBarSize : 0);
+        if (needV == v && needH == h)
+            break;
+        v = needV;
+        h = needH;
+    }
+    const QRect client(inner.left(), inner.top(), std::max(0, inner.width() - (v ? ScrollBarSize : 0)),
+                       std::max(0, inner.height() - (h ? ScrollBarSize : 0)));
+
+    const int oldTop = TopRow(), oldOffset = HorzOffset();
+    const bool clientChanged = client != m_layout.ClientRect();
+    m_layout.SetClientRect(client);
+    m_vertShown = v;
+    m_horzShown = h;
+    SyncScrollBarWidgets();
+    if (clientChanged || oldTop != TopRow() || oldOffset != HorzOffset())
+        update();
+}
+
+void TCustomGrid::SyncScrollBarWidgets()
+{
+    m_syncingBars = true;
+    const QRect client = m_layout.ClientRect();
+    if (m_vertShown) {
+        m_vbar->setGeometry(client.left() + client.width(), client.top(), ScrollBarSize, client.height());
+        m_vbar->setRange(0, m_layout.MaxTopRow());
+        m_vbar->setPageStep(std::max(1, m_layout.FullyVisibleRows()));
+        m_vbar->setValue(TopRow());
+    }
+    if (m_vbar->isVisibleTo(this) != m_vertShown)
+        m_vbar->setVisible(m_vertShown);
+    if (m_horzShown) {
+        m_hbar->setGeometry(client.left(), client.top() + client.height(), client.width(), ScrollBarSize);
+        m_hbar->setRange(0, m_layout.MaxHorzOffset());
+        m_hbar->setPageStep(std::max(1, client.width()));
+        m_hbar->setSingleStep(std::max(1, std::min(client.width() / 8, 20)));
+        m_hbar->setValue(HorzOffset());
+    }
+    if (m_hbar->isVisibleTo(this) != m_horzShown)
+        m_hbar->setVisible(m_horzShown);
+    m_syncingBars = false;
+}
+
+// --- repainting -----------------------------------------------------------
+
+void TCustomGrid::InvalidateCell(int col, int row)
+{
+    const QRect r = m_layout.CellRect(col, row).intersected(m_layout.ClientRect());
+    if (!r.isEmpty())
+        update(r);
+}
+
+void TCustomGrid::InvalidateGridRect(const TGridRect& r)
+{
+    const int first = std::max(r.Top, TopRow());
+    const int last = std::min(r.Bottom, m_layout.LastVisibleRow());
+    if (first > last)
+        return;
+    const QRect top = m_layout.CellRect(0, first);
+    const QRect bottom = m_layout.CellRect(0, last);
+    if (top.isNull() || bottom.isNull())
+        return;
+    const QRect client = m_layout.ClientRect();
+    const QRect band(client.left(), top.top(), client.width(), bottom.bottom() - top.top() + 1);
+    update(band.intersected(client));
+}
+
+void TCustomGrid::paintEvent(QPaintEvent* e)
+{
+    QPainter painter(this);
+    TCanvas canvas(painter);
+    TGridPainter grid(canvas);
+
+    // The frame around everything.
+    if (m_borderStyle == bsSingle)
+        grid.DrawSunkenBorder(TRect::FromQRect(rect()));
+
+    // The cells in the area to repaint, row by row from the first visible.
+    const QRect client = m_layout.ClientRect();
+    const QRegion dirty = e->region().intersected(client);
+    canvas.SetClipRect(TRect::FromQRect(client));
+    const int clientBottom = client.top() + client.height();
+    const int clientRight = client.left() + client.width();
+    int y = client.top();
+    for (int r = TopRow(); r < RowCount() && y < clientBottom; ++r) {
+        const int h = m_layout.RowHeight(r);
+        int x = client.left() - HorzOffset();
+        for (int c = 0; c < ColCount() && x < clientRight; ++c) {
+            const int w = m_layout.ColWidth(c);
+            const QRect cell(x, y, w, h);
+            if (w > 0 && h > 0 && x + w > client.left() && dirty.intersects(cell)) {
+                TGridDrawState state;
+                if (IsCellSelected(c, r))
+                    state |= gdSelected;
+                if (c == m_current.X && r == m_current.Y && hasFocus())
+                    state |= gdFocused;
+                DrawCell(canvas, c, r, cell, state);
+                canvas.SetClipRect(TRect::FromQRect(client));
+            }
+            x += w;
+        }
+        y += h;
+    }
+
+    // The area right of the last column and below the last row.
+    const int cellsRight = client.left() - HorzOffset() + m_layout.TotalWidth();
+    grid.FillOutsideCells(TRect::FromQRect(client), cellsRight, y, Color());
+    canvas.SetClipRect(std::nullopt);
+
+    // The square between the two scroll bars.
+    if (m_vertShown && m_horzShown)
+        grid.FillCorner(TRect{clientRight, clientBottom, clientRight + ScrollBarSize, clientBottom + ScrollBarSize},
+                        clBtnFace);
+}
+
+void TCustomGrid::resizeEvent(QResizeEvent* e)
+{
+    TCustomControl::resizeEvent(e);
+    UpdateScrollBars();
+}
+
+void TCustomGrid::BoundsChanged()
+{
+    UpdateScrollBars();
+}
+
+// --- keyboard ---------------------------------------------------------------
+
+void TCustomGrid::keyPressEvent(QKeyEvent* e)
+{
+    const bool shift = e->modifiers().testFlag(Qt::ShiftModifier);
+    const bool ctrl = e->modifiers().testFlag(Qt::ControlModifier);
+    const TGridCoord at = m_current;
+    switch (e->key()) {
+    case Qt::Key_Up: MoveCurrent({at.X, at.Y - 1}, shift); break;
+    case Qt::Key_Down: MoveCurrent({at.X, at.Y + 1}, shift); break;
+    case Qt::Key_Left: MoveCurrent({at.X - 1, at.Y}, shift); break;
+    case Qt::Key_Right: MoveCurrent({at.X + 1, at.Y}, shift); break;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: {
+        // A page is the number of rows wholly in view; the view moves by the
+        // same page so the current row keeps its place on screen.
+        const int page = std::max(1, m_layout.FullyVisibleRows());
+        const int delta = e->key() == Qt::Key_PageDown ? page : -page;
+        const int oldTop = TopRow(), oldOffset = HorzOffset();
+        m_layout.SetTopRow(TopRow() + delta);
+        MoveCurrent({at.X, at.Y + delta}, shift);
+        ViewChanged(oldTop, oldOffset);
+        break;
+    }
+    case Qt::Key_Home: MoveCurrent(ctrl ? TGridCoord{0, 0} : TGridCoord{0, at.Y}, shift); break;
+    case Qt::Key_End:
+        MoveCurrent(ctrl ? TGridCoord{ColCount() - 1, RowCount() - 1} : TGridCoord{ColCount() - 1, at.Y}, shift);
+        break;
+    default: TCustomControl::keyPressEvent(e); return;
+    }
+    e->accept();
+}
+
+// --- mouse ------------------------------------------------------------------
+
+void TCustomGrid::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton) {
+        setFocus(Qt::MouseFocusReason);
+        if (auto cell = m_layout.CellAt(e->position().toPoint())) {
+            MoveCurrent(*cell, e->modifiers().testFlag(Qt::ShiftModifier));
+            m_selecting = true;
+        }
+    }
+    TCustomControl::mousePressEvent(e);
+}
+
+TGridCoord TCustomGrid::DragTarget(QPoint p) const
+{
+    const QRect client = m_layout.ClientRect();
+    int row;
+    if (p.y() < client.top())
+        row = TopRow() - 1;
+    else if (p.y() >= client.top() + client.height())
+        row = TopRow() + m_layout.FullyVisibleRows();
+    else
+        row = m_layout.RowNearestTo(p.y());
+    const int col = m_layout.ColNearestTo(p.x());
+    return ClampCoord({col, row});
+}
+
+void TCustomGrid::mouseMoveEvent(QMouseEvent* e)
+{
+    if (m_selecting && e->buttons().testFlag(Qt::LeftButton)) {
+        const TGridCoord target = DragTarget(e->position().toPoint());
+        if (target != m_current)
+            MoveCurrent(target, true);
+    }
+    TCustomControl::mouseMoveEvent(e);
+}
+
+void TCustomGrid::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        m_selecting = false;
+    TCustomControl::mouseReleaseEvent(e);
+}
+
+// --- wheel ------------------------------------------------------------------
+
+void TCustomGrid::wheelEvent(QWheelEvent* e)
+{
+    HandleWheel(e);
+}
+
+void TCustomGrid::HandleWheel(QWheelEvent* e)
+{
+    const int dy = e->angleDelta().y();
+    if (dy == 0) {
+        e->ignore();
+        return;
+    }
+    // Fine-grained wheels send parts of a notch; a notch counts once whole.
+    if ((dy > 0) != (m_wheelRemainder > 0))
+        m_wheelRemainder = 0;
+    m_wheelRemainder += dy;
+    while (std::abs(m_wheelRemainder) >= kWheelDelta) {
+        // Turned towards the user (negative delta) means towards the end.
+        const int direction = m_wheelRemainder < 0 ? 1 : -1;
+        m_wheelRemainder += direction * kWheelDelta;
+        WheelNotch(direction, e->modifiers());
+    }
+    e->accept();
+}
+
+void TCustomGrid::WheelNotch(int direction, Qt::KeyboardModifiers)
+{
+    if (hasFocus())
+        MoveCurrentRowBy(direction);
+}
+
+bool TCustomGrid::eventFilter(QObject* watched, QEvent* e)
+{
+    // The wheel over a scroll bar works as over the cells.
+    if (e->type() == QEvent::Wheel && (watched == m_vbar || watched == m_hbar)) {
+        HandleWheel(static_cast<QWheelEvent*>(e));
+        return true;
+    }
+    return TCustomControl::eventFilter(watched, e);
+}
+
+// --- focus ------------------------------------------------------------------
+
+void TCustomGrid::focusInEvent(QFocusEvent* e)
+{
+    TCustomControl::focusInEvent(e);
+    InvalidateCell(m_current.X, m_current.Y);
+}
+
+void TCustomGrid::focusOutEvent(QFocusEvent* e)
+{
+    TCustomControl::focusOutEvent(e);
+    InvalidateCell(m_current.X, m_current.Y);
+}

@@ -1,0 +1,350 @@
+#pragma once
+// TCustomGrid: the scrollable table of text cells that both string grids
+// build on. It holds the cell store, the row heights and column widths, the
+// current cell with its anchor (the selection is the rectangle between the
+// two), the view (first visible row, horizontal pixel offset), the scroll
+// bars, and the keyboard, mouse and wheel handling. What a cell looks like is
+// left to DrawCell of the derived grid.
+//
+// Geometry lives in TGridLayout alone, so painting and hit-testing always
+// agree about where a cell is. Cells abut: a cell's grid lines are its own
+// last pixel row and column, so a 140-pixel column fills a 140-pixel client
+// area exactly.
+#include "controls/core/Control.h"
+#include "platform/Service.h"
+
+#include <QFlags>
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+class QScrollBar;
+class TCanvas;
+
+// The state of a cell as painting reports it.
+enum TGridDrawStateFlag { gdSelected = 0x1, gdFocused = 0x2, gdFixed = 0x4 };
+Q_DECLARE_FLAGS(TGridDrawState, TGridDrawStateFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TGridDrawState)
+
+// A cell address: X is the column, Y the row, both from 0.
+struct TGridCoord {
+    int X = 0;
+    int Y = 0;
+    friend bool operator==(const TGridCoord&, const TGridCoord&) = default;
+};
+
+// An inclusive block of cells, Left..Right by Top..Bottom.
+struct TGridRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    bool Contains(int col, int row) const { return col >= Left && col <= Right && row >= Top && row <= Bottom; }
+    static TGridRect Spanning(TGridCoord a, TGridCoord b);
+    friend bool operator==(const TGridRect&, const TGridRect&) = default;
+};
+
+// The system's wheel-scroll line count: how many rows one wheel notch moves.
+// Tests put in a fixed value with platform::ScopedService.
+class IWheelSettings {
+public:
+    virtual ~IWheelSettings() = default;
+    virtual int WheelScrollLines() const = 0;
+};
+// The current setting (QApplication::wheelScrollLines() unless replaced).
+IWheelSettings& WheelSettings();
+
+class FixedWheelSettings : public IWheelSettings {
+public:
+    explicit FixedWheelSettings(int lines)
+        : m_lines(lines)
+    {
+    }
+    int WheelScrollLines() const override { return m_lines; }
+
+private:
+    int m_lines;
+};
+
+// Where the cells are: column widths, row heights, the client area they are
+// shown in, the first visible row and the horizontal pixel offset. Pure
+// arithmetic, no widgets. Totals are kept up to date as sizes change, so
+// adding rows one by one costs a constant amount each.
+class TGridLayout {
+public:
+    int ColCount() const { return int(m_colWidths.size()); }
+    int RowCount() const { return int(m_rowHeights.size()); }
+    // Grows with `size` for the new entries, or drops the last ones.
+    void SetColCount(int count, int width);
+    void SetRowCount(int count, int height);
+
+    int ColWidth(int col) const { return m_colWidths[std::size_t(col)]; }
+    int RowHeight(int row) const { return m_rowHeights[std::size_t(row)]; }
+    void SetColWidth(int col, int width);
+    void SetRowHeight(int row, int height);
+    void SetAllColWidths(int width);
+    void SetAllRowHeights(int height);
+    // Adds delta to every width and height that is above 0 and stays above 0.
+    void ResizeAll(int delta);
+
+    int TotalWidth() const { return m_totalWidth; }
+    int TotalHeight() const { return m_totalHeight; }
+
+    // The area the cells are shown in (widget coordinates). Setting it
+    // keeps the view within range.
+    QRect ClientRect() const { return m_client; }
+    void SetClientRect(const QRect& client);
+
+    int TopRow() const { return m_topRow; }
+    // Clamped to 0..MaxTopRow().
+    void SetTopRow(int row);
+    int HorzOffset() const { return m_horzOffset; }
+    // Clamped to 0..MaxHorzOffset().
+    void SetHorzOffset(int offset);
+
+    // The first visible row that shows the last row at the bottom.
+    int MaxTopRow() const;
+    int MaxHorzOffset() const { return std::max(0, m_totalWidth - m_client.width()); }
+    // Rows wholly inside the client area, counted from TopRow (at least 1
+    // while there are rows, so paging always moves).
+    int FullyVisibleRows() const;
+    // The last row that shows at least partly, or TopRow - 1 if none does.
+    int LastVisibleRow() const;
+
+    // The rectangle of a cell in widget coordinates; empty when the cell is
+    // above the view or starts below the client area.
+    QRect CellRect(int col, int row) const;
+    // The cell under a point of the client area, if any.
+    std::optional<TGridCoord> CellAt(QPoint p) const;
+    // Left edge of a column relative to the start of the first column.
+    int ColumnStart(int col) const;
+    // The row nearest to a y coordinate, clamped to the rows in view.
+    int RowNearestTo(int y) const;
+    int ColNearestTo(int x) const;
+
+    // Moves the view as little as possible so that the row shows whole (or
+    // starts at the top when it is taller than the client area); the column
+    // is brought into view only when it fits.
+    void ScrollIntoView(int col, int row);
+
+private:
+    void ClampView();
+
+    std::vector<int> m_colWidths;
+    std::vector<int> m_rowHeights;
+    int m_totalWidth = 0;
+    int m_totalHeight = 0;
+    QRect m_client;
+    int m_topRow = 0;
+    int m_horzOffset = 0;
+};
+
+class TCustomGrid : public TCustomControl {
+    Q_OBJECT
+    Q_PROPERTY(TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
+    Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
+    Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
+    Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
+    Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
+    Q_PROPERTY(int GridLineWidth READ GridLineWidth WRITE SetGridLineWidth)
+    Q_PROPERTY(TGridOptions Options READ Options WRITE SetOptions)
+    Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
+    Q_PROPERTY(TScrollStyle ScrollBars READ ScrollBars WRITE SetScrollBars)
+    Q_PROPERTY(QList<int> ColWidths READ ColWidthList WRITE SetColWidthList)
+    Q_PROPERTY(QList<int> RowHeights READ RowHeightList WRITE SetRowHeightList)
+public:
+    enum TGridOption {
+        goFixedVertLine = 0x1,
+        goFixedHorzLine = 0x2,
+        goVertLine = 0x4,
+        goHorzLine = 0x8,
+        goRangeSelect = 0x10,
+        goRowSelect = 0x20,
+        goThumbTracking = 0x40,
+    };
+    Q_DECLARE_FLAGS(TGridOptions, TGridOption)
+    Q_FLAG(TGridOptions)
+
+    enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+    Q_ENUM(TScrollStyle)
+
+    enum TBorderStyle { bsNone, bsSingle };
+    Q_ENUM(TBorderStyle)
+
+    // The most rows or columns a grid takes: far more than any word list or
+    // screen needs, and small enough that the pixel totals (count times
+    // size, zoomed) stay inside an int.
+    static constexpr int kMaxCount = 1'000'000;
+
+    // Width of a scroll bar, and of the sunken border on each side.
+    static constexpr int ScrollBarSize = 17;
+    static constexpr int BorderSize = 2;
+
+    explicit TCustomGrid(TComponent* owner = nullptr, QWidget* parent = nullptr);
+    ~TCustomGrid() override;
+
+    // The cell store. Reading outside the grid gives an empty text; texts
+    // of rows and columns cut off by a smaller count are kept and show
+    // again when the count grows. Writing outside 0..ColCount-1 by
+    // 0..RowCount-1 throws std::out_of_range and changes nothing.
+    QString Cells(int col, int row) const;
+    void SetCells(int col, int row, const QString& text);
+
+    // Counts run from 1 to 1,000,000 (a larger one throws std::out_of_range
+    // and changes nothing); widths and heights from 0 to 2,000 pixels.
+    int ColCount() const { return m_layout.ColCount(); }
+    void SetColCount(int count);
+    int RowCount() const { return m_layout.RowCount(); }
+    // Below 1 gives 1. The current cell moves up onto the last row when
+    // it is now below it, the selection shrinks to the current cell, the
+    // scroll range follows, and a view left too far down moves up.
+    void SetRowCount(int count);
+
+    int DefaultColWidth() const { return m_defaultColWidth; }
+    // Sets every column to the width (0 or more).
+    void SetDefaultColWidth(int width);
+    int DefaultRowHeight() const { return m_defaultRowHeight; }
+    // Sets every row to the height (0 or more); rows added later take it.
+    void SetDefaultRowHeight(int height);
+
+    int ColWidth(int col) const;
+    void SetColWidth(int col, int width);
+    int RowHeight(int row) const;
+    void SetRowHeight(int row, int height);
+    QList<int> ColWidthList() const;
+    void SetColWidthList(const QList<int>& widths);
+    QList<int> RowHeightList() const;
+    void SetRowHeightList(const QList<int>& heights);
+
+    // This grid has no fixed (header) cells: only 0 is accepted.
+    int FixedCols() const { return 0; }
+    void SetFixedCols(int count);
+    int FixedRows() const { return 0; }
+    void SetFixedRows(int count);
+
+    int GridLineWidth() const { return m_gridLineWidth; }
+    void SetGridLineWidth(int width);
+    TGridOptions Options() const { return m_options; }
+    void SetOptions(TGridOptions options);
+    TScrollStyle ScrollBars() const { return m_scrollBars; }
+    void SetScrollBars(TScrollStyle style);
+    TBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(TBorderStyle style);
+
+    // The current cell. Setting it collapses the selection onto it and
+    // scrolls it into view.
+    int Col() const { return m_current.X; }
+    int Row() const { return m_current.Y; }
+    void SetCol(int col) { MoveCurrent({col, m_current.Y}, false); }
+    void SetRow(int row) { MoveCurrent({m_current.X, row}, false); }
+    TGridCoord Anchor() const { return m_anchor; }
+    // The block between the anchor and the current cell (whole rows with
+    // goRowSelect).
+    TGridRect Selection() const;
+    // Anchor at the top left, current cell at the bottom right (clamped).
+    void SetSelection(const TGridRect& r);
+    bool IsCellSelected(int col, int row) const;
+
+    int TopRow() const { return m_layout.TopRow(); }
+    void SetTopRow(int row);
+    int HorzOffset() const { return m_layout.HorzOffset(); }
+    void SetHorzOffset(int offset);
+    int VisibleRowCount() const { return m_layout.FullyVisibleRows(); }
+
+    // Sum of the accepted zoom steps, -10..+10; added to the font's point
+    // size when text is drawn.
+    int ZoomTotal() const { return m_zoom; }
+
+    // Geometry, in widget coordinates.
+    QRect CellRect(int col, int row) const { return m_layout.CellRect(col, row); }
+    QRect GridClientRect() const { return m_layout.ClientRect(); }
+    std::optional<TGridCoord> CellAt(QPoint p) const { return m_layout.CellAt(p); }
+    const TGridLayout& Layout() const { return m_layout; }
+
+    bool VertScrollBarShown() const { return m_vertShown; }
+    bool HorzScrollBarShown() const { return m_horzShown; }
+    QScrollBar* VertScrollBar() const { return m_vbar; }
+    QScrollBar* HorzScrollBar() const { return m_hbar; }
+
+protected:
+    // Paints one cell. `rect` is the cell rectangle; `state` holds
+    // gdSelected for a cell in the selection and gdFocused for the current
+    // cell while the grid has the keyboard focus.
+    virtual void DrawCell(TCanvas& canvas, int col, int row, const QRect& rect, TGridDrawState state) = 0;
+
+    // One wheel notch (+1 towards the user, i.e. towards the end of the
+    // list; -1 towards the start). The grid's own handling: while it holds
+    // the keyboard focus the current row moves one row, within the rows.
+    virtual void WheelNotch(int direction, Qt::KeyboardModifiers modifiers);
+
+    // Moves the current row by delta rows (clamped); the selection
+    // collapses onto it and the view follows.
+    void MoveCurrentRowBy(int delta);
+    // One zoom step of delta: accepted only while the total stays in
+    // -10..+10; every width and height above 0 that stays above 0 changes
+    // by delta. Returns false for a step that was ignored.
+    bool ZoomStep(int delta);
+    // Scrolls the view by delta rows without moving the current cell.
+    void ScrollRowsBy(int delta);
+
+    // Moves the current cell (clamped); with extend the anchor stays, else
+    // it follows. The view follows the current cell.
+    void MoveCurrent(TGridCoord to, bool extend);
+
+    // Repaints the part of the client area that a cell covers.
+    void InvalidateCell(int col, int row);
+    void InvalidateGridRect(const TGridRect& r);
+
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void BoundsChanged() override;
+
+private:
+    void HandleWheel(QWheelEvent* e);
+    // Works out which bars show and the client area, then brings the view
+    // and the scroll bar widgets in line.
+    void UpdateScrollBars();
+    void SyncScrollBarWidgets();
+    // Sets the selection ends and repaints only what changed.
+    void SetCurrentAndAnchor(TGridCoord current, TGridCoord anchor);
+    TGridCoord ClampCoord(TGridCoord c) const;
+    void ViewChanged(int oldTop, int oldOffset);
+    // The cell for a pointer position while dragging (clamped into the
+    // grid, one row or column beyond the view when outside it).
+    TGridCoord DragTarget(QPoint p) const;
+
+    TGridLayout m_layout;
+    std::vector<std::vector<QString>> m_cells; // [column][row], grows on demand
+    int m_defaultColWidth = 64;
+    int m_defaultRowHeight = 24;
+    int m_gridLineWidth = 1;
+    TGridOptions m_options;
+    TScrollStyle m_scrollBars = ssBoth;
+    TBorderStyle m_borderStyle = bsSingle;
+    TGridCoord m_current;
+    TGridCoord m_anchor;
+    int m_zoom = 0;
+    int m_wheelRemainder = 0;
+    bool m_selecting = false;
+
+    QScrollBar* m_vbar;
+    QScrollBar* m_hbar;
+    bool m_vertShown = false;
+    bool m_horzShown = false;
+    bool m_syncingBars = false;
+};
+Q_DECLARE_OPERATORS_FOR_FLAGS(TCustomGrid::TGridOptions)
+
+using TGridOptions = TCustomGrid::TGridOptions;

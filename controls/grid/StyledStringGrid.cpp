@@ -1,0 +1,193 @@
+#include "controls/grid/StyledStringGrid.h"
+
+#include "controls/grid/GridPainter.h"
+
+#include <optional>
+
+TGridMouseActions::TGridMouseActions(QObject* parent)
+    : QObject(parent)
+{
+}
+
+TGridControlLook::TGridControlLook(QObject* parent)
+    : QObject(parent)
+{
+}
+
+TStyledStringGrid::TStyledStringGrid(TComponent* owner, QWidget* parent)
+    : TCustomGrid(owner, parent)
+    , m_mouseActions(new TGridMouseActions(this))
+    , m_controlLook(new TGridControlLook(this))
+    , m_cellFont(new TFont(this))
+{
+}
+
+// --- styles -----------------------------------------------------------------
+
+namespace {
+
+struct TGridStyleColors {
+    TColor Selection;
+    TColor SelectionText;
+    std::optional<TColor> GridLine; // none: the grid lines keep their colour
+};
+
+std::optional<TGridStyleColors> StyleColors(TVisualStyle style)
+{
+    constexpr TColor officeGrey = 0xC0C0C0;
+    switch (style) {
+    case tsOffice2003Blue:
+    case tsOffice2003Silver:
+    case tsOffice2003Olive:
+    case tsOffice2003Classic:
+    case tsWindowsXP:
+    case tsWhidbey: return TGridStyleColors{clHighlight, clHighlightText, officeGrey};
+    case tsOffice2007Luna: return TGridStyleColors{0x5EC1F1, 0x000000, 0xF1EDEB};
+    case tsOffice2007Obsidian: return TGridStyleColors{0x5EC1F1, 0x000000, 0xE5D7D0};
+    case tsOffice2007Silver: return TGridStyleColors{0x95C7F5, 0x000000, 0xE5D7D0};
+    case tsWindowsVista:
+    case tsWindows7: return TGridStyleColors{0xEACAB6, 0x000000, 0xECECF0};
+    case tsCustom:
+    case tsTerminal: return TGridStyleColors{clHighlight, clHighlightText, std::nullopt};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void TStyledStringGrid::ApplyComponentStyle(TVisualStyle style)
+{
+    const std::optional<TGridStyleColors> colors = StyleColors(style);
+    if (!colors)
+        return;
+    m_selectionColor = colors->Selection;
+    m_selectionTextColor = colors->SelectionText;
+    if (colors->GridLine)
+        m_gridLineColor = *colors->GridLine;
+    update();
+}
+
+// --- properties -------------------------------------------------------------
+
+void TStyledStringGrid::SetColorProperty(TColor& slot, TColor v)
+{
+    if (slot == v)
+        return;
+    slot = v;
+    update();
+}
+
+void TStyledStringGrid::SetFlagProperty(bool& slot, bool v)
+{
+    if (slot == v)
+        return;
+    slot = v;
+    update();
+}
+
+void TStyledStringGrid::SetEnableHTML(bool v) { SetFlagProperty(m_enableHtml, v); }
+void TStyledStringGrid::SetGridLineColor(TColor v) { SetColorProperty(m_gridLineColor, v); }
+void TStyledStringGrid::SetHideFocusRect(bool v) { SetFlagProperty(m_hideFocusRect, v); }
+void TStyledStringGrid::SetSelectionColor(TColor v) { SetColorProperty(m_selectionColor, v); }
+void TStyledStringGrid::SetSelectionTextColor(TColor v) { SetColorProperty(m_selectionTextColor, v); }
+void TStyledStringGrid::SetShowSelection(bool v) { SetFlagProperty(m_showSelection, v); }
+void TStyledStringGrid::SetURLColor(TColor v) { SetColorProperty(m_urlColor, v); }
+void TStyledStringGrid::SetWordWrap(bool v) { SetFlagProperty(m_wordWrap, v); }
+
+void TStyledStringGrid::SetVAlignment(TVAlignment v)
+{
+    if (m_vAlignment == v)
+        return;
+    m_vAlignment = v;
+    update();
+}
+
+bool TStyledStringGrid::SetEvent(const QString& name, const std::any& handler)
+{
+    if (name == u"OnGetCellColor")
+        return AssignEvent(OnGetCellColor, handler);
+    return TCustomGrid::SetEvent(name, handler);
+}
+
+// --- wheel ------------------------------------------------------------------
+
+void TStyledStringGrid::WheelNotch(int direction, Qt::KeyboardModifiers modifiers)
+{
+    const int lines = std::max(1, WheelSettings().WheelScrollLines());
+    const int increment = m_mouseActions->WheelIncrement();
+    if (m_intelliZoom && modifiers.testFlag(Qt::ControlModifier)) {
+        // Towards the user makes the text larger; a step past ±10 is dropped.
+        ZoomStep(direction * lines);
+    } else {
+        const int rows = direction * (increment > 0 ? increment : lines);
+        if (m_mouseActions->WheelAction() == TGridMouseActions::waMoveSelection)
+            MoveCurrentRowBy(rows);
+        else
+            ScrollRowsBy(rows);
+    }
+    if (increment == 0)
+        TCustomGrid::WheelNotch(direction, modifiers);
+}
+
+// --- painting ---------------------------------------------------------------
+
+void TStyledStringGrid::CellColors(int col, int row, TGridDrawState state)
+{
+    m_cellFont->Assign(*Font());
+    m_cellBrush.SetColor(Color());
+    if (OnGetCellColor)
+        OnGetCellColor(this, row, col, state, &m_cellBrush, m_cellFont);
+}
+
+void TStyledStringGrid::DrawCell(TCanvas& canvas, int col, int row, const QRect& rect, TGridDrawState state)
+{
+    TGridPainter painter(canvas);
+    const TRect cell = TRect::FromQRect(rect);
+    const int lineWidth = GridLineWidth();
+
+    // 1-2. The colours the handler gives the cell.
+    CellColors(col, row, state);
+
+    // 3. A cell in the selection takes the selection colours instead; the
+    // handler's other font changes stay.
+    const bool selectionShown = m_showSelection && IsCellSelected(col, row);
+    if (selectionShown) {
+        m_cellBrush.SetColor(m_selectionColor);
+        if (m_selectionTextColor != clNone)
+            m_cellFont->SetColor(m_selectionTextColor);
+        state |= gdSelected;
+    }
+
+    // 4. The ground: the whole cell, border and inside alike.
+    painter.FillCell(cell, m_cellBrush.Color());
+
+    // 5. Grid lines on the cell's last pixel row and column.
+    painter.DrawGridLines(cell, m_gridLineColor, lineWidth, Options().testFlag(goHorzLine),
+                          Options().testFlag(goVertLine));
+
+    // 6. The inner area, inside the grid lines.
+    const TRect inner = TGridPainter::InnerRect(cell, lineWidth);
+
+    // 7. The text, with its colours worked out afresh (the handler is asked
+    // again), the selection text colour over them.
+    CellColors(col, row, state);
+    if (selectionShown && m_selectionTextColor != clNone)
+        m_cellFont->SetColor(m_selectionTextColor);
+    const QString text = Cells(col, row);
+    if (m_enableHtml && TGridPainter::IsMiniHtml(text)) {
+        const TColor ground = selectionShown ? m_selectionColor : m_cellBrush.Color();
+        painter.DrawMiniHtml(TGridPainter::MiniHtmlRect(inner), text, *m_cellFont, ZoomTotal(), ground,
+                             selectionShown && m_selectionTextColor != clNone ? m_selectionTextColor : m_urlColor);
+    } else {
+        TCellTextLayout layout;
+        layout.WordWrap = m_wordWrap;
+        layout.Vertical = m_vAlignment == vtaCenter ? TCellTextLayout::VCenter
+            : m_vAlignment == vtaBottom             ? TCellTextLayout::Bottom
+                                                    : TCellTextLayout::Top;
+        painter.DrawPlainText(TGridPainter::TextRect(inner), text, *m_cellFont, ZoomTotal(), layout);
+    }
+
+    // 8. The dotted focus frame on the focused current cell.
+    if (!m_hideFocusRect && state.testFlag(gdFocused) && !Options().testFlag(goRowSelect))
+        painter.DrawFocusFrame(inner);
+}

@@ -1,0 +1,54 @@
+#include "controls/paint/FillPicture.h"
+
+#include "controls/paint/PictureDecoder.h"
+
+#include <QIODevice>
+#include <QPainter>
+
+TFillPicture::TFillPicture(QObject* parent)
+    : QObject(parent)
+{
+}
+
+void TFillPicture::SetData(const QByteArray& data)
+{
+    if (data == m_data)
+        return;
+    m_data = data;
+    m_image = QImage();
+    m_decoded = m_data.isEmpty();
+    if (OnChange)
+        OnChange();
+}
+
+bool TFillPicture::LoadFromStream(QIODevice& in)
+{
+    if (!in.isReadable())
+        return false;
+    SetData(in.readAll());
+    return true;
+}
+
+bool TFillPicture::SaveToStream(QIODevice& out) const
+{
+    if (!out.isWritable())
+        return false;
+    return out.write(m_data) == m_data.size();
+}
+
+const QImage& TFillPicture::Image() const
+{
+    if (!m_decoded) {
+        m_decoded = true;
+        m_image = DecodePicture(m_data).image;
+    }
+    return m_image;
+}
+
+void TFillPicture::Draw(QPainter& painter, const QRectF& target) const
+{
+    const QImage& img = Image();
+    if (img.isNull() || target.isEmpty())
+        return;
+    painter.drawImage(target, img);
+}

@@ -1,0 +1,337 @@
+#include "controls/panel/StyledPanel.h"
+
+#include "controls/panel/PanelPainter.h"
+#include "platform/Shell.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include <algorithm>
+
+namespace {
+
+// A small surface for measuring and hit-testing outside a paint.
+class TMeasureCanvas {
+public:
+    TMeasureCanvas()
+        : m_image(1, 1, QImage::Format_ARGB32_Premultiplied)
+        , m_painter(&m_image)
+        , m_canvas(m_painter)
+    {
+    }
+    TCanvas& Canvas() { return m_canvas; }
+
+private:
+    QImage m_image;
+    QPainter m_painter;
+    TCanvas m_canvas;
+};
+
+Qt::CursorShape CursorShapeOf(int cursor)
+{
+    switch (cursor) {
+    case TControl::crHandPoint: return Qt::PointingHandCursor;
+    case TControl::crIBeam: return Qt::IBeamCursor;
+    case TControl::crSizeAll: return Qt::SizeAllCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+} // namespace
+
+TCustomStyledPanel::TCustomStyledPanel(TComponent* owner, QWidget* parent)
+    : TControl(owner, parent)
+    , m_caption(new TPanelCaption(this))
+    , m_statusBar(new TPanelStatusBar(this))
+{
+    m_caption->OnChange = [this] { CaptionChanged(); };
+    m_statusBar->OnChange = [this] { Changed(); };
+}
+
+TCustomStyledPanel::~TCustomStyledPanel()
+{
+    m_caption->OnChange = nullptr;
+    m_statusBar->OnChange = nullptr;
+}
+
+void TCustomStyledPanel::Changed()
+{
+    m_bufferStale = true;
+    update();
+}
+
+void TCustomStyledPanel::CaptionChanged()
+{
+    // The caption band changes the area left to the children.
+    Changed();
+    for (QObject* child : children())
+        if (auto* w = qobject_cast<QWidget*>(child))
+            w->update();
+}
+
+void TCustomStyledPanel::ColorChanged() { Changed(); }
+void TCustomStyledPanel::FontChanged() { Changed(); }
+
+void TCustomStyledPanel::BoundsChanged()
+{
+    m_bufferStale = true;
+}
+
+// ---------------------------------------------------------------- setters
+
+void TCustomStyledPanel::SetColorTo(TColor v) { Store(m_colorTo, v); }
+void TCustomStyledPanel::SetColorMirror(TColor v) { Store(m_colorMirror, v); }
+void TCustomStyledPanel::SetColorMirrorTo(TColor v) { Store(m_colorMirrorTo, v); }
+void TCustomStyledPanel::SetGradientDirection(TGradientDirection v) { Store(m_gradientDirection, v); }
+void TCustomStyledPanel::SetBevelInner(TBevelCut v) { Store(m_bevelInner, v); }
+void TCustomStyledPanel::SetBevelOuter(TBevelCut v) { Store(m_bevelOuter, v); }
+void TCustomStyledPanel::SetBevelWidth(int v) { Store(m_bevelWidth, std::max(1, v)); }
+void TCustomStyledPanel::SetBorderWidth(int v) { Store(m_borderWidth, std::max(0, v)); }
+void TCustomStyledPanel::SetBorderStyle(PanelTypes::TBorderStyle v) { Store(m_borderStyle, v); }
+void TCustomStyledPanel::SetBorderColor(TColor v) { Store(m_borderColor, v); }
+void TCustomStyledPanel::SetBorderShadow(bool v) { Store(m_borderShadow, v); }
+void TCustomStyledPanel::SetText(const QString& v) { Store(m_text, v); }
+void TCustomStyledPanel::SetTextVAlign(TTextVAlignment v) { Store(m_textVAlign, v); }
+void TCustomStyledPanel::SetIndent(int v) { Store(m_indent, v); }
+void TCustomStyledPanel::SetTopIndent(int v) { Store(m_topIndent, v); }
+void TCustomStyledPanel::SetLineSpacing(int v) { Store(m_lineSpacing, v); }
+void TCustomStyledPanel::SetEllipsis(bool v) { Store(m_ellipsis, v); }
+void TCustomStyledPanel::SetURLColor(TColor v) { Store(m_urlColor, v); }
+void TCustomStyledPanel::SetHover(bool v) { Store(m_hover, v); }
+void TCustomStyledPanel::SetHoverColor(TColor v) { Store(m_hoverColor, v); }
+void TCustomStyledPanel::SetHoverFontColor(TColor v) { Store(m_hoverFontColor, v); }
+void TCustomStyledPanel::SetShadowColor(TColor v) { Store(m_shadowColor, v); }
+void TCustomStyledPanel::SetShadowOffset(int v) { Store(m_shadowOffset, v); }
+void TCustomStyledPanel::SetBuffered(bool v) { Store(m_buffered, v); }
+void TCustomStyledPanel::SetCanSize(bool v) { Store(m_canSize, v); }
+void TCustomStyledPanel::SetImages(IImageList* v) { Store(m_images, v); }
+void TCustomStyledPanel::SetPictureContainer(IPictureContainer* v) { Store(m_pictureContainer, v); }
+
+int TCustomStyledPanel::HoveredAnchor(TPanelTextArea area) const
+{
+    return area == m_hoverArea ? m_hoverIndex : -1;
+}
+
+// ---------------------------------------------------------------- styler
+
+void TCustomStyledPanel::SetStyler(TPanelStyler* v)
+{
+    if (m_styler == v)
+        return;
+    m_styler = v;
+    m_stylerComponent = v;
+    if (v && !IsLoading())
+        ApplyPanelSettings(*v->Settings());
+}
+
+void TCustomStyledPanel::ApplyPanelSettings(const TPanelSettings& s)
+{
+    SetAnchorHint(s.AnchorHint());
+    SetAutoHideChildren(s.AutoHideChildren());
+    SetBevelInner(s.BevelInner());
+    SetBevelOuter(s.BevelOuter());
+    SetBevelWidth(s.BevelWidth());
+    SetBorderColor(s.BorderColor());
+    SetBorderShadow(s.BorderShadow());
+    SetBorderStyle(s.BorderStyle());
+    SetBorderWidth(s.BorderWidth());
+    SetCanMove(s.CanMove());
+    SetCanSize(s.CanSize());
+
+    // The caption's look, with the panel's own two button switches kept.
+    const bool closeButton = m_caption->CloseButton();
+    const bool minMaxButton = m_caption->MinMaxButton();
+    m_caption->Assign(*s.Caption());
+    m_caption->SetCloseButton(closeButton);
+    m_caption->SetMinMaxButton(minMaxButton);
+
+    SetCollapsColor(s.CollapsColor());
+    SetCollapsDelay(s.CollapsDelay());
+    SetCollapsSteps(s.CollapsSteps());
+    SetColor(s.Color());
+    SetColorTo(s.ColorTo());
+    SetColorMirror(s.ColorMirror());
+    SetColorMirrorTo(s.ColorMirrorTo());
+    SetCursor(s.Cursor());
+    Font()->Assign(*s.Font());
+    SetFixedTop(s.FixedTop());
+    SetFixedLeft(s.FixedLeft());
+    SetFixedHeight(s.FixedHeight());
+    SetFixedWidth(s.FixedWidth());
+    SetHover(s.Hover());
+    SetHoverColor(s.HoverColor());
+    SetHoverFontColor(s.HoverFontColor());
+    SetIndent(s.Indent());
+    SetShadowColor(s.ShadowColor());
+    SetShadowOffset(s.ShadowOffset());
+    SetShowHint(s.ShowHint());
+    SetShowMoveCursor(s.ShowMoveCursor());
+    m_statusBar->Assign(*s.StatusBar());
+    SetTextVAlign(s.TextVAlign());
+    SetTopIndent(s.TopIndent());
+    SetURLColor(s.URLColor());
+}
+
+void TCustomStyledPanel::Loaded()
+{
+    TControl::Loaded();
+    if (TPanelStyler* styler = Styler())
+        ApplyPanelSettings(*styler->Settings());
+}
+
+void TCustomStyledPanel::Notification(TComponent* component, TOperation operation)
+{
+    TControl::Notification(component, operation);
+    // The styler is half destroyed here: compare addresses only. Even
+    // reading the guarded pointer would cast the half-destroyed object.
+    if (operation == TOperation::opRemove && m_stylerComponent && m_stylerComponent == component) {
+        m_styler = nullptr;
+        m_stylerComponent = nullptr;
+    }
+}
+
+bool TCustomStyledPanel::SetEvent(const QString& name, const std::any& handler)
+{
+    if (name == u"OnAnchorClick")
+        return AssignEvent(OnAnchorClick, handler);
+    if (name == u"OnAnchorEnter")
+        return AssignEvent(OnAnchorEnter, handler);
+    if (name == u"OnAnchorExit")
+        return AssignEvent(OnAnchorExit, handler);
+    if (name == u"OnPaint")
+        return AssignEvent(OnPaint, handler);
+    return TControl::SetEvent(name, handler);
+}
+
+// ---------------------------------------------------------------- painting
+
+void TCustomStyledPanel::PaintTo(TCanvas& canvas)
+{
+    TPanelPainter(*this).Paint(canvas);
+    if (OnPaint)
+        OnPaint(this, canvas, TRect{0, 0, Width(), Height()});
+}
+
+void TCustomStyledPanel::paintEvent(QPaintEvent* e)
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    QPainter painter(this);
+    if (!m_buffered) {
+        TCanvas canvas(painter);
+        PaintTo(canvas);
+        return;
+    }
+    // The off-screen image is redrawn only when the panel changed (or an
+    // OnPaint handler may draw something new); a child's repaint then only
+    // copies the part of the image under it.
+    if (m_buffer.size() != size()) {
+        m_buffer = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        m_bufferStale = true;
+    }
+    if (m_bufferStale || OnPaint) {
+        m_buffer.fill(Qt::transparent);
+        QPainter bufferPainter(&m_buffer);
+        TCanvas canvas(bufferPainter);
+        PaintTo(canvas);
+        m_bufferStale = false;
+    }
+    painter.drawImage(e->rect(), m_buffer, e->rect());
+}
+
+void TCustomStyledPanel::resizeEvent(QResizeEvent* e)
+{
+    TControl::resizeEvent(e);
+    m_bufferStale = true;
+    // Every child is told to repaint along with the panel.
+    for (QObject* child : children())
+        if (auto* w = qobject_cast<QWidget*>(child))
+            w->update();
+}
+
+// ---------------------------------------------------------------- mouse
+
+QString TCustomStyledPanel::TrackAnchor(QPoint p)
+{
+    TMeasureCanvas measure;
+    const std::optional<TPanelAnchorHit> hit = TPanelPainter(*this).AnchorAt(measure.Canvas(), p);
+    const TPanelTextArea area = hit ? hit->Area : TPanelTextArea::Body;
+    const int index = hit ? hit->Index : -1;
+    const QString reference = hit ? hit->Reference : QString();
+    if (area == m_hoverArea && index == m_hoverIndex && reference == m_hoverReference)
+        return reference;
+
+    const bool wasOver = !m_hoverReference.isEmpty() || m_hoverIndex > 0;
+    const QString oldReference = m_hoverReference;
+    m_hoverArea = area;
+    m_hoverIndex = index;
+    m_hoverReference = reference;
+    ApplyCursor(hit.has_value());
+    // Only the hovered anchor is styled when Hover is on.
+    if (m_hover)
+        Changed();
+    if (wasOver && OnAnchorExit)
+        OnAnchorExit(this, oldReference);
+    if (hit && OnAnchorEnter)
+        OnAnchorEnter(this, reference);
+    return reference;
+}
+
+void TCustomStyledPanel::ClearHover()
+{
+    if (m_hoverIndex <= 0 && m_hoverReference.isEmpty())
+        return;
+    const QString oldReference = m_hoverReference;
+    m_hoverIndex = -1;
+    m_hoverReference.clear();
+    ApplyCursor(false);
+    if (m_hover)
+        Changed();
+    if (OnAnchorExit)
+        OnAnchorExit(this, oldReference);
+}
+
+void TCustomStyledPanel::ApplyCursor(bool overAnchor)
+{
+    setCursor(overAnchor ? Qt::PointingHandCursor : CursorShapeOf(Cursor()));
+}
+
+void TCustomStyledPanel::mousePressEvent(QMouseEvent* e)
+{
+    // OnMouseDown first (it may start a window move or free the panel),
+    // then the anchor under the point.
+    const QPointer<TCustomStyledPanel> alive(this);
+    TControl::mousePressEvent(e);
+    if (!alive)
+        return;
+    const QString reference = TrackAnchor(e->position().toPoint());
+    if (reference.isEmpty() || !alive)
+        return;
+    if (platform::IsShellAddress(reference))
+        platform::Shell().OpenAddress(reference);
+    else if (OnAnchorClick)
+        OnAnchorClick(this, reference);
+}
+
+void TCustomStyledPanel::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPointer<TCustomStyledPanel> alive(this);
+    TControl::mouseMoveEvent(e);
+    if (alive)
+        TrackAnchor(e->position().toPoint());
+}
+
+void TCustomStyledPanel::leaveEvent(QEvent* e)
+{
+    TControl::leaveEvent(e);
+    ClearHover();
+}
+
+// ---------------------------------------------------------------- published
+
+TStyledPanel::TStyledPanel(TComponent* owner, QWidget* parent)
+    : TCustomStyledPanel(owner, parent)
+{
+}

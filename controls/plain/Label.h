@@ -1,0 +1,44 @@
+#pragma once
+// A plain windowless label: one line of text in the control's font at its
+// top-left corner, over its Color unless Transparent. With AutoSize (the
+// default) the label takes the size of its text whenever the text or the
+// font changes; an empty caption measures as one blank, so the label keeps
+// the height of a line.
+//
+// The window keeps data in labels it never shows ("Words: 12325"), so the
+// caption is stored exactly as given.
+#include "controls/core/Control.h"
+
+#include <QString>
+
+class TLabel : public TGraphicControl {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+public:
+    explicit TLabel(TComponent* owner = nullptr, QWidget* parent = nullptr);
+
+    const QString& Caption() const { return m_caption; }
+    void SetCaption(const QString& v);
+    bool AutoSize() const { return m_autoSize; }
+    void SetAutoSize(bool v);
+    bool Transparent() const { return m_transparent; }
+    void SetTransparent(bool v);
+
+    // The size the text needs in the current font.
+    QSize TextExtent() const;
+
+    void Loaded() override;
+
+protected:
+    void FontChanged() override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    void AdjustBounds();
+
+    QString m_caption;
+    bool m_autoSize = true;
+    bool m_transparent = false;
+};

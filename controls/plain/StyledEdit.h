@@ -1,0 +1,49 @@
+#pragma once
+// The installer's plain single-line edit box: any text may be typed into
+// it, on a clWindow ground in the control's font. It is the one control of
+// its panel that Tab reaches; the box itself holds the place in the Tab
+// order through the line it contains, which takes the focus for it.
+#include "controls/core/Control.h"
+
+#include <QString>
+
+class QLineEdit;
+
+class TStyledEdit : public TCustomControl {
+    Q_OBJECT
+    Q_PROPERTY(QString Text READ Text WRITE SetText)
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
+    Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+public:
+    explicit TStyledEdit(TComponent* owner = nullptr, QWidget* parent = nullptr);
+
+    QString Text() const;
+    void SetText(const QString& v);
+    bool ReadOnly() const;
+    void SetReadOnly(bool v);
+    // 0 means no limit.
+    int MaxLength() const { return m_maxLength; }
+    void SetMaxLength(int v);
+
+    // Whether Tab reaches the box (on by default).
+    void SetTabStop(bool v);
+
+    // The line inside the box (tests type into it).
+    QLineEdit* Editor() const { return m_editor; }
+
+    // Raised after every change of the text, typed or set.
+    TNotifyEvent OnChange;
+    bool SetEvent(const QString& name, const std::any& handler) override;
+
+protected:
+    void FontChanged() override;
+    void ColorChanged() override;
+    void BoundsChanged() override;
+
+private:
+    void ApplyLook();
+
+    QLineEdit* m_editor;
+    int m_maxLength = 0;
+};

@@ -1,0 +1,248 @@
+#pragma once
+// The office selector: a one-line text field with a small gradient drop
+// button at its right end, which opens a popup list of the items. Choosing
+// an item with the mouse or with Enter puts its text into the field, sets
+// ItemIndex and raises OnSelect; writing ItemIndex from the program never
+// raises OnSelect. Every change of the field's text raises OnChange.
+//
+// TCustomOfficeComboBox holds the state (items, ItemIndex, the confirmed
+// text, the recent selections, hot and open state, typing and completion);
+// TOfficeSelectorPainter draws its button, frame and list rows, and
+// TDropDownWindow is the popup with its list.
+//
+// The text field is a borderless line edit that covers the client area;
+// its text stands in the text rectangle (TSelectorGeometry), and the
+// selector paints the button and frame over it after each of its paints.
+#include "controls/selector/ComboBtn.h"
+#include "controls/core/Control.h"
+#include "controls/selector/DropDownWindow.h"
+#include "controls/selector/OfficeSelectorPainter.h"
+#include "controls/selector/SelectionAppearance.h"
+#include "controls/style/VisualStyle.h"
+
+#include <QLineEdit>
+#include <QStringList>
+
+class TCustomOfficeComboBox;
+
+// The text field inside the selector: it hands its keys, presses, wheel and
+// focus changes to the selector first and lets it paint over the field.
+class TComboEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TComboEdit(TCustomOfficeComboBox* owner);
+    // Called by a selector that is being destroyed: from then on the field
+    // behaves as a plain line edit.
+    void Detach() { m_owner = nullptr; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    TCustomOfficeComboBox* m_owner;
+};
+
+class TCustomOfficeComboBox : public TCustomControl, public IStyledComponent {
+    Q_OBJECT
+public:
+    enum TAntiAlias { aaNone, aaClearType, aaAntiAlias };
+    Q_ENUM(TAntiAlias)
+    enum TComboStyle { csDropDown, csDropDownList };
+    Q_ENUM(TComboStyle)
+
+    explicit TCustomOfficeComboBox(TComponent* owner = nullptr, QWidget* parent = nullptr);
+    ~TCustomOfficeComboBox() override;
+
+    // --- published values
+    TAntiAlias AntiAlias() const { return m_antiAlias; }
+    void SetAntiAlias(TAntiAlias v);
+    bool AutoFocus() const { return m_autoFocus; }
+    void SetAutoFocus(bool v) { m_autoFocus = v; }
+    bool AutoResetFocus() const { return m_autoResetFocus; }
+    void SetAutoResetFocus(bool v) { m_autoResetFocus = v; }
+    TComboBtn* Button() const { return m_button; }
+    bool DisplayRecentSelection() const { return m_displayRecent; }
+    void SetDisplayRecentSelection(bool v);
+    int DropDownCount() const { return m_dropDownCount; }
+    // Values below 1 are taken as 1.
+    void SetDropDownCount(int v);
+    int DropDownWidth() const { return m_dropDownWidth; }
+    void SetDropDownWidth(int v) { m_dropDownWidth = v; }
+    TColor BorderColor() const { return m_borderColor; }
+    void SetBorderColor(TColor v);
+    TColor BorderHotColor() const { return m_borderHotColor; }
+    void SetBorderHotColor(TColor v);
+    bool LookUp() const { return m_lookUp; }
+    void SetLookUp(bool v) { m_lookUp = v; }
+    TSelectionAppearance* SelectionAppearance() const { return m_selection; }
+    QString Text() const;
+    void SetText(const QString& v);
+    QString Version() const { return QStringLiteral("1.0.8.0"); }
+    QStringList Items() const { return m_items; }
+    void SetItems(const QStringList& v);
+    int ItemIndex() const { return m_itemIndex; }
+    // See the class comment: sets the text (and the open list's highlight),
+    // confirms it, and never raises OnSelect. Values of at least the number
+    // of items are ignored; -1 empties the text.
+    void SetItemIndex(int v);
+    int ItemHeight() const { return m_itemHeight; }
+    // Values below 1 are taken as 1.
+    void SetItemHeight(int v);
+    TComboStyle Style() const { return m_style; }
+    void SetStyle(TComboStyle v);
+
+    // --- state
+    const QStringList& RecentSelections() const { return m_recent; }
+    const QString& ConfirmedText() const { return m_confirmedText; }
+    bool Dropped() const { return m_dropped; }
+    bool Hot() const { return m_hot; }
+
+    // --- operations
+    // Opens the list (does nothing while it is shown).
+    void DropDown();
+    // Closes the list.
+    void CloseUp();
+    // Takes the field's text as accepted (see the .cpp).
+    void ConfirmText();
+    // Refills the list: the recent selections (newest first) when shown,
+    // then all items.
+    void FillDropDownList();
+
+    // The row height of the list.
+    virtual int ListItemHeight() const { return m_itemHeight; }
+
+    void ApplyComponentStyle(TVisualStyle style) override;
+    void Loaded() override;
+
+    // The parts, for tests and the benchmark.
+    TComboEdit* Editor() const { return m_edit; }
+    TDropDownWindow* DropDownWindow() const { return m_dropDown; }
+    TDropDownList* List() const { return m_dropDown->List(); }
+    TSelectorGeometry Geometry() const;
+
+    // --- events
+    TNotifyEvent OnChange;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyUp;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TNotifyEvent OnBeforeDropDown;
+    TNotifyEvent OnSelect;
+    bool SetEvent(const QString& name, const std::any& handler) override;
+
+protected:
+    void FontChanged() override;
+    void ColorChanged() override;
+    void BoundsChanged() override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+
+private:
+    friend class TComboEdit;
+
+    // Field events, in the order the field receives them. Each returns true
+    // when it consumed the key or press.
+    bool FieldKeyDown(int key, Qt::KeyboardModifiers mods);
+    bool FieldKeyPress(QChar ch);
+    void FieldKeyUp(int key, Qt::KeyboardModifiers mods);
+    bool FieldMousePress(QMouseEvent* e);
+    void FieldWheel(int delta);
+    void FieldFocusIn(Qt::FocusReason reason);
+    void FieldFocusOut(Qt::FocusReason reason);
+    void PaintOver(QPainter& painter);
+
+    // Key handling shared by the field and the list.
+    bool HandleKeyDown(int key, Qt::KeyboardModifiers mods);
+    bool ListKey(QKeyEvent* e);
+    void ListMouseUp(QPoint p);
+    void ListHidden();
+
+    void EnterKeyDown();
+    void EnterCharacter();
+    // The typed text, matched to an item whatever its case, becomes that
+    // item and is confirmed, and the list closes; false when none matches.
+    bool AcceptTypedItem(bool cursorToStart);
+    void Escape();
+    void MoveHighlight(int delta);
+    void PageHighlight(int delta);
+    void LookUpText();
+    void ChooseByFirstLetter(QChar ch);
+
+    // Sets the field's text (the caret goes to the start); OnChange follows
+    // through the field's change notice when the text differs.
+    void SetFieldText(const QString& text);
+    void TextEdited();
+    void RaiseChange();
+    int RowOfText(const QString& text) const;
+    int ItemOfText(const QString& text, Qt::CaseSensitivity cs) const;
+
+    void SetEditRect();
+    void EnsureMinimumHeight();
+    void ApplyFieldLook();
+    void DrawRow(QPainter& painter, int row, const QRect& rect, bool selected, bool focused);
+    QFont DrawingFont() const;
+    bool PlainText() const;
+
+    TComboEdit* m_edit;
+    TComboBtn* m_button;
+    TSelectionAppearance* m_selection;
+    TDropDownWindow* m_dropDown;
+    QStringList m_items;
+    QStringList m_recent;       // newest last
+    int m_recentRows = 0;       // recent rows at the top of the list
+    QString m_confirmedText;
+    int m_itemIndex = -1;
+    int m_itemHeight = 15;
+    int m_dropDownCount = 8;
+    int m_dropDownWidth = 0;
+    TColor m_borderColor = clNone;
+    TColor m_borderHotColor = clNone;
+    TAntiAlias m_antiAlias = aaClearType;
+    TComboStyle m_style = csDropDown;
+    bool m_autoFocus = false;
+    bool m_autoResetFocus = false;
+    bool m_displayRecent = true;
+    bool m_lookUp = true;
+    bool m_hot = false;
+    bool m_dropped = false;
+    bool m_lookUpActive = false;
+    bool m_textChanged = false;
+    int m_quietText = 0;        // > 0: text changes raise no OnChange
+    bool m_placing = false;     // inside SetEditRect / the minimum height
+};
+
+class TOfficeSelector : public TCustomOfficeComboBox {
+    Q_OBJECT
+    Q_PROPERTY(TCustomOfficeComboBox::TAntiAlias AntiAlias READ AntiAlias WRITE SetAntiAlias)
+    Q_PROPERTY(bool AutoFocus READ AutoFocus WRITE SetAutoFocus)
+    Q_PROPERTY(bool AutoResetFocus READ AutoResetFocus WRITE SetAutoResetFocus)
+    Q_PROPERTY(TComboBtn* Button READ Button)
+    Q_PROPERTY(bool DisplayRecentSelection READ DisplayRecentSelection WRITE SetDisplayRecentSelection)
+    Q_PROPERTY(int DropDownCount READ DropDownCount WRITE SetDropDownCount)
+    Q_PROPERTY(int DropDownWidth READ DropDownWidth WRITE SetDropDownWidth)
+    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
+    Q_PROPERTY(TColor BorderHotColor READ BorderHotColor WRITE SetBorderHotColor)
+    Q_PROPERTY(bool LookUp READ LookUp WRITE SetLookUp)
+    Q_PROPERTY(TSelectionAppearance* SelectionAppearance READ SelectionAppearance)
+    Q_PROPERTY(QString Text READ Text WRITE SetText)
+    Q_PROPERTY(QString Version READ Version)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(QStringList Items READ Items WRITE SetItems)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
+    Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(TCustomOfficeComboBox::TComboStyle Style READ Style WRITE SetStyle)
+public:
+    explicit TOfficeSelector(TComponent* owner = nullptr, QWidget* parent = nullptr);
+};

@@ -1,0 +1,64 @@
+#pragma once
+// The look of the highlighted row of the selector's list: a two-half face
+// with its own colours and gradient kinds, an outline colour, the text
+// colour and whether the outline has rounded corners. Writing a different
+// value raises OnChange.
+#include "controls/paint/Color.h"
+#include "controls/selector/ComboBtn.h"
+#include "controls/paint/GlowFace.h"
+
+#include <QObject>
+#include <functional>
+
+class TSelectionAppearance : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(TColor ColorTo READ ColorTo WRITE SetColorTo)
+    Q_PROPERTY(TColor ColorMirror READ ColorMirror WRITE SetColorMirror)
+    Q_PROPERTY(TColor ColorMirrorTo READ ColorMirrorTo WRITE SetColorMirrorTo)
+    Q_PROPERTY(GDIPGradientIF::TGDIPGradient Gradient READ Gradient WRITE SetGradient)
+    Q_PROPERTY(GDIPGradientIF::TGDIPGradient GradientMirror READ GradientMirror WRITE SetGradientMirror)
+    Q_PROPERTY(TColor TextColor READ TextColor WRITE SetTextColor)
+    Q_PROPERTY(bool Rounded READ Rounded WRITE SetRounded)
+public:
+    explicit TSelectionAppearance(QObject* parent = nullptr)
+        : QObject(parent)
+    {
+    }
+
+#define LUMORA_SELECTION_VALUE(Type, Name, Member)                                                               \
+    Type Name() const { return Member; }                                                                          \
+    void Set##Name(Type v) { Change(Member, v); }
+    LUMORA_SELECTION_VALUE(TColor, BorderColor, m_border)
+    LUMORA_SELECTION_VALUE(TColor, Color, m_face.Color)
+    LUMORA_SELECTION_VALUE(TColor, ColorTo, m_face.ColorTo)
+    LUMORA_SELECTION_VALUE(TColor, ColorMirror, m_face.ColorMirror)
+    LUMORA_SELECTION_VALUE(TColor, ColorMirrorTo, m_face.ColorMirrorTo)
+    LUMORA_SELECTION_VALUE(TGDIPGradient, Gradient, m_face.Gradient)
+    LUMORA_SELECTION_VALUE(TGDIPGradient, GradientMirror, m_face.GradientMirror)
+    LUMORA_SELECTION_VALUE(TColor, TextColor, m_textColor)
+    LUMORA_SELECTION_VALUE(bool, Rounded, m_rounded)
+#undef LUMORA_SELECTION_VALUE
+
+    // The face colours and gradient kinds as one value.
+    const TFaceColors& Face() const { return m_face; }
+
+    std::function<void()> OnChange;
+
+private:
+    template <class T>
+    void Change(T& member, T v)
+    {
+        if (member == v)
+            return;
+        member = v;
+        if (OnChange)
+            OnChange();
+    }
+
+    TColor m_border = 0xC0C0C0;
+    TFaceColors m_face{0xFFFFFF, 0xFFFFFF, 0xC0C0C0, 0xFFFFFF, clNone, ggVertical, ggVertical};
+    TColor m_textColor = clHighlightText;
+    bool m_rounded = false;
+};

@@ -1,0 +1,156 @@
+#pragma once
+// TSmoothLabel: a windowless label whose text is drawn anti-aliased with a
+// brush that runs from one colour to another (gradient text). Behind the
+// text it can paint a TGDIPFill of its own; with Transparent on (the
+// default) the fill is skipped and the parent's painting shows around and
+// between the letters.
+#include "controls/core/Control.h"
+#include "controls/paint/FillPicture.h"
+#include "controls/paint/GDIPFill.h"
+#include "controls/style/VisualStyle.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+// The text of a smooth label and how it is painted. Every change of a
+// value, of the font or of the picture raises OnChange (the label's repaint).
+class TSmoothLabelCaption : public QObject {
+    Q_OBJECT
+public:
+    enum TSmoothLabelLocation : quint8 {
+        plTopLeft, plTopCenter, plTopRight, plCenterLeft, plCenterCenter, plCenterRight,
+        plBottomLeft, plBottomCenter, plBottomRight, plCustom,
+    };
+    Q_ENUM(TSmoothLabelLocation)
+
+private:
+    Q_PROPERTY(QString Text READ Text WRITE SetText)
+    Q_PROPERTY(TSmoothLabelLocation Location READ Location WRITE SetLocation)
+    Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(int Left READ Left WRITE SetLeft)
+    Q_PROPERTY(int Top READ Top WRITE SetTop)
+    Q_PROPERTY(TFillPicture* Picture READ Picture WRITE SetPicture)
+    Q_PROPERTY(TColor ColorStart READ ColorStart WRITE SetColorStart)
+    Q_PROPERTY(TColor ColorEnd READ ColorEnd WRITE SetColorEnd)
+    Q_PROPERTY(int OpacityStart READ OpacityStart WRITE SetOpacityStart)
+    Q_PROPERTY(int OpacityEnd READ OpacityEnd WRITE SetOpacityEnd)
+    Q_PROPERTY(TGDIPFill::TGradientType GradientType READ GradientType WRITE SetGradientType)
+    Q_PROPERTY(int HatchStyle READ HatchStyle WRITE SetHatchStyle)
+
+public:
+    explicit TSmoothLabelCaption(QObject* parent = nullptr);
+
+    const QString& Text() const { return m_text; }
+    void SetText(const QString& v) { Set(m_text, v); }
+    TSmoothLabelLocation Location() const { return m_location; }
+    void SetLocation(TSmoothLabelLocation v) { Set(m_location, v); }
+    // Family, size and style of the text; its colour is not used.
+    TFont* Font() const { return m_font; }
+    // Position of the text for plCustom.
+    int Left() const { return m_left; }
+    void SetLeft(int v) { Set(m_left, v); }
+    int Top() const { return m_top; }
+    void SetTop(int v) { Set(m_top, v); }
+    // The texture of gtTexture. Setting copies the content.
+    TFillPicture* Picture() const { return m_picture; }
+    void SetPicture(TFillPicture* v);
+    TColor ColorStart() const { return m_colorStart; }
+    void SetColorStart(TColor v) { Set(m_colorStart, v); }
+    // clNone paints the text in ColorStart alone.
+    TColor ColorEnd() const { return m_colorEnd; }
+    void SetColorEnd(TColor v) { Set(m_colorEnd, v); }
+    // Opacities are bytes: values outside 0..255 are clamped.
+    int OpacityStart() const { return m_opacityStart; }
+    void SetOpacityStart(int v);
+    int OpacityEnd() const { return m_opacityEnd; }
+    void SetOpacityEnd(int v);
+    TGDIPFill::TGradientType GradientType() const { return m_gradientType; }
+    void SetGradientType(TGDIPFill::TGradientType v) { Set(m_gradientType, v); }
+    int HatchStyle() const { return m_hatchStyle; }
+    void SetHatchStyle(int v) { Set(m_hatchStyle, v); }
+
+    // Copies everything but the font.
+    void AssignAllButFont(const TSmoothLabelCaption& other);
+
+    std::function<void()> OnChange;
+
+private:
+    template <class T>
+    void Set(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Changed();
+    }
+    void Changed();
+
+    QString m_text;
+    TSmoothLabelLocation m_location = plCenterCenter;
+    TFont* m_font;
+    int m_left = 0;
+    int m_top = 0;
+    TFillPicture* m_picture;
+    TColor m_colorStart = 0xFFE09F;
+    TColor m_colorEnd = 0x754F00;
+    int m_opacityStart = 255;
+    int m_opacityEnd = 255;
+    TGDIPFill::TGradientType m_gradientType = TGDIPFill::gtVertical;
+    int m_hatchStyle = 0;
+};
+
+using TSmoothLabelLocation = TSmoothLabelCaption::TSmoothLabelLocation;
+
+class TSmoothLabel : public TGraphicControl, public IStyledComponent {
+    Q_OBJECT
+    Q_PROPERTY(TGDIPFill* Fill READ Fill)
+    Q_PROPERTY(TSmoothLabelCaption* Caption READ Caption)
+    Q_PROPERTY(QString Version READ Version WRITE SetVersion)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
+public:
+    explicit TSmoothLabel(TComponent* owner = nullptr, QWidget* parent = nullptr);
+
+    TGDIPFill* Fill() const { return m_fill; }
+    TSmoothLabelCaption* Caption() const { return m_caption; }
+    // Always "1.1.0.1"; writing it (form files store it) changes nothing.
+    QString Version() const { return QStringLiteral("1.1.0.1"); }
+    void SetVersion(const QString&) {}
+    bool Transparent() const { return m_transparent; }
+    void SetTransparent(bool v);
+    bool WordWrap() const { return m_wordWrap; }
+    void SetWordWrap(bool v);
+
+    // A smooth label keeps its colours under every style.
+    void ApplyComponentStyle(TVisualStyle) override {}
+
+    // Copies the other label's fill, its caption without the font, and its
+    // Transparent and WordWrap; then repaints.
+    void Assign(const TSmoothLabel& other);
+
+    // Draws the label (fill and text) on any painter in the label's own
+    // coordinates; the paint event calls it.
+    void PaintTo(QPainter& painter) const;
+
+    TNotifyEvent OnResize;
+    bool SetEvent(const QString& name, const std::any& handler) override;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void BoundsChanged() override;
+
+private:
+    void Changed() { Invalidate(); }
+
+    TGDIPFill* m_fill;
+    TSmoothLabelCaption* m_caption;
+    bool m_transparent = true;
+    bool m_wordWrap = false;
+    bool m_leftPressed = false;
+    // The last fill error shown, so that a broken picture is reported once
+    // and not at every repaint.
+    QString m_reportedFillError;
+};

@@ -1,0 +1,95 @@
+#include "controls/style/AppStyler.h"
+
+#include "controls/core/Application.h"
+#include "controls/style/FormStyler.h"
+#include "controls/style/ThemeNotifierWindow.h"
+
+TAppStyler::TAppStyler(TComponent* owner)
+    : TNonVisualComponent(owner)
+{
+    if (QWidget* mainForm = TApplication::MainForm()) {
+        m_notifier = new TThemeNotifierWindow(mainForm);
+        m_notifier->OnThemeChange = [this](QObject*) { AdaptToTheme(); };
+    }
+}
+
+TAppStyler::~TAppStyler()
+{
+    const QList<TFormStyler*> followers = m_formStylers;
+    m_formStylers.clear();
+    for (TFormStyler* styler : followers)
+        styler->SetAppStyle(nullptr);
+    delete m_notifier.data();
+}
+
+void TAppStyler::SetAutoThemeAdapt(bool v)
+{
+    if (m_autoThemeAdapt == v)
+        return;
+    m_autoThemeAdapt = v;
+    AdaptToTheme();
+}
+
+void TAppStyler::SetStyle(TVisualStyle v)
+{
+    if (m_style == v)
+        return;
+    m_style = v;
+    if (!IsLoading() && !IsDesigning()) {
+        // A copy, guarded: a form styler's OnChange may free stylers.
+        QList<QPointer<TFormStyler>> followers;
+        for (TFormStyler* s : m_formStylers)
+            followers << s;
+        for (const QPointer<TFormStyler>& s : followers)
+            if (s && m_formStylers.contains(s.data()))
+                s->SetStyle(v);
+    }
+    if (OnChange)
+        OnChange(this);
+}
+
+void TAppStyler::RegisterFormStyler(TFormStyler* styler)
+{
+    if (styler && !m_formStylers.contains(styler))
+        m_formStylers.append(styler);
+}
+
+void TAppStyler::UnregisterFormStyler(TFormStyler* styler)
+{
+    m_formStylers.removeAll(styler);
+}
+
+void TAppStyler::AdaptToTheme()
+{
+    if (!m_autoThemeAdapt)
+        return;
+    SetStyle(VisualStyleForThemeVariant(GetThemeVariant()));
+}
+
+void TAppStyler::Assign(QObject* source)
+{
+    auto* other = qobject_cast<TAppStyler*>(source);
+    if (!other || other == this)
+        return;
+    SetStyle(other->Style());
+    SetAutoThemeAdapt(other->AutoThemeAdapt());
+}
+
+void TAppStyler::Loaded()
+{
+    TNonVisualComponent::Loaded();
+    if (m_autoThemeAdapt)
+        AdaptToTheme();
+}
+
+bool TAppStyler::SetEvent(const QString& name, const std::any& handler)
+{
+    if (name == u"OnChange")
+        return AssignEvent(OnChange, handler);
+    return TNonVisualComponent::SetEvent(name, handler);
+}
+
+TThemeNotifierWindow* TAppStyler::Notifier() const
+{
+    return m_notifier.data();
+}

@@ -1,0 +1,68 @@
+#pragma once
+// The application styler: one per application. Setting its Style sets the
+// Style of every form styler that follows it (FormStylers, in registration
+// order); each form styler then styles its own form, and raises its own
+// OnChange, only if its style was different.
+#include "controls/core/Component.h"
+#include "controls/core/Events.h"
+#include "controls/style/ThemeNotifierWindow.h"
+#include "controls/style/VisualStyle.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+
+class TFormStyler;
+Q_MOC_INCLUDE("controls/style/FormStyler.h")
+
+class TAppStyler : public TNonVisualComponent {
+    Q_OBJECT
+    Q_PROPERTY(bool AutoThemeAdapt READ AutoThemeAdapt WRITE SetAutoThemeAdapt)
+    Q_PROPERTY(VisualStyleIF::TVisualStyle Style READ Style WRITE SetStyle)
+    Q_PROPERTY(QString Version READ Version)
+public:
+    explicit TAppStyler(TComponent* owner = nullptr);
+    // Every following form styler loses its AppStyle (and keeps its Style).
+    ~TAppStyler() override;
+
+    bool AutoThemeAdapt() const { return m_autoThemeAdapt; }
+    // Stores the value, then runs AdaptToTheme.
+    void SetAutoThemeAdapt(bool v);
+
+    TVisualStyle Style() const { return m_style; }
+    // Nothing on an equal value (so colours changed since are not
+    // restored); otherwise stores it, passes it to every form styler unless
+    // loading, and raises OnChange.
+    void SetStyle(TVisualStyle v);
+
+    QString Version() const { return QStringLiteral("1.2.0.1"); }
+
+    // The form stylers that follow this one (references; their forms own them).
+    const QList<TFormStyler*>& FormStylers() const { return m_formStylers; }
+    // Appends the form styler unless it is already in the list.
+    void RegisterFormStyler(TFormStyler* styler);
+    // Removes it if present.
+    void UnregisterFormStyler(TFormStyler* styler);
+
+    // With AutoThemeAdapt on, sets Style by the desktop's theme variant.
+    void AdaptToTheme();
+
+    // From another application styler: Style, then AutoThemeAdapt, through
+    // their setters. Any other source is ignored.
+    void Assign(QObject* source);
+
+    void Loaded() override;
+    bool SetEvent(const QString& name, const std::any& handler) override;
+
+    // The notifier window: none when the application had no main form yet
+    // when this styler was created (then theme changes are not heard).
+    TThemeNotifierWindow* Notifier() const;
+
+    TNotifyEvent OnChange;
+
+private:
+    bool m_autoThemeAdapt = false;
+    TVisualStyle m_style = tsOffice2003Blue;
+    QList<TFormStyler*> m_formStylers;
+    QPointer<TThemeNotifierWindow> m_notifier;
+};
