@@ -3,6 +3,7 @@
 #include "controls/paint/Canvas.h"
 #include "controls/minihtml/MiniHtml.h"
 #include "platform/Shell.h"
+#include "controls/paint/Property.h"
 
 #include <QFocusEvent>
 #include <QImage>
@@ -34,25 +35,20 @@ TCustomOfficeCheckBox::~TCustomOfficeCheckBox() = default;
 
 void TCustomOfficeCheckBox::SetAlignment(TLeftRight v)
 {
-    if (m_alignment == v)
-        return;
-    m_alignment = v;
-    update();
+    if (SetIfChanged(m_alignment, v))
+        update();
 }
 
 void TCustomOfficeCheckBox::SetButtonVertAlign(TTextLayout v)
 {
-    if (m_buttonVertAlign == v)
-        return;
-    m_buttonVertAlign = v;
-    update();
+    if (SetIfChanged(m_buttonVertAlign, v))
+        update();
 }
 
 void TCustomOfficeCheckBox::SetCaption(const QString& v)
 {
-    if (m_caption == v)
+    if (!SetIfChanged(m_caption, v))
         return;
-    m_caption = v;
     UpdateAccelerator();
     update();
 }
@@ -65,50 +61,38 @@ void TCustomOfficeCheckBox::SetChecked(bool v)
 
 void TCustomOfficeCheckBox::SetState(TCheckBoxState v)
 {
-    if (m_state == v)
-        return;
-    m_state = v;
-    RepaintBoxArea();
+    if (SetIfChanged(m_state, v))
+        RepaintBoxArea();
 }
 
 void TCustomOfficeCheckBox::SetDisabledFontColor(TColor v)
 {
-    if (m_disabledFontColor == v)
-        return;
-    m_disabledFontColor = v;
-    update();
+    if (SetIfChanged(m_disabledFontColor, v))
+        update();
 }
 
 void TCustomOfficeCheckBox::SetEllipsis(bool v)
 {
-    if (m_ellipsis == v)
-        return;
-    m_ellipsis = v;
-    update();
+    if (SetIfChanged(m_ellipsis, v))
+        update();
 }
 
 void TCustomOfficeCheckBox::SetShadowColor(TColor v)
 {
-    if (m_shadowColor == v)
-        return;
-    m_shadowColor = v;
-    update();
+    if (SetIfChanged(m_shadowColor, v))
+        update();
 }
 
 void TCustomOfficeCheckBox::SetShadowOffset(int v)
 {
-    if (m_shadowOffset == v)
-        return;
-    m_shadowOffset = v;
-    update();
+    if (SetIfChanged(m_shadowOffset, v))
+        update();
 }
 
 void TCustomOfficeCheckBox::SetURLColor(TColor v)
 {
-    if (m_urlColor == v)
-        return;
-    m_urlColor = v;
-    update();
+    if (SetIfChanged(m_urlColor, v))
+        update();
 }
 
 void TCustomOfficeCheckBox::Toggle()

@@ -18,11 +18,6 @@ void TApplication::SetTitle(const QString& title)
     SetApplicationTitle(title);
 }
 
-QString TApplication::Title() const
-{
-    return ApplicationTitle();
-}
-
 QPointer<QWidget>& TApplication::MainFormSlot()
 {
     static QPointer<QWidget> mainForm;

@@ -22,7 +22,6 @@ public:
     TApplication(int& argc, char** argv);
 
     void SetTitle(const QString& title);
-    QString Title() const;
 
     // Creates a form; the first form created this way becomes the main form.
     template <class Form, class... Args>

@@ -1,4 +1,5 @@
 #include "controls/core/Component.h"
+#include "controls/paint/Property.h"
 
 #include <algorithm>
 
@@ -24,9 +25,8 @@ TComponent::~TComponent()
 
 void TComponent::SetName(const QString& name)
 {
-    if (m_name == name)
+    if (!SetIfChanged(m_name, name))
         return;
-    m_name = name;
     if (QObject* o = AsQObject())
         o->setObjectName(name);
 }

@@ -86,5 +86,3 @@ public:
     QObject* AsQObject() override { return this; }
 };
 
-// The component a QObject is, or nullptr.
-TComponent* AsComponent(QObject* object);

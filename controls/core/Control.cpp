@@ -1,4 +1,5 @@
 #include "controls/core/Control.h"
+#include "controls/paint/Property.h"
 
 #include <QEnterEvent>
 #include <QMouseEvent>
@@ -156,34 +157,28 @@ void TControl::ResizeChildren()
 
 void TControl::SetAnchors(TAnchors v)
 {
-    if (m_anchors == v)
-        return;
-    m_anchors = v;
-    RecordAnchorDistances();
+    if (SetIfChanged(m_anchors, v))
+        RecordAnchorDistances();
 }
 
 void TControl::SetVisible(bool v)
 {
-    if (m_visible == v)
-        return;
-    m_visible = v;
-    QWidget::setVisible(v);
+    if (SetIfChanged(m_visible, v))
+        QWidget::setVisible(v);
 }
 
 void TControl::SetEnabled(bool v)
 {
-    if (m_enabled == v)
+    if (!SetIfChanged(m_enabled, v))
         return;
-    m_enabled = v;
     QWidget::setEnabled(v);
     update();
 }
 
 void TControl::SetParentFont(bool v)
 {
-    if (m_parentFont == v)
+    if (!SetIfChanged(m_parentFont, v))
         return;
-    m_parentFont = v;
     if (v)
         ApplyParentFont();
 }
@@ -201,18 +196,14 @@ void TControl::ApplyParentFont()
 
 void TControl::SetColor(TColor v)
 {
-    if (m_color == v)
-        return;
-    m_color = v;
-    ColorChanged();
+    if (SetIfChanged(m_color, v))
+        ColorChanged();
 }
 
 void TControl::SetCursor(int v)
 {
-    if (m_cursor == v)
-        return;
-    m_cursor = v;
-    setCursor(ToCursorShape(v));
+    if (SetIfChanged(m_cursor, v))
+        setCursor(ToCursorShape(v));
 }
 
 TControl* TControl::ParentControl() const
@@ -378,10 +369,8 @@ TCustomControl::TCustomControl(TComponent* owner, QWidget* parent)
 
 void TCustomControl::SetTabStop(bool v)
 {
-    if (m_tabStop == v)
-        return;
-    m_tabStop = v;
-    setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
+    if (SetIfChanged(m_tabStop, v))
+        setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 TGraphicControl::TGraphicControl(TComponent* owner, QWidget* parent)

@@ -82,7 +82,6 @@ TManualFadeTimers::~TManualFadeTimers() = default;
 std::unique_ptr<IFadeTimer> TManualFadeTimers::CreateFadeTimer(int intervalMs, std::function<void()> tick)
 {
     m_lastInterval = intervalMs;
-    ++m_created;
     return std::make_unique<Timer>(m_registry, std::move(tick));
 }
 

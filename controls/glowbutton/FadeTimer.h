@@ -51,13 +51,10 @@ public:
     int LiveCount() const { return int(m_live.size()); }
     // Interval the most recent timer was created with.
     int LastInterval() const { return m_lastInterval; }
-    // Timers created so far.
-    int CreatedCount() const { return m_created; }
 
 private:
     class Timer;
     std::shared_ptr<std::vector<Timer*>> m_registry;
     std::vector<Timer*>& m_live;
     int m_lastInterval = 0;
-    int m_created = 0;
 };

@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include "platform/Fonts.h"
+#include "controls/paint/Property.h"
 
 namespace {
 
@@ -85,10 +86,8 @@ TCustomGlowButton::~TCustomGlowButton()
 
 void TCustomGlowButton::SetCaption(const QString& v)
 {
-    if (m_caption == v)
-        return;
-    m_caption = v;
-    update();
+    if (SetIfChanged(m_caption, v))
+        update();
 }
 
 void TCustomGlowButton::SetTabStop(bool v)
@@ -101,7 +100,8 @@ void TCustomGlowButton::SetTabStop(bool v)
 
 void TCustomGlowButton::SetStyle(TGlowButtonStyle v)
 {
-    Change(m_style, v);
+    if (SetIfChanged(m_style, v))
+        update();
 }
 
 void TCustomGlowButton::SetDefault(bool v)
@@ -160,18 +160,14 @@ void TCustomGlowButton::SetDown(bool v)
 
 void TCustomGlowButton::SetGroupIndex(int v)
 {
-    if (m_groupIndex == v)
-        return;
-    m_groupIndex = v;
-    AnnounceDown();
+    if (SetIfChanged(m_groupIndex, v))
+        AnnounceDown();
 }
 
 void TCustomGlowButton::SetAllowAllUp(bool v)
 {
-    if (m_allowAllUp == v)
-        return;
-    m_allowAllUp = v;
-    AnnounceDown();
+    if (SetIfChanged(m_allowAllUp, v))
+        AnnounceDown();
 }
 
 void TCustomGlowButton::AnnounceDown()

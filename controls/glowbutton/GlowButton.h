@@ -8,11 +8,13 @@
 // TCustomGlowButton holds the state machine (draw state, hot tracking,
 // press, fades, Down and groups); the face is drawn by TGlowButtonPainter.
 #include "controls/core/Control.h"
+#include "controls/core/ControlTypes.h"
 #include "controls/glowbutton/FadeTimer.h"
 #include "controls/paint/GDIPPicture.h"
 #include "controls/glowbutton/GlowButtonAppearance.h"
 #include "controls/glowbutton/GlowButtonPainter.h"
 #include "controls/style/VisualStyle.h"
+#include "controls/paint/Property.h"
 
 #include <QFont>
 #include <QImage>
@@ -37,13 +39,13 @@ class TCustomGlowButton : public TCustomControl, public IStyledComponent {
     Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
     Q_PROPERTY(TGlowButtonStyle Style READ Style WRITE SetStyle)
     Q_PROPERTY(bool Rounded READ Rounded WRITE SetRounded)
-    Q_PROPERTY(TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(ControlTypes::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(bool ShowCaption READ ShowCaption WRITE SetShowCaption)
     Q_PROPERTY(bool ShowDisabled READ ShowDisabled WRITE SetShowDisabled)
     Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
     Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
     Q_PROPERTY(TButtonLayout Layout READ Layout WRITE SetLayout)
-    Q_PROPERTY(TAntiAlias AntiAlias READ AntiAlias WRITE SetAntiAlias)
+    Q_PROPERTY(ControlTypes::TAntiAlias AntiAlias READ AntiAlias WRITE SetAntiAlias)
     Q_PROPERTY(TFocusType FocusType READ FocusType WRITE SetFocusType)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
@@ -54,8 +56,8 @@ class TCustomGlowButton : public TCustomControl, public IStyledComponent {
 public:
     enum TGlowButtonStyle { bsButton, bsCheck };
     Q_ENUM(TGlowButtonStyle)
-    enum TBorderStyle { bsNone, bsSingle };
-    Q_ENUM(TBorderStyle)
+    using TBorderStyle = ControlTypes::TBorderStyle;
+    using enum ControlTypes::TBorderStyle;
     enum TButtonLayout {
         blGlyphLeft,
         blGlyphTop,
@@ -67,8 +69,8 @@ public:
         blGlyphBottomAdjusted,
     };
     Q_ENUM(TButtonLayout)
-    enum TAntiAlias { aaNone, aaClearType, aaAntiAlias };
-    Q_ENUM(TAntiAlias)
+    using TAntiAlias = ControlTypes::TAntiAlias;
+    using enum ControlTypes::TAntiAlias;
     enum TFocusType { ftBorder, ftHot, ftHotBorder, ftNone };
     Q_ENUM(TFocusType)
     // The state OnDrawButton reports.
@@ -104,25 +106,25 @@ public:
     TGlowButtonStyle Style() const { return m_style; }
     void SetStyle(TGlowButtonStyle v);
     bool Rounded() const { return m_rounded; }
-    void SetRounded(bool v) { Change(m_rounded, v); }
+    void SetRounded(bool v) { if (SetIfChanged(m_rounded, v)) update(); }
     TBorderStyle BorderStyle() const { return m_borderStyle; }
-    void SetBorderStyle(TBorderStyle v) { Change(m_borderStyle, v); }
+    void SetBorderStyle(TBorderStyle v) { if (SetIfChanged(m_borderStyle, v)) update(); }
     bool ShowCaption() const { return m_showCaption; }
-    void SetShowCaption(bool v) { Change(m_showCaption, v); }
+    void SetShowCaption(bool v) { if (SetIfChanged(m_showCaption, v)) update(); }
     bool ShowDisabled() const { return m_showDisabled; }
-    void SetShowDisabled(bool v) { Change(m_showDisabled, v); }
+    void SetShowDisabled(bool v) { if (SetIfChanged(m_showDisabled, v)) update(); }
     bool WordWrap() const { return m_wordWrap; }
-    void SetWordWrap(bool v) { Change(m_wordWrap, v); }
+    void SetWordWrap(bool v) { if (SetIfChanged(m_wordWrap, v)) update(); }
     int Spacing() const { return m_spacing; }
-    void SetSpacing(int v) { Change(m_spacing, v); }
+    void SetSpacing(int v) { if (SetIfChanged(m_spacing, v)) update(); }
     TButtonLayout Layout() const { return m_layout; }
-    void SetLayout(TButtonLayout v) { Change(m_layout, v); }
+    void SetLayout(TButtonLayout v) { if (SetIfChanged(m_layout, v)) update(); }
     TAntiAlias AntiAlias() const { return m_antiAlias; }
-    void SetAntiAlias(TAntiAlias v) { Change(m_antiAlias, v); }
+    void SetAntiAlias(TAntiAlias v) { if (SetIfChanged(m_antiAlias, v)) update(); }
     TFocusType FocusType() const { return m_focusType; }
-    void SetFocusType(TFocusType v) { Change(m_focusType, v); }
+    void SetFocusType(TFocusType v) { if (SetIfChanged(m_focusType, v)) update(); }
     bool Transparent() const { return m_transparent; }
-    void SetTransparent(bool v) { Change(m_transparent, v); }
+    void SetTransparent(bool v) { if (SetIfChanged(m_transparent, v)) update(); }
     // Keyboard focus by Tab (and by a click); off by default.
     void SetTabStop(bool v);
     int ModalResult() const { return m_modalResult; }
@@ -154,8 +156,6 @@ public:
     bool PressedFlag() const { return m_pressed; }
     int HoverLevel() const { return m_hoverLevel; }
     int PressLevel() const { return m_pressLevel; }
-    int FadeStep() const { return m_fadeStep; }
-    TFadeMode FadeMode() const { return m_fadeMode; }
     bool FadeTimerRunning() const { return m_fadeTimer != nullptr; }
 
     // The colours one paint uses (runs the draw-state steps of the choice).
@@ -180,14 +180,6 @@ protected:
 
 private:
     friend class TGlowGroupNotice;
-    template <class T>
-    void Change(T& member, T v)
-    {
-        if (member == v)
-            return;
-        member = v;
-        update();
-    }
 
     // Pointer tracking. Crossing follows the real pointer (Qt's enter and
     // leave, and the moves of a held press); the handlers are the state

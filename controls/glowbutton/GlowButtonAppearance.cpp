@@ -24,30 +24,6 @@ TGlowButtonAppearance::TGlowButtonAppearance(QObject* parent)
     m_disabled = darker(m_normal, -5, -5, -5, ggRadial, ggRadial);
 }
 
-void TGlowButtonAppearance::AssignFrom(const TGlowButtonAppearance& o)
-{
-    if (&o == this)
-        return;
-    const bool same = m_normal == o.m_normal && m_hot == o.m_hot && m_down == o.m_down && m_checked == o.m_checked
-        && m_disabled == o.m_disabled && m_borderColor == o.m_borderColor && m_borderColorHot == o.m_borderColorHot
-        && m_borderColorDown == o.m_borderColorDown && m_borderColorChecked == o.m_borderColorChecked
-        && m_borderColorDisabled == o.m_borderColorDisabled && m_systemFont == o.m_systemFont;
-    if (same)
-        return;
-    m_normal = o.m_normal;
-    m_hot = o.m_hot;
-    m_down = o.m_down;
-    m_checked = o.m_checked;
-    m_disabled = o.m_disabled;
-    m_borderColor = o.m_borderColor;
-    m_borderColorHot = o.m_borderColorHot;
-    m_borderColorDown = o.m_borderColorDown;
-    m_borderColorChecked = o.m_borderColorChecked;
-    m_borderColorDisabled = o.m_borderColorDisabled;
-    m_systemFont = o.m_systemFont;
-    Changed();
-}
-
 void TGlowButtonAppearance::Changed()
 {
     if (OnChange)

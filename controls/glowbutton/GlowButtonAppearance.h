@@ -5,6 +5,7 @@
 // gradient roles are those of every two-half face (controls/paint/GlowFace.h).
 #include "controls/paint/Color.h"
 #include "controls/paint/GlowFace.h"
+#include "controls/paint/Property.h"
 
 #include <QObject>
 #include <cstdint>
@@ -53,47 +54,43 @@ public:
 
 // Accessor pair for one published value; the setter ignores an unchanged
 // value and otherwise raises OnChange.
-#define LUMORA_GLOW_VALUE(Type, Name, member)                                                      \
-    Type Name() const { return member; }                                                           \
-    void Set##Name(Type v) { Assign(member, v); }
 
-    LUMORA_GLOW_VALUE(TColor, BorderColor, m_borderColor)
-    LUMORA_GLOW_VALUE(TColor, BorderColorHot, m_borderColorHot)
-    LUMORA_GLOW_VALUE(TColor, BorderColorDown, m_borderColorDown)
-    LUMORA_GLOW_VALUE(TColor, BorderColorChecked, m_borderColorChecked)
-    LUMORA_GLOW_VALUE(TColor, BorderColorDisabled, m_borderColorDisabled)
-    LUMORA_GLOW_VALUE(TColor, Color, m_normal.Color)
-    LUMORA_GLOW_VALUE(TColor, ColorTo, m_normal.ColorTo)
-    LUMORA_GLOW_VALUE(TColor, ColorChecked, m_checked.Color)
-    LUMORA_GLOW_VALUE(TColor, ColorCheckedTo, m_checked.ColorTo)
-    LUMORA_GLOW_VALUE(TColor, ColorDisabled, m_disabled.Color)
-    LUMORA_GLOW_VALUE(TColor, ColorDisabledTo, m_disabled.ColorTo)
-    LUMORA_GLOW_VALUE(TColor, ColorDown, m_down.Color)
-    LUMORA_GLOW_VALUE(TColor, ColorDownTo, m_down.ColorTo)
-    LUMORA_GLOW_VALUE(TColor, ColorHot, m_hot.Color)
-    LUMORA_GLOW_VALUE(TColor, ColorHotTo, m_hot.ColorTo)
-    LUMORA_GLOW_VALUE(TColor, ColorMirror, m_normal.ColorMirror)
-    LUMORA_GLOW_VALUE(TColor, ColorMirrorTo, m_normal.ColorMirrorTo)
-    LUMORA_GLOW_VALUE(TColor, ColorMirrorHot, m_hot.ColorMirror)
-    LUMORA_GLOW_VALUE(TColor, ColorMirrorHotTo, m_hot.ColorMirrorTo)
-    LUMORA_GLOW_VALUE(TColor, ColorMirrorDown, m_down.ColorMirror)
-    LUMORA_GLOW_VALUE(TColor, ColorMirrorDownTo, m_down.ColorMirrorTo)
-    LUMORA_GLOW_VALUE(TColor, ColorMirrorChecked, m_checked.ColorMirror)
-    LUMORA_GLOW_VALUE(TColor, ColorMirrorCheckedTo, m_checked.ColorMirrorTo)
-    LUMORA_GLOW_VALUE(TColor, ColorMirrorDisabled, m_disabled.ColorMirror)
-    LUMORA_GLOW_VALUE(TColor, ColorMirrorDisabledTo, m_disabled.ColorMirrorTo)
-    LUMORA_GLOW_VALUE(TGDIPGradient, Gradient, m_normal.Gradient)
-    LUMORA_GLOW_VALUE(TGDIPGradient, GradientMirror, m_normal.GradientMirror)
-    LUMORA_GLOW_VALUE(TGDIPGradient, GradientHot, m_hot.Gradient)
-    LUMORA_GLOW_VALUE(TGDIPGradient, GradientMirrorHot, m_hot.GradientMirror)
-    LUMORA_GLOW_VALUE(TGDIPGradient, GradientDown, m_down.Gradient)
-    LUMORA_GLOW_VALUE(TGDIPGradient, GradientMirrorDown, m_down.GradientMirror)
-    LUMORA_GLOW_VALUE(TGDIPGradient, GradientChecked, m_checked.Gradient)
-    LUMORA_GLOW_VALUE(TGDIPGradient, GradientMirrorChecked, m_checked.GradientMirror)
-    LUMORA_GLOW_VALUE(TGDIPGradient, GradientDisabled, m_disabled.Gradient)
-    LUMORA_GLOW_VALUE(TGDIPGradient, GradientMirrorDisabled, m_disabled.GradientMirror)
-    LUMORA_GLOW_VALUE(bool, SystemFont, m_systemFont)
-#undef LUMORA_GLOW_VALUE
+    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor)
+    LUMORA_PROPERTY(TColor, BorderColorHot, m_borderColorHot)
+    LUMORA_PROPERTY(TColor, BorderColorDown, m_borderColorDown)
+    LUMORA_PROPERTY(TColor, BorderColorChecked, m_borderColorChecked)
+    LUMORA_PROPERTY(TColor, BorderColorDisabled, m_borderColorDisabled)
+    LUMORA_PROPERTY(TColor, Color, m_normal.Color)
+    LUMORA_PROPERTY(TColor, ColorTo, m_normal.ColorTo)
+    LUMORA_PROPERTY(TColor, ColorChecked, m_checked.Color)
+    LUMORA_PROPERTY(TColor, ColorCheckedTo, m_checked.ColorTo)
+    LUMORA_PROPERTY(TColor, ColorDisabled, m_disabled.Color)
+    LUMORA_PROPERTY(TColor, ColorDisabledTo, m_disabled.ColorTo)
+    LUMORA_PROPERTY(TColor, ColorDown, m_down.Color)
+    LUMORA_PROPERTY(TColor, ColorDownTo, m_down.ColorTo)
+    LUMORA_PROPERTY(TColor, ColorHot, m_hot.Color)
+    LUMORA_PROPERTY(TColor, ColorHotTo, m_hot.ColorTo)
+    LUMORA_PROPERTY(TColor, ColorMirror, m_normal.ColorMirror)
+    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_normal.ColorMirrorTo)
+    LUMORA_PROPERTY(TColor, ColorMirrorHot, m_hot.ColorMirror)
+    LUMORA_PROPERTY(TColor, ColorMirrorHotTo, m_hot.ColorMirrorTo)
+    LUMORA_PROPERTY(TColor, ColorMirrorDown, m_down.ColorMirror)
+    LUMORA_PROPERTY(TColor, ColorMirrorDownTo, m_down.ColorMirrorTo)
+    LUMORA_PROPERTY(TColor, ColorMirrorChecked, m_checked.ColorMirror)
+    LUMORA_PROPERTY(TColor, ColorMirrorCheckedTo, m_checked.ColorMirrorTo)
+    LUMORA_PROPERTY(TColor, ColorMirrorDisabled, m_disabled.ColorMirror)
+    LUMORA_PROPERTY(TColor, ColorMirrorDisabledTo, m_disabled.ColorMirrorTo)
+    LUMORA_PROPERTY(TGDIPGradient, Gradient, m_normal.Gradient)
+    LUMORA_PROPERTY(TGDIPGradient, GradientMirror, m_normal.GradientMirror)
+    LUMORA_PROPERTY(TGDIPGradient, GradientHot, m_hot.Gradient)
+    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorHot, m_hot.GradientMirror)
+    LUMORA_PROPERTY(TGDIPGradient, GradientDown, m_down.Gradient)
+    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorDown, m_down.GradientMirror)
+    LUMORA_PROPERTY(TGDIPGradient, GradientChecked, m_checked.Gradient)
+    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorChecked, m_checked.GradientMirror)
+    LUMORA_PROPERTY(TGDIPGradient, GradientDisabled, m_disabled.Gradient)
+    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorDisabled, m_disabled.GradientMirror)
+    LUMORA_PROPERTY(bool, SystemFont, m_systemFont)
 
     // The five colours and two gradient kinds of each look, with its border.
     TFaceColors Normal() const { return WithBorder(m_normal, m_borderColor); }
@@ -114,14 +111,6 @@ private:
     {
         set.Border = border;
         return set;
-    }
-    template <class T>
-    void Assign(T& member, T v)
-    {
-        if (member == v)
-            return;
-        member = v;
-        Changed();
     }
     void Changed();
 

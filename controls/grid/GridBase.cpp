@@ -2,6 +2,7 @@
 
 #include "controls/paint/Canvas.h"
 #include "controls/grid/GridPainter.h"
+#include "controls/paint/Property.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -363,10 +364,8 @@ void TCustomGrid::SetCells(int col, int row, const QString& text)
         column.resize(std::size_t(row) + 1);
     }
     QString& cell = column[std::size_t(row)];
-    if (cell == text)
-        return;
-    cell = text;
-    InvalidateCell(col, row);
+    if (SetIfChanged(cell, text))
+        InvalidateCell(col, row);
 }
 
 // --- dimensions -------------------------------------------------------------

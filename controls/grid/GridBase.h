@@ -11,6 +11,7 @@
 // last pixel row and column, so a 140-pixel column fills a 140-pixel client
 // area exactly.
 #include "controls/core/Control.h"
+#include "controls/core/ControlTypes.h"
 #include "platform/Service.h"
 
 #include <QFlags>
@@ -144,7 +145,7 @@ private:
 
 class TCustomGrid : public TCustomControl {
     Q_OBJECT
-    Q_PROPERTY(TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(ControlTypes::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
     Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
     Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
@@ -172,8 +173,8 @@ public:
     enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
     Q_ENUM(TScrollStyle)
 
-    enum TBorderStyle { bsNone, bsSingle };
-    Q_ENUM(TBorderStyle)
+    using TBorderStyle = ControlTypes::TBorderStyle;
+    using enum ControlTypes::TBorderStyle;
 
     // The most rows or columns a grid takes: far more than any word list or
     // screen needs, and small enough that the pixel totals (count times
@@ -253,7 +254,6 @@ public:
     void SetTopRow(int row);
     int HorzOffset() const { return m_layout.HorzOffset(); }
     void SetHorzOffset(int offset);
-    int VisibleRowCount() const { return m_layout.FullyVisibleRows(); }
 
     // Sum of the accepted zoom steps, -10..+10; added to the font's point
     // size when text is drawn.

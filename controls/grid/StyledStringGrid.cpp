@@ -1,6 +1,7 @@
 #include "controls/grid/StyledStringGrid.h"
 
 #include "controls/grid/GridPainter.h"
+#include "controls/paint/Property.h"
 
 #include <optional>
 
@@ -69,37 +70,19 @@ void TStyledStringGrid::ApplyComponentStyle(TVisualStyle style)
 
 // --- properties -------------------------------------------------------------
 
-void TStyledStringGrid::SetColorProperty(TColor& slot, TColor v)
-{
-    if (slot == v)
-        return;
-    slot = v;
-    update();
-}
-
-void TStyledStringGrid::SetFlagProperty(bool& slot, bool v)
-{
-    if (slot == v)
-        return;
-    slot = v;
-    update();
-}
-
-void TStyledStringGrid::SetEnableHTML(bool v) { SetFlagProperty(m_enableHtml, v); }
-void TStyledStringGrid::SetGridLineColor(TColor v) { SetColorProperty(m_gridLineColor, v); }
-void TStyledStringGrid::SetHideFocusRect(bool v) { SetFlagProperty(m_hideFocusRect, v); }
-void TStyledStringGrid::SetSelectionColor(TColor v) { SetColorProperty(m_selectionColor, v); }
-void TStyledStringGrid::SetSelectionTextColor(TColor v) { SetColorProperty(m_selectionTextColor, v); }
-void TStyledStringGrid::SetShowSelection(bool v) { SetFlagProperty(m_showSelection, v); }
-void TStyledStringGrid::SetURLColor(TColor v) { SetColorProperty(m_urlColor, v); }
-void TStyledStringGrid::SetWordWrap(bool v) { SetFlagProperty(m_wordWrap, v); }
+void TStyledStringGrid::SetEnableHTML(bool v) { if (SetIfChanged(m_enableHtml, v)) update(); }
+void TStyledStringGrid::SetGridLineColor(TColor v) { if (SetIfChanged(m_gridLineColor, v)) update(); }
+void TStyledStringGrid::SetHideFocusRect(bool v) { if (SetIfChanged(m_hideFocusRect, v)) update(); }
+void TStyledStringGrid::SetSelectionColor(TColor v) { if (SetIfChanged(m_selectionColor, v)) update(); }
+void TStyledStringGrid::SetSelectionTextColor(TColor v) { if (SetIfChanged(m_selectionTextColor, v)) update(); }
+void TStyledStringGrid::SetShowSelection(bool v) { if (SetIfChanged(m_showSelection, v)) update(); }
+void TStyledStringGrid::SetURLColor(TColor v) { if (SetIfChanged(m_urlColor, v)) update(); }
+void TStyledStringGrid::SetWordWrap(bool v) { if (SetIfChanged(m_wordWrap, v)) update(); }
 
 void TStyledStringGrid::SetVAlignment(TVAlignment v)
 {
-    if (m_vAlignment == v)
-        return;
-    m_vAlignment = v;
-    update();
+    if (SetIfChanged(m_vAlignment, v))
+        update();
 }
 
 bool TStyledStringGrid::SetEvent(const QString& name, const std::any& handler)

@@ -21,14 +21,6 @@ void TFillPicture::SetData(const QByteArray& data)
         OnChange();
 }
 
-bool TFillPicture::LoadFromStream(QIODevice& in)
-{
-    if (!in.isReadable())
-        return false;
-    SetData(in.readAll());
-    return true;
-}
-
 bool TFillPicture::SaveToStream(QIODevice& out) const
 {
     if (!out.isWritable())

@@ -30,9 +30,6 @@ public:
     void SetData(const QByteArray& data);
     void Clear() { SetData({}); }
 
-    // Reads all remaining bytes of `in` as the new content. False, and the
-    // picture unchanged, when the device cannot be read.
-    bool LoadFromStream(QIODevice& in);
     // Writes the bytes to `out`; false when not all of them were written.
     bool SaveToStream(QIODevice& out) const;
 
@@ -41,8 +38,6 @@ public:
 
     // The decoded image (null when empty or undecodable), decoded once per content.
     const QImage& Image() const;
-    // True when the bytes are not empty but cannot be decoded.
-    bool Undecodable() const { return !Empty() && Image().isNull(); }
 
     // Draws the image into `target` (stretched to it); nothing when there is
     // no decodable image.

@@ -1,6 +1,7 @@
 #include "controls/paint/Font.h"
 
 #include "platform/Fonts.h"
+#include "controls/paint/Property.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -12,26 +13,20 @@ TFont::TFont(QObject* parent)
 
 void TFont::SetColor(TColor v)
 {
-    if (m_color == v)
-        return;
-    m_color = v;
-    Changed();
+    if (SetIfChanged(m_color, v))
+        Changed();
 }
 
 void TFont::SetHeight(int v)
 {
-    if (m_height == v)
-        return;
-    m_height = v;
-    Changed();
+    if (SetIfChanged(m_height, v))
+        Changed();
 }
 
 void TFont::SetName(const QString& v)
 {
-    if (m_name == v)
-        return;
-    m_name = v;
-    Changed();
+    if (SetIfChanged(m_name, v))
+        Changed();
 }
 
 int TFont::Size() const
@@ -46,10 +41,8 @@ void TFont::SetSize(int points)
 
 void TFont::SetStyle(TFontStyles v)
 {
-    if (m_style == v)
-        return;
-    m_style = v;
-    Changed();
+    if (SetIfChanged(m_style, v))
+        Changed();
 }
 
 bool TFont::SameAs(const TFont& o) const

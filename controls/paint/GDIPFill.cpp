@@ -1,6 +1,7 @@
 #include "controls/paint/GDIPFill.h"
 
 #include "controls/paint/GDIPFillPainter.h"
+#include "controls/paint/Property.h"
 
 #include <algorithm>
 
@@ -35,7 +36,8 @@ void TGDIPFill::SetPicture(TFillPicture* v)
 
 void TGDIPFill::SetByte(int& field, int value)
 {
-    Set(field, std::clamp(value, 0, 255));
+    if (SetIfChanged(field, std::clamp(value, 0, 255)))
+        Changed();
 }
 
 void TGDIPFill::Changed()

@@ -6,6 +6,7 @@
 // usable without a widget. Every write of a different value raises OnChange.
 #include "controls/paint/Color.h"
 #include "controls/paint/FillPicture.h"
+#include "controls/paint/Property.h"
 
 #include <QObject>
 #include <QRectF>
@@ -72,47 +73,47 @@ public:
     explicit TGDIPFill(QObject* parent = nullptr);
 
     TColor Color() const { return m_color; }
-    void SetColor(TColor v) { Set(m_color, v); }
+    void SetColor(TColor v) { if (SetIfChanged(m_color, v)) Changed(); }
     TColor ColorTo() const { return m_colorTo; }
-    void SetColorTo(TColor v) { Set(m_colorTo, v); }
+    void SetColorTo(TColor v) { if (SetIfChanged(m_colorTo, v)) Changed(); }
     TColor ColorMirror() const { return m_colorMirror; }
-    void SetColorMirror(TColor v) { Set(m_colorMirror, v); }
+    void SetColorMirror(TColor v) { if (SetIfChanged(m_colorMirror, v)) Changed(); }
     TColor ColorMirrorTo() const { return m_colorMirrorTo; }
-    void SetColorMirrorTo(TColor v) { Set(m_colorMirrorTo, v); }
+    void SetColorMirrorTo(TColor v) { if (SetIfChanged(m_colorMirrorTo, v)) Changed(); }
     TGradientType GradientType() const { return m_gradientType; }
-    void SetGradientType(TGradientType v) { Set(m_gradientType, v); }
+    void SetGradientType(TGradientType v) { if (SetIfChanged(m_gradientType, v)) Changed(); }
     TGradientType GradientMirrorType() const { return m_gradientMirrorType; }
-    void SetGradientMirrorType(TGradientType v) { Set(m_gradientMirrorType, v); }
+    void SetGradientMirrorType(TGradientType v) { if (SetIfChanged(m_gradientMirrorType, v)) Changed(); }
     // Hatch style numbers 0..52; other values make no hatch brush.
     int HatchStyle() const { return m_hatchStyle; }
-    void SetHatchStyle(int v) { Set(m_hatchStyle, v); }
+    void SetHatchStyle(int v) { if (SetIfChanged(m_hatchStyle, v)) Changed(); }
     int HatchStyleMirror() const { return m_hatchStyleMirror; }
-    void SetHatchStyleMirror(int v) { Set(m_hatchStyleMirror, v); }
+    void SetHatchStyleMirror(int v) { if (SetIfChanged(m_hatchStyleMirror, v)) Changed(); }
     TFillPictureMode BackGroundPictureMode() const { return m_backGroundPictureMode; }
-    void SetBackGroundPictureMode(TFillPictureMode v) { Set(m_backGroundPictureMode, v); }
+    void SetBackGroundPictureMode(TFillPictureMode v) { if (SetIfChanged(m_backGroundPictureMode, v)) Changed(); }
     TFillPicture* BackGroundPicture() const { return m_backGroundPicture; }
     // Copies the picture's content (the fill keeps its own picture object).
     void SetBackGroundPicture(TFillPicture* v);
     TFillPicturePosition BackGroundPicturePosition() const { return m_backGroundPicturePosition; }
-    void SetBackGroundPicturePosition(TFillPicturePosition v) { Set(m_backGroundPicturePosition, v); }
+    void SetBackGroundPicturePosition(TFillPicturePosition v) { if (SetIfChanged(m_backGroundPicturePosition, v)) Changed(); }
     int BackGroundPictureLeft() const { return m_backGroundPictureLeft; }
-    void SetBackGroundPictureLeft(int v) { Set(m_backGroundPictureLeft, v); }
+    void SetBackGroundPictureLeft(int v) { if (SetIfChanged(m_backGroundPictureLeft, v)) Changed(); }
     int BackGroundPictureTop() const { return m_backGroundPictureTop; }
-    void SetBackGroundPictureTop(int v) { Set(m_backGroundPictureTop, v); }
+    void SetBackGroundPictureTop(int v) { if (SetIfChanged(m_backGroundPictureTop, v)) Changed(); }
     TFillPicture* Picture() const { return m_picture; }
     void SetPicture(TFillPicture* v);
     TFillPicturePosition PicturePosition() const { return m_picturePosition; }
-    void SetPicturePosition(TFillPicturePosition v) { Set(m_picturePosition, v); }
+    void SetPicturePosition(TFillPicturePosition v) { if (SetIfChanged(m_picturePosition, v)) Changed(); }
     int PictureLeft() const { return m_pictureLeft; }
-    void SetPictureLeft(int v) { Set(m_pictureLeft, v); }
+    void SetPictureLeft(int v) { if (SetIfChanged(m_pictureLeft, v)) Changed(); }
     int PictureTop() const { return m_pictureTop; }
-    void SetPictureTop(int v) { Set(m_pictureTop, v); }
+    void SetPictureTop(int v) { if (SetIfChanged(m_pictureTop, v)) Changed(); }
     TFillPictureSize PictureSize() const { return m_pictureSize; }
-    void SetPictureSize(TFillPictureSize v) { Set(m_pictureSize, v); }
+    void SetPictureSize(TFillPictureSize v) { if (SetIfChanged(m_pictureSize, v)) Changed(); }
     int PictureWidth() const { return m_pictureWidth; }
-    void SetPictureWidth(int v) { Set(m_pictureWidth, v); }
+    void SetPictureWidth(int v) { if (SetIfChanged(m_pictureWidth, v)) Changed(); }
     int PictureHeight() const { return m_pictureHeight; }
-    void SetPictureHeight(int v) { Set(m_pictureHeight, v); }
+    void SetPictureHeight(int v) { if (SetIfChanged(m_pictureHeight, v)) Changed(); }
     // Opacities are bytes: values outside 0..255 are clamped.
     int Opacity() const { return m_opacity; }
     void SetOpacity(int v) { SetByte(m_opacity, v); }
@@ -123,21 +124,21 @@ public:
     int OpacityMirrorTo() const { return m_opacityMirrorTo; }
     void SetOpacityMirrorTo(int v) { SetByte(m_opacityMirrorTo, v); }
     TColor BorderColor() const { return m_borderColor; }
-    void SetBorderColor(TColor v) { Set(m_borderColor, v); }
+    void SetBorderColor(TColor v) { if (SetIfChanged(m_borderColor, v)) Changed(); }
     int BorderOpacity() const { return m_borderOpacity; }
     void SetBorderOpacity(int v) { SetByte(m_borderOpacity, v); }
     int BorderWidth() const { return m_borderWidth; }
-    void SetBorderWidth(int v) { Set(m_borderWidth, v); }
+    void SetBorderWidth(int v) { if (SetIfChanged(m_borderWidth, v)) Changed(); }
     int Rounding() const { return m_rounding; }
-    void SetRounding(int v) { Set(m_rounding, v); }
+    void SetRounding(int v) { if (SetIfChanged(m_rounding, v)) Changed(); }
     TFillRoundingType RoundingType() const { return m_roundingType; }
-    void SetRoundingType(TFillRoundingType v) { Set(m_roundingType, v); }
+    void SetRoundingType(TFillRoundingType v) { if (SetIfChanged(m_roundingType, v)) Changed(); }
     TColor ShadowColor() const { return m_shadowColor; }
-    void SetShadowColor(TColor v) { Set(m_shadowColor, v); }
+    void SetShadowColor(TColor v) { if (SetIfChanged(m_shadowColor, v)) Changed(); }
     int ShadowOffset() const { return m_shadowOffset; }
-    void SetShadowOffset(int v) { Set(m_shadowOffset, v); }
+    void SetShadowOffset(int v) { if (SetIfChanged(m_shadowOffset, v)) Changed(); }
     int Angle() const { return m_angle; }
-    void SetAngle(int v) { Set(m_angle, v); }
+    void SetAngle(int v) { if (SetIfChanged(m_angle, v)) Changed(); }
 
     // Copies the other fill's 32 values, each through its setter. The own
     // OnChange stays: it belongs to this fill's owner.
@@ -168,14 +169,6 @@ public:
     std::function<void()> OnChange;
 
 private:
-    template <class T>
-    void Set(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
-    }
     void SetByte(int& field, int value);
     void Changed();
 

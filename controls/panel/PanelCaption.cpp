@@ -1,4 +1,5 @@
 #include "controls/panel/PanelCaption.h"
+#include "controls/paint/Property.h"
 
 #include <algorithm>
 
@@ -8,15 +9,6 @@ TPanelCaption::TPanelCaption(QObject* parent)
 {
     m_font->SetColor(clHighlightText);
     m_font->OnChange = [this](TFont*) { Changed(); };
-}
-
-template <class T>
-void TPanelCaption::Store(T& field, const T& value)
-{
-    if (field == value)
-        return;
-    field = value;
-    Changed();
 }
 
 void TPanelCaption::Changed()
@@ -29,34 +21,34 @@ void TPanelCaption::Changed()
         OnChange();
 }
 
-void TPanelCaption::SetVisible(bool v) { Store(m_visible, v); }
-void TPanelCaption::SetText(const QString& v) { Store(m_text, v); }
-void TPanelCaption::SetHeight(int v) { Store(m_height, v); }
-void TPanelCaption::SetColor(TColor v) { Store(m_color, v); }
-void TPanelCaption::SetColorTo(TColor v) { Store(m_colorTo, v); }
-void TPanelCaption::SetGradientDirection(TGradientDirection v) { Store(m_gradientDirection, v); }
-void TPanelCaption::SetIndent(int v) { Store(m_indent, v); }
-void TPanelCaption::SetTopIndent(int v) { Store(m_topIndent, v); }
-void TPanelCaption::SetShadeType(TShadeType v) { Store(m_shadeType, v); }
-void TPanelCaption::SetShadeLight(int v) { Store(m_shadeLight, std::max(200, v)); }
-void TPanelCaption::SetShadeGrain(int v) { Store(m_shadeGrain, v); }
-void TPanelCaption::SetShape(TCaptionShape v) { Store(m_shape, v); }
-void TPanelCaption::SetFlat(bool v) { Store(m_flat, v); }
-void TPanelCaption::SetPosition(TCaptionPosition v) { Store(m_position, v); }
-void TPanelCaption::SetButtonPosition(TCaptionButtonPosition v) { Store(m_buttonPosition, v); }
-void TPanelCaption::SetCloseButton(bool v) { Store(m_closeButton, v); }
-void TPanelCaption::SetMinMaxButton(bool v) { Store(m_minMaxButton, v); }
-void TPanelCaption::SetCloseButtonColor(TColor v) { Store(m_closeButtonColor, v); }
-void TPanelCaption::SetCloseButtonHoverColor(TColor v) { Store(m_closeButtonHoverColor, v); }
-void TPanelCaption::SetMinMaxButtonColor(TColor v) { Store(m_minMaxButtonColor, v); }
-void TPanelCaption::SetMinMaxButtonHoverColor(TColor v) { Store(m_minMaxButtonHoverColor, v); }
-void TPanelCaption::SetCloseColor(TColor v) { Store(m_closeColor, v); }
-void TPanelCaption::SetMinMaxCaption(bool v) { Store(m_minMaxCaption, v); }
-void TPanelCaption::SetBackground(const QImage& v) { Store(m_background, v); }
-void TPanelCaption::SetCloseMinGlyph(const QImage& v) { Store(m_closeMinGlyph, v); }
-void TPanelCaption::SetCloseMaxGlyph(const QImage& v) { Store(m_closeMaxGlyph, v); }
-void TPanelCaption::SetMinGlyph(const QImage& v) { Store(m_minGlyph, v); }
-void TPanelCaption::SetMaxGlyph(const QImage& v) { Store(m_maxGlyph, v); }
+void TPanelCaption::SetVisible(bool v) { if (SetIfChanged(m_visible, v)) Changed(); }
+void TPanelCaption::SetText(const QString& v) { if (SetIfChanged(m_text, v)) Changed(); }
+void TPanelCaption::SetHeight(int v) { if (SetIfChanged(m_height, v)) Changed(); }
+void TPanelCaption::SetColor(TColor v) { if (SetIfChanged(m_color, v)) Changed(); }
+void TPanelCaption::SetColorTo(TColor v) { if (SetIfChanged(m_colorTo, v)) Changed(); }
+void TPanelCaption::SetGradientDirection(TGradientDirection v) { if (SetIfChanged(m_gradientDirection, v)) Changed(); }
+void TPanelCaption::SetIndent(int v) { if (SetIfChanged(m_indent, v)) Changed(); }
+void TPanelCaption::SetTopIndent(int v) { if (SetIfChanged(m_topIndent, v)) Changed(); }
+void TPanelCaption::SetShadeType(TShadeType v) { if (SetIfChanged(m_shadeType, v)) Changed(); }
+void TPanelCaption::SetShadeLight(int v) { if (SetIfChanged(m_shadeLight, std::max(200, v))) Changed(); }
+void TPanelCaption::SetShadeGrain(int v) { if (SetIfChanged(m_shadeGrain, v)) Changed(); }
+void TPanelCaption::SetShape(TCaptionShape v) { if (SetIfChanged(m_shape, v)) Changed(); }
+void TPanelCaption::SetFlat(bool v) { if (SetIfChanged(m_flat, v)) Changed(); }
+void TPanelCaption::SetPosition(TCaptionPosition v) { if (SetIfChanged(m_position, v)) Changed(); }
+void TPanelCaption::SetButtonPosition(TCaptionButtonPosition v) { if (SetIfChanged(m_buttonPosition, v)) Changed(); }
+void TPanelCaption::SetCloseButton(bool v) { if (SetIfChanged(m_closeButton, v)) Changed(); }
+void TPanelCaption::SetMinMaxButton(bool v) { if (SetIfChanged(m_minMaxButton, v)) Changed(); }
+void TPanelCaption::SetCloseButtonColor(TColor v) { if (SetIfChanged(m_closeButtonColor, v)) Changed(); }
+void TPanelCaption::SetCloseButtonHoverColor(TColor v) { if (SetIfChanged(m_closeButtonHoverColor, v)) Changed(); }
+void TPanelCaption::SetMinMaxButtonColor(TColor v) { if (SetIfChanged(m_minMaxButtonColor, v)) Changed(); }
+void TPanelCaption::SetMinMaxButtonHoverColor(TColor v) { if (SetIfChanged(m_minMaxButtonHoverColor, v)) Changed(); }
+void TPanelCaption::SetCloseColor(TColor v) { if (SetIfChanged(m_closeColor, v)) Changed(); }
+void TPanelCaption::SetMinMaxCaption(bool v) { if (SetIfChanged(m_minMaxCaption, v)) Changed(); }
+void TPanelCaption::SetBackground(const QImage& v) { if (SetIfChanged(m_background, v)) Changed(); }
+void TPanelCaption::SetCloseMinGlyph(const QImage& v) { if (SetIfChanged(m_closeMinGlyph, v)) Changed(); }
+void TPanelCaption::SetCloseMaxGlyph(const QImage& v) { if (SetIfChanged(m_closeMaxGlyph, v)) Changed(); }
+void TPanelCaption::SetMinGlyph(const QImage& v) { if (SetIfChanged(m_minGlyph, v)) Changed(); }
+void TPanelCaption::SetMaxGlyph(const QImage& v) { if (SetIfChanged(m_maxGlyph, v)) Changed(); }
 
 void TPanelCaption::Assign(const TPanelCaption& s)
 {

@@ -1,4 +1,5 @@
 #include "controls/panel/PanelStatusBar.h"
+#include "controls/paint/Property.h"
 
 TPanelStatusBar::TPanelStatusBar(QObject* parent)
     : QObject(parent)
@@ -6,15 +7,6 @@ TPanelStatusBar::TPanelStatusBar(QObject* parent)
 {
     m_font->SetName(QStringLiteral("Tahoma"));
     m_font->OnChange = [this](TFont*) { Changed(); };
-}
-
-template <class T>
-void TPanelStatusBar::Store(T& field, const T& value)
-{
-    if (field == value)
-        return;
-    field = value;
-    Changed();
 }
 
 void TPanelStatusBar::Changed()
@@ -27,16 +19,16 @@ void TPanelStatusBar::Changed()
         OnChange();
 }
 
-void TPanelStatusBar::SetVisible(bool v) { Store(m_visible, v); }
-void TPanelStatusBar::SetHeight(int v) { Store(m_height, v); }
-void TPanelStatusBar::SetColor(TColor v) { Store(m_color, v); }
-void TPanelStatusBar::SetColorTo(TColor v) { Store(m_colorTo, v); }
-void TPanelStatusBar::SetGradientDirection(TGradientDirection v) { Store(m_gradientDirection, v); }
-void TPanelStatusBar::SetBorderStyle(PanelTypes::TBorderStyle v) { Store(m_borderStyle, v); }
-void TPanelStatusBar::SetBorderColor(TColor v) { Store(m_borderColor, v); }
-void TPanelStatusBar::SetBevelInner(bool v) { Store(m_bevelInner, v); }
-void TPanelStatusBar::SetText(const QString& v) { Store(m_text, v); }
-void TPanelStatusBar::SetImageIndex(int v) { Store(m_imageIndex, v); }
+void TPanelStatusBar::SetVisible(bool v) { if (SetIfChanged(m_visible, v)) Changed(); }
+void TPanelStatusBar::SetHeight(int v) { if (SetIfChanged(m_height, v)) Changed(); }
+void TPanelStatusBar::SetColor(TColor v) { if (SetIfChanged(m_color, v)) Changed(); }
+void TPanelStatusBar::SetColorTo(TColor v) { if (SetIfChanged(m_colorTo, v)) Changed(); }
+void TPanelStatusBar::SetGradientDirection(TGradientDirection v) { if (SetIfChanged(m_gradientDirection, v)) Changed(); }
+void TPanelStatusBar::SetBorderStyle(PanelTypes::TBorderStyle v) { if (SetIfChanged(m_borderStyle, v)) Changed(); }
+void TPanelStatusBar::SetBorderColor(TColor v) { if (SetIfChanged(m_borderColor, v)) Changed(); }
+void TPanelStatusBar::SetBevelInner(bool v) { if (SetIfChanged(m_bevelInner, v)) Changed(); }
+void TPanelStatusBar::SetText(const QString& v) { if (SetIfChanged(m_text, v)) Changed(); }
+void TPanelStatusBar::SetImageIndex(int v) { if (SetIfChanged(m_imageIndex, v)) Changed(); }
 
 void TPanelStatusBar::Assign(const TPanelStatusBar& s)
 {

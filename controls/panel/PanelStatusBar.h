@@ -14,7 +14,7 @@ class TPanelStatusBar : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool BevelInner READ BevelInner WRITE SetBevelInner)
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
-    Q_PROPERTY(PanelTypes::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(ControlTypes::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(TColor ColorTo READ ColorTo WRITE SetColorTo)
     Q_PROPERTY(TFont* Font READ Font)

@@ -12,6 +12,7 @@
 #include "controls/panel/PanelTypes.h"
 #include "controls/style/ThemeNotifierWindow.h"
 #include "controls/style/VisualStyle.h"
+#include "controls/paint/Property.h"
 
 #include <QObject>
 #include <QPointer>
@@ -29,12 +30,12 @@ class TPanelSettings : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool AnchorHint READ AnchorHint WRITE SetAnchorHint)
     Q_PROPERTY(bool AutoHideChildren READ AutoHideChildren WRITE SetAutoHideChildren)
-    Q_PROPERTY(PanelTypes::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
-    Q_PROPERTY(PanelTypes::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
+    Q_PROPERTY(ControlTypes::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
+    Q_PROPERTY(ControlTypes::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
     Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(bool BorderShadow READ BorderShadow WRITE SetBorderShadow)
-    Q_PROPERTY(PanelTypes::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(ControlTypes::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
     Q_PROPERTY(bool CanMove READ CanMove WRITE SetCanMove)
     Q_PROPERTY(bool CanSize READ CanSize WRITE SetCanSize)
@@ -73,46 +74,46 @@ public:
     explicit TPanelSettings(QObject* parent = nullptr);
 
     bool AnchorHint() const { return m_anchorHint; }
-    void SetAnchorHint(bool v) { Notify(m_anchorHint, v); }
+    void SetAnchorHint(bool v) { if (SetIfChanged(m_anchorHint, v)) Changed(); }
     bool AutoHideChildren() const { return m_autoHideChildren; }
-    void SetAutoHideChildren(bool v) { Notify(m_autoHideChildren, v); }
+    void SetAutoHideChildren(bool v) { if (SetIfChanged(m_autoHideChildren, v)) Changed(); }
     TBevelCut BevelInner() const { return m_bevelInner; }
-    void SetBevelInner(TBevelCut v) { Notify(m_bevelInner, v); }
+    void SetBevelInner(TBevelCut v) { if (SetIfChanged(m_bevelInner, v)) Changed(); }
     TBevelCut BevelOuter() const { return m_bevelOuter; }
-    void SetBevelOuter(TBevelCut v) { Notify(m_bevelOuter, v); }
+    void SetBevelOuter(TBevelCut v) { if (SetIfChanged(m_bevelOuter, v)) Changed(); }
     int BevelWidth() const { return m_bevelWidth; }
-    void SetBevelWidth(int v) { Notify(m_bevelWidth, v); }
+    void SetBevelWidth(int v) { if (SetIfChanged(m_bevelWidth, v)) Changed(); }
     TColor BorderColor() const { return m_borderColor; }
-    void SetBorderColor(TColor v) { Notify(m_borderColor, v); }
+    void SetBorderColor(TColor v) { if (SetIfChanged(m_borderColor, v)) Changed(); }
     bool BorderShadow() const { return m_borderShadow; }
-    void SetBorderShadow(bool v) { Notify(m_borderShadow, v); }
+    void SetBorderShadow(bool v) { if (SetIfChanged(m_borderShadow, v)) Changed(); }
     PanelTypes::TBorderStyle BorderStyle() const { return m_borderStyle; }
-    void SetBorderStyle(PanelTypes::TBorderStyle v) { Notify(m_borderStyle, v); }
+    void SetBorderStyle(PanelTypes::TBorderStyle v) { if (SetIfChanged(m_borderStyle, v)) Changed(); }
     int BorderWidth() const { return m_borderWidth; }
-    void SetBorderWidth(int v) { Notify(m_borderWidth, v); }
+    void SetBorderWidth(int v) { if (SetIfChanged(m_borderWidth, v)) Changed(); }
     bool CanMove() const { return m_canMove; }
-    void SetCanMove(bool v) { Notify(m_canMove, v); }
+    void SetCanMove(bool v) { if (SetIfChanged(m_canMove, v)) Changed(); }
     bool CanSize() const { return m_canSize; }
-    void SetCanSize(bool v) { Notify(m_canSize, v); }
+    void SetCanSize(bool v) { if (SetIfChanged(m_canSize, v)) Changed(); }
     TPanelCaption* Caption() const { return m_caption; }
     bool Collaps() const { return m_collaps; }
-    void SetCollaps(bool v) { Notify(m_collaps, v); }
+    void SetCollaps(bool v) { if (SetIfChanged(m_collaps, v)) Changed(); }
     TColor CollapsColor() const { return m_collapsColor; }
-    void SetCollapsColor(TColor v) { Notify(m_collapsColor, v); }
+    void SetCollapsColor(TColor v) { if (SetIfChanged(m_collapsColor, v)) Changed(); }
     int CollapsDelay() const { return m_collapsDelay; }
-    void SetCollapsDelay(int v) { Notify(m_collapsDelay, v); }
+    void SetCollapsDelay(int v) { if (SetIfChanged(m_collapsDelay, v)) Changed(); }
     int CollapsSteps() const { return m_collapsSteps; }
-    void SetCollapsSteps(int v) { Notify(m_collapsSteps, v); }
+    void SetCollapsSteps(int v) { if (SetIfChanged(m_collapsSteps, v)) Changed(); }
     TColor Color() const { return m_color; }
     void SetColor(TColor v) { m_color = v; }
     TColor ColorTo() const { return m_colorTo; }
-    void SetColorTo(TColor v) { Notify(m_colorTo, v); }
+    void SetColorTo(TColor v) { if (SetIfChanged(m_colorTo, v)) Changed(); }
     TColor ColorMirror() const { return m_colorMirror; }
-    void SetColorMirror(TColor v) { Notify(m_colorMirror, v); }
+    void SetColorMirror(TColor v) { if (SetIfChanged(m_colorMirror, v)) Changed(); }
     TColor ColorMirrorTo() const { return m_colorMirrorTo; }
-    void SetColorMirrorTo(TColor v) { Notify(m_colorMirrorTo, v); }
+    void SetColorMirrorTo(TColor v) { if (SetIfChanged(m_colorMirrorTo, v)) Changed(); }
     int Cursor() const { return m_cursor; }
-    void SetCursor(int v) { Notify(m_cursor, v); }
+    void SetCursor(int v) { if (SetIfChanged(m_cursor, v)) Changed(); }
     TFont* Font() const { return m_font; }
     bool FixedTop() const { return m_fixedTop; }
     void SetFixedTop(bool v) { m_fixedTop = v; }
@@ -127,13 +128,13 @@ public:
     const QString& Hint() const { return m_hint; }
     void SetHint(const QString& v) { m_hint = v; }
     bool Hover() const { return m_hover; }
-    void SetHover(bool v) { Notify(m_hover, v); }
+    void SetHover(bool v) { if (SetIfChanged(m_hover, v)) Changed(); }
     TColor HoverColor() const { return m_hoverColor; }
-    void SetHoverColor(TColor v) { Notify(m_hoverColor, v); }
+    void SetHoverColor(TColor v) { if (SetIfChanged(m_hoverColor, v)) Changed(); }
     TColor HoverFontColor() const { return m_hoverFontColor; }
-    void SetHoverFontColor(TColor v) { Notify(m_hoverFontColor, v); }
+    void SetHoverFontColor(TColor v) { if (SetIfChanged(m_hoverFontColor, v)) Changed(); }
     int Indent() const { return m_indent; }
-    void SetIndent(int v) { Notify(m_indent, v); }
+    void SetIndent(int v) { if (SetIfChanged(m_indent, v)) Changed(); }
     TColor ShadowColor() const { return m_shadowColor; }
     void SetShadowColor(TColor v) { m_shadowColor = v; }
     int ShadowOffset() const { return m_shadowOffset; }
@@ -144,13 +145,13 @@ public:
     void SetShowMoveCursor(bool v) { m_showMoveCursor = v; }
     TPanelStatusBar* StatusBar() const { return m_statusBar; }
     const QString& Text() const { return m_text; }
-    void SetText(const QString& v) { Notify(m_text, v); }
+    void SetText(const QString& v) { if (SetIfChanged(m_text, v)) Changed(); }
     TTextVAlignment TextVAlign() const { return m_textVAlign; }
-    void SetTextVAlign(TTextVAlignment v) { Notify(m_textVAlign, v); }
+    void SetTextVAlign(TTextVAlignment v) { if (SetIfChanged(m_textVAlign, v)) Changed(); }
     int TopIndent() const { return m_topIndent; }
-    void SetTopIndent(int v) { Notify(m_topIndent, v); }
+    void SetTopIndent(int v) { if (SetIfChanged(m_topIndent, v)) Changed(); }
     TColor URLColor() const { return m_urlColor; }
-    void SetURLColor(TColor v) { Notify(m_urlColor, v); }
+    void SetURLColor(TColor v) { if (SetIfChanged(m_urlColor, v)) Changed(); }
     int Width() const { return m_width; }
     void SetWidth(int v) { m_width = v; }
 
@@ -168,14 +169,6 @@ public:
     TNotifyEvent OnChange;
 
 private:
-    template <class T>
-    void Notify(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
-    }
     void Changed();
 
     bool m_anchorHint = false;

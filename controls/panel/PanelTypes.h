@@ -1,10 +1,12 @@
 #pragma once
 // The enumerations of the styled panel, its caption bar, its status strip
 // and its styler. They live in one namespace so that the form reader finds
-// their value names ("bvNone", "gdVertical", "psOffice2007Obsidian") through
-// Qt's meta-object system. The border style (bsNone, bsSingle) is shared by
-// name with other controls and stays qualified (PanelTypes::bsSingle); the
-// rest is panel-only and exported below.
+// their value names ("gdVertical", "psOffice2007Obsidian") through Qt's
+// meta-object system. The bevel cut and the border style are the ones all
+// controls share (controls/core/ControlTypes.h); the border style stays
+// qualified here (PanelTypes::bsSingle), the rest is exported below.
+#include "controls/core/ControlTypes.h"
+
 #include <QObject>
 #include <cstdint>
 
@@ -17,11 +19,10 @@ Q_ENUM_NS(TGradientDirection)
 enum TTextVAlignment { tvaTop, tvaCenter, tvaBottom };
 Q_ENUM_NS(TTextVAlignment)
 
-enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
-Q_ENUM_NS(TBevelCut)
-
-enum TBorderStyle { bsNone, bsSingle };
-Q_ENUM_NS(TBorderStyle)
+// Shared with other controls (controls/core/ControlTypes.h).
+using ControlTypes::TBevelCut;
+using ControlTypes::TBorderStyle;
+using enum ControlTypes::TBorderStyle;
 
 // How the caption bar is filled. Only stNormal (flat or a band gradient) is
 // drawn; the shaded kinds are kept for form files and styles and are drawn
@@ -56,8 +57,6 @@ using PanelTypes::TGradientDirection;
 using enum PanelTypes::TGradientDirection;
 using PanelTypes::TTextVAlignment;
 using enum PanelTypes::TTextVAlignment;
-using PanelTypes::TBevelCut;
-using enum PanelTypes::TBevelCut;
 using PanelTypes::TShadeType;
 using enum PanelTypes::TShadeType;
 using PanelTypes::TCaptionShape;

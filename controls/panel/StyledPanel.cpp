@@ -2,6 +2,7 @@
 
 #include "controls/panel/PanelPainter.h"
 #include "platform/Shell.h"
+#include "controls/paint/Property.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -81,33 +82,33 @@ void TCustomStyledPanel::BoundsChanged()
 
 // ---------------------------------------------------------------- setters
 
-void TCustomStyledPanel::SetColorTo(TColor v) { Store(m_colorTo, v); }
-void TCustomStyledPanel::SetColorMirror(TColor v) { Store(m_colorMirror, v); }
-void TCustomStyledPanel::SetColorMirrorTo(TColor v) { Store(m_colorMirrorTo, v); }
-void TCustomStyledPanel::SetGradientDirection(TGradientDirection v) { Store(m_gradientDirection, v); }
-void TCustomStyledPanel::SetBevelInner(TBevelCut v) { Store(m_bevelInner, v); }
-void TCustomStyledPanel::SetBevelOuter(TBevelCut v) { Store(m_bevelOuter, v); }
-void TCustomStyledPanel::SetBevelWidth(int v) { Store(m_bevelWidth, std::max(1, v)); }
-void TCustomStyledPanel::SetBorderWidth(int v) { Store(m_borderWidth, std::max(0, v)); }
-void TCustomStyledPanel::SetBorderStyle(PanelTypes::TBorderStyle v) { Store(m_borderStyle, v); }
-void TCustomStyledPanel::SetBorderColor(TColor v) { Store(m_borderColor, v); }
-void TCustomStyledPanel::SetBorderShadow(bool v) { Store(m_borderShadow, v); }
-void TCustomStyledPanel::SetText(const QString& v) { Store(m_text, v); }
-void TCustomStyledPanel::SetTextVAlign(TTextVAlignment v) { Store(m_textVAlign, v); }
-void TCustomStyledPanel::SetIndent(int v) { Store(m_indent, v); }
-void TCustomStyledPanel::SetTopIndent(int v) { Store(m_topIndent, v); }
-void TCustomStyledPanel::SetLineSpacing(int v) { Store(m_lineSpacing, v); }
-void TCustomStyledPanel::SetEllipsis(bool v) { Store(m_ellipsis, v); }
-void TCustomStyledPanel::SetURLColor(TColor v) { Store(m_urlColor, v); }
-void TCustomStyledPanel::SetHover(bool v) { Store(m_hover, v); }
-void TCustomStyledPanel::SetHoverColor(TColor v) { Store(m_hoverColor, v); }
-void TCustomStyledPanel::SetHoverFontColor(TColor v) { Store(m_hoverFontColor, v); }
-void TCustomStyledPanel::SetShadowColor(TColor v) { Store(m_shadowColor, v); }
-void TCustomStyledPanel::SetShadowOffset(int v) { Store(m_shadowOffset, v); }
-void TCustomStyledPanel::SetBuffered(bool v) { Store(m_buffered, v); }
-void TCustomStyledPanel::SetCanSize(bool v) { Store(m_canSize, v); }
-void TCustomStyledPanel::SetImages(IImageList* v) { Store(m_images, v); }
-void TCustomStyledPanel::SetPictureContainer(IPictureContainer* v) { Store(m_pictureContainer, v); }
+void TCustomStyledPanel::SetColorTo(TColor v) { if (SetIfChanged(m_colorTo, v)) Changed(); }
+void TCustomStyledPanel::SetColorMirror(TColor v) { if (SetIfChanged(m_colorMirror, v)) Changed(); }
+void TCustomStyledPanel::SetColorMirrorTo(TColor v) { if (SetIfChanged(m_colorMirrorTo, v)) Changed(); }
+void TCustomStyledPanel::SetGradientDirection(TGradientDirection v) { if (SetIfChanged(m_gradientDirection, v)) Changed(); }
+void TCustomStyledPanel::SetBevelInner(TBevelCut v) { if (SetIfChanged(m_bevelInner, v)) Changed(); }
+void TCustomStyledPanel::SetBevelOuter(TBevelCut v) { if (SetIfChanged(m_bevelOuter, v)) Changed(); }
+void TCustomStyledPanel::SetBevelWidth(int v) { if (SetIfChanged(m_bevelWidth, std::max(1, v))) Changed(); }
+void TCustomStyledPanel::SetBorderWidth(int v) { if (SetIfChanged(m_borderWidth, std::max(0, v))) Changed(); }
+void TCustomStyledPanel::SetBorderStyle(PanelTypes::TBorderStyle v) { if (SetIfChanged(m_borderStyle, v)) Changed(); }
+void TCustomStyledPanel::SetBorderColor(TColor v) { if (SetIfChanged(m_borderColor, v)) Changed(); }
+void TCustomStyledPanel::SetBorderShadow(bool v) { if (SetIfChanged(m_borderShadow, v)) Changed(); }
+void TCustomStyledPanel::SetText(const QString& v) { if (SetIfChanged(m_text, v)) Changed(); }
+void TCustomStyledPanel::SetTextVAlign(TTextVAlignment v) { if (SetIfChanged(m_textVAlign, v)) Changed(); }
+void TCustomStyledPanel::SetIndent(int v) { if (SetIfChanged(m_indent, v)) Changed(); }
+void TCustomStyledPanel::SetTopIndent(int v) { if (SetIfChanged(m_topIndent, v)) Changed(); }
+void TCustomStyledPanel::SetLineSpacing(int v) { if (SetIfChanged(m_lineSpacing, v)) Changed(); }
+void TCustomStyledPanel::SetEllipsis(bool v) { if (SetIfChanged(m_ellipsis, v)) Changed(); }
+void TCustomStyledPanel::SetURLColor(TColor v) { if (SetIfChanged(m_urlColor, v)) Changed(); }
+void TCustomStyledPanel::SetHover(bool v) { if (SetIfChanged(m_hover, v)) Changed(); }
+void TCustomStyledPanel::SetHoverColor(TColor v) { if (SetIfChanged(m_hoverColor, v)) Changed(); }
+void TCustomStyledPanel::SetHoverFontColor(TColor v) { if (SetIfChanged(m_hoverFontColor, v)) Changed(); }
+void TCustomStyledPanel::SetShadowColor(TColor v) { if (SetIfChanged(m_shadowColor, v)) Changed(); }
+void TCustomStyledPanel::SetShadowOffset(int v) { if (SetIfChanged(m_shadowOffset, v)) Changed(); }
+void TCustomStyledPanel::SetBuffered(bool v) { if (SetIfChanged(m_buffered, v)) Changed(); }
+void TCustomStyledPanel::SetCanSize(bool v) { if (SetIfChanged(m_canSize, v)) Changed(); }
+void TCustomStyledPanel::SetImages(IImageList* v) { if (SetIfChanged(m_images, v)) Changed(); }
+void TCustomStyledPanel::SetPictureContainer(IPictureContainer* v) { if (SetIfChanged(m_pictureContainer, v)) Changed(); }
 
 int TCustomStyledPanel::HoveredAnchor(TPanelTextArea area) const
 {
@@ -118,9 +119,8 @@ int TCustomStyledPanel::HoveredAnchor(TPanelTextArea area) const
 
 void TCustomStyledPanel::SetStyler(TPanelStyler* v)
 {
-    if (m_styler == v)
+    if (!SetIfChanged(m_styler, v))
         return;
-    m_styler = v;
     m_stylerComponent = v;
     if (v && !IsLoading())
         ApplyPanelSettings(*v->Settings());

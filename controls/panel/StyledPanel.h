@@ -181,14 +181,6 @@ private:
     // Marks the painting stale and asks for a repaint.
     void Changed();
     void CaptionChanged();
-    template <class T>
-    void Store(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
-    }
     // Runs the anchor hit test at p and updates the hover state; returns
     // the reference under p (empty for none).
     QString TrackAnchor(QPoint p);
@@ -256,12 +248,12 @@ class TStyledPanel : public TCustomStyledPanel {
     Q_OBJECT
     Q_PROPERTY(bool AnchorHint READ AnchorHint WRITE SetAnchorHint)
     Q_PROPERTY(bool AutoHideChildren READ AutoHideChildren WRITE SetAutoHideChildren)
-    Q_PROPERTY(PanelTypes::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
-    Q_PROPERTY(PanelTypes::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
+    Q_PROPERTY(ControlTypes::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
+    Q_PROPERTY(ControlTypes::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
     Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(bool BorderShadow READ BorderShadow WRITE SetBorderShadow)
-    Q_PROPERTY(PanelTypes::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(ControlTypes::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
     Q_PROPERTY(bool Buffered READ Buffered WRITE SetBuffered)
     Q_PROPERTY(bool CanMove READ CanMove WRITE SetCanMove)

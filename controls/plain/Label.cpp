@@ -1,4 +1,5 @@
 #include "controls/plain/Label.h"
+#include "controls/paint/Property.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,28 +12,24 @@ TLabel::TLabel(TComponent* owner, QWidget* parent)
 
 void TLabel::SetCaption(const QString& v)
 {
-    if (m_caption == v)
+    if (!SetIfChanged(m_caption, v))
         return;
-    m_caption = v;
     AdjustBounds();
     Invalidate();
 }
 
 void TLabel::SetAutoSize(bool v)
 {
-    if (m_autoSize == v)
+    if (!SetIfChanged(m_autoSize, v))
         return;
-    m_autoSize = v;
     AdjustBounds();
     Invalidate();
 }
 
 void TLabel::SetTransparent(bool v)
 {
-    if (m_transparent == v)
-        return;
-    m_transparent = v;
-    Invalidate();
+    if (SetIfChanged(m_transparent, v))
+        Invalidate();
 }
 
 QSize TLabel::TextExtent() const

@@ -1,4 +1,5 @@
 #include "controls/plain/Panel.h"
+#include "controls/paint/Property.h"
 
 #include <QPainter>
 
@@ -40,35 +41,27 @@ TPanel::TPanel(TComponent* owner, QWidget* parent)
 
 void TPanel::SetCaption(const QString& v)
 {
-    if (m_caption == v)
-        return;
-    m_caption = v;
-    update();
+    if (SetIfChanged(m_caption, v))
+        update();
 }
 
 void TPanel::SetBevelInner(TBevelCut v)
 {
-    if (m_bevelInner == v)
-        return;
-    m_bevelInner = v;
-    update();
+    if (SetIfChanged(m_bevelInner, v))
+        update();
 }
 
 void TPanel::SetBevelOuter(TBevelCut v)
 {
-    if (m_bevelOuter == v)
-        return;
-    m_bevelOuter = v;
-    update();
+    if (SetIfChanged(m_bevelOuter, v))
+        update();
 }
 
 void TPanel::SetBevelWidth(int v)
 {
     v = std::max(1, v);
-    if (m_bevelWidth == v)
-        return;
-    m_bevelWidth = v;
-    update();
+    if (SetIfChanged(m_bevelWidth, v))
+        update();
 }
 
 QRect TPanel::InnerRect() const

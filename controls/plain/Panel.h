@@ -4,15 +4,15 @@
 // panels off-screen to hold its data controls; a panel never takes the
 // focus.
 #include "controls/core/Control.h"
-#include "controls/panel/PanelTypes.h"
+#include "controls/core/ControlTypes.h"
 
 #include <QString>
 
 class TPanel : public TCustomControl {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(PanelTypes::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
-    Q_PROPERTY(PanelTypes::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
+    Q_PROPERTY(ControlTypes::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
+    Q_PROPERTY(ControlTypes::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
     Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
 public:
     explicit TPanel(TComponent* owner = nullptr, QWidget* parent = nullptr);

@@ -1,4 +1,5 @@
 #include "controls/plain/StyledEdit.h"
+#include "controls/paint/Property.h"
 
 #include <QLineEdit>
 #include <QPalette>
@@ -42,9 +43,8 @@ void TStyledEdit::SetReadOnly(bool v)
 void TStyledEdit::SetMaxLength(int v)
 {
     v = std::max(0, v);
-    if (m_maxLength == v)
+    if (!SetIfChanged(m_maxLength, v))
         return;
-    m_maxLength = v;
     // QLineEdit's own default is 32767; "no limit" keeps that bound.
     m_editor->setMaxLength(v > 0 ? v : 32767);
 }

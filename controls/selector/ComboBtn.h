@@ -9,6 +9,7 @@
 #include "controls/paint/Color.h"
 #include "controls/paint/GDIPPicture.h"
 #include "controls/paint/GlowFace.h"
+#include "controls/paint/Property.h"
 
 #include <QObject>
 #include <functional>
@@ -40,28 +41,24 @@ class TComboBtn : public QObject {
 public:
     explicit TComboBtn(QObject* parent = nullptr);
 
-#define LUMORA_COMBO_VALUE(Type, Name, Member)                                                                   \
-    Type Name() const { return Member; }                                                                          \
-    void Set##Name(Type v) { Change(Member, v); }
-    LUMORA_COMBO_VALUE(TColor, Color, m_normal.Color)
-    LUMORA_COMBO_VALUE(TColor, ColorTo, m_normal.ColorTo)
-    LUMORA_COMBO_VALUE(TColor, ColorMirror, m_normal.ColorMirror)
-    LUMORA_COMBO_VALUE(TColor, ColorMirrorTo, m_normal.ColorMirrorTo)
-    LUMORA_COMBO_VALUE(TGDIPGradient, Gradient, m_normal.Gradient)
-    LUMORA_COMBO_VALUE(TGDIPGradient, GradientMirror, m_normal.GradientMirror)
-    LUMORA_COMBO_VALUE(TColor, ColorHot, m_hot.Color)
-    LUMORA_COMBO_VALUE(TColor, ColorHotTo, m_hot.ColorTo)
-    LUMORA_COMBO_VALUE(TColor, ColorMirrorHot, m_hot.ColorMirror)
-    LUMORA_COMBO_VALUE(TColor, ColorMirrorHotTo, m_hot.ColorMirrorTo)
-    LUMORA_COMBO_VALUE(TGDIPGradient, GradientHot, m_hot.Gradient)
-    LUMORA_COMBO_VALUE(TGDIPGradient, GradientMirrorHot, m_hot.GradientMirror)
-    LUMORA_COMBO_VALUE(TColor, ColorDown, m_down.Color)
-    LUMORA_COMBO_VALUE(TColor, ColorDownTo, m_down.ColorTo)
-    LUMORA_COMBO_VALUE(TColor, ColorMirrorDown, m_down.ColorMirror)
-    LUMORA_COMBO_VALUE(TColor, ColorMirrorDownTo, m_down.ColorMirrorTo)
-    LUMORA_COMBO_VALUE(TGDIPGradient, GradientDown, m_down.Gradient)
-    LUMORA_COMBO_VALUE(TGDIPGradient, GradientMirrorDown, m_down.GradientMirror)
-#undef LUMORA_COMBO_VALUE
+    LUMORA_PROPERTY(TColor, Color, m_normal.Color)
+    LUMORA_PROPERTY(TColor, ColorTo, m_normal.ColorTo)
+    LUMORA_PROPERTY(TColor, ColorMirror, m_normal.ColorMirror)
+    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_normal.ColorMirrorTo)
+    LUMORA_PROPERTY(TGDIPGradient, Gradient, m_normal.Gradient)
+    LUMORA_PROPERTY(TGDIPGradient, GradientMirror, m_normal.GradientMirror)
+    LUMORA_PROPERTY(TColor, ColorHot, m_hot.Color)
+    LUMORA_PROPERTY(TColor, ColorHotTo, m_hot.ColorTo)
+    LUMORA_PROPERTY(TColor, ColorMirrorHot, m_hot.ColorMirror)
+    LUMORA_PROPERTY(TColor, ColorMirrorHotTo, m_hot.ColorMirrorTo)
+    LUMORA_PROPERTY(TGDIPGradient, GradientHot, m_hot.Gradient)
+    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorHot, m_hot.GradientMirror)
+    LUMORA_PROPERTY(TColor, ColorDown, m_down.Color)
+    LUMORA_PROPERTY(TColor, ColorDownTo, m_down.ColorTo)
+    LUMORA_PROPERTY(TColor, ColorMirrorDown, m_down.ColorMirror)
+    LUMORA_PROPERTY(TColor, ColorMirrorDownTo, m_down.ColorMirrorTo)
+    LUMORA_PROPERTY(TGDIPGradient, GradientDown, m_down.Gradient)
+    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorDown, m_down.GradientMirror)
 
     TGDIPPicture* Glyph() const { return m_glyph; }
     TGDIPPicture* GlyphHot() const { return m_glyphHot; }
@@ -87,12 +84,8 @@ public:
     std::function<void()> OnWidthChange;
 
 private:
-    template <class T>
-    void Change(T& member, T v)
+    void Changed()
     {
-        if (member == v)
-            return;
-        member = v;
         if (OnChange)
             OnChange();
     }

@@ -1,6 +1,7 @@
 #include "controls/selector/OfficeSelector.h"
 
 #include "platform/Fonts.h"
+#include "controls/paint/Property.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -186,36 +187,28 @@ TCustomOfficeComboBox::~TCustomOfficeComboBox()
 
 void TCustomOfficeComboBox::SetAntiAlias(TAntiAlias v)
 {
-    if (m_antiAlias == v)
-        return;
-    m_antiAlias = v;
-    List()->viewport()->update();
+    if (SetIfChanged(m_antiAlias, v))
+        List()->viewport()->update();
 }
 
 void TCustomOfficeComboBox::SetDisplayRecentSelection(bool v)
 {
-    if (m_displayRecent == v)
-        return;
-    m_displayRecent = v;
-    FillDropDownList();
+    if (SetIfChanged(m_displayRecent, v))
+        FillDropDownList();
 }
 
 void TCustomOfficeComboBox::SetDropDownCount(int v) { m_dropDownCount = std::max(1, v); }
 
 void TCustomOfficeComboBox::SetBorderColor(TColor v)
 {
-    if (m_borderColor == v)
-        return;
-    m_borderColor = v;
-    m_edit->update();
+    if (SetIfChanged(m_borderColor, v))
+        m_edit->update();
 }
 
 void TCustomOfficeComboBox::SetBorderHotColor(TColor v)
 {
-    if (m_borderHotColor == v)
-        return;
-    m_borderHotColor = v;
-    m_edit->update();
+    if (SetIfChanged(m_borderHotColor, v))
+        m_edit->update();
 }
 
 QString TCustomOfficeComboBox::Text() const { return m_edit->text(); }
@@ -224,10 +217,8 @@ void TCustomOfficeComboBox::SetText(const QString& v) { SetFieldText(v); }
 
 void TCustomOfficeComboBox::SetItems(const QStringList& v)
 {
-    if (m_items == v)
-        return;
-    m_items = v;
-    FillDropDownList();
+    if (SetIfChanged(m_items, v))
+        FillDropDownList();
 }
 
 void TCustomOfficeComboBox::SetItemIndex(int v)
@@ -252,17 +243,14 @@ void TCustomOfficeComboBox::SetItemIndex(int v)
 void TCustomOfficeComboBox::SetItemHeight(int v)
 {
     v = std::max(1, v);
-    if (m_itemHeight == v)
-        return;
-    m_itemHeight = v;
-    List()->SetRowHeight(ListItemHeight());
+    if (SetIfChanged(m_itemHeight, v))
+        List()->SetRowHeight(ListItemHeight());
 }
 
 void TCustomOfficeComboBox::SetStyle(TComboStyle v)
 {
-    if (m_style == v)
+    if (!SetIfChanged(m_style, v))
         return;
-    m_style = v;
     m_edit->setReadOnly(v == csDropDownList);
     m_edit->update();
 }

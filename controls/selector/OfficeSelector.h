@@ -15,6 +15,7 @@
 // selector paints the button and frame over it after each of its paints.
 #include "controls/selector/ComboBtn.h"
 #include "controls/core/Control.h"
+#include "controls/core/ControlTypes.h"
 #include "controls/selector/DropDownWindow.h"
 #include "controls/selector/OfficeSelectorPainter.h"
 #include "controls/selector/SelectionAppearance.h"
@@ -52,8 +53,8 @@ private:
 class TCustomOfficeComboBox : public TCustomControl, public IStyledComponent {
     Q_OBJECT
 public:
-    enum TAntiAlias { aaNone, aaClearType, aaAntiAlias };
-    Q_ENUM(TAntiAlias)
+    using TAntiAlias = ControlTypes::TAntiAlias;
+    using enum ControlTypes::TAntiAlias;
     enum TComboStyle { csDropDown, csDropDownList };
     Q_ENUM(TComboStyle)
 
@@ -221,7 +222,7 @@ private:
 
 class TOfficeSelector : public TCustomOfficeComboBox {
     Q_OBJECT
-    Q_PROPERTY(TCustomOfficeComboBox::TAntiAlias AntiAlias READ AntiAlias WRITE SetAntiAlias)
+    Q_PROPERTY(ControlTypes::TAntiAlias AntiAlias READ AntiAlias WRITE SetAntiAlias)
     Q_PROPERTY(bool AutoFocus READ AutoFocus WRITE SetAutoFocus)
     Q_PROPERTY(bool AutoResetFocus READ AutoResetFocus WRITE SetAutoResetFocus)
     Q_PROPERTY(TComboBtn* Button READ Button)

@@ -6,6 +6,7 @@
 #include "controls/paint/Color.h"
 #include "controls/selector/ComboBtn.h"
 #include "controls/paint/GlowFace.h"
+#include "controls/paint/Property.h"
 
 #include <QObject>
 #include <functional>
@@ -27,19 +28,15 @@ public:
     {
     }
 
-#define LUMORA_SELECTION_VALUE(Type, Name, Member)                                                               \
-    Type Name() const { return Member; }                                                                          \
-    void Set##Name(Type v) { Change(Member, v); }
-    LUMORA_SELECTION_VALUE(TColor, BorderColor, m_border)
-    LUMORA_SELECTION_VALUE(TColor, Color, m_face.Color)
-    LUMORA_SELECTION_VALUE(TColor, ColorTo, m_face.ColorTo)
-    LUMORA_SELECTION_VALUE(TColor, ColorMirror, m_face.ColorMirror)
-    LUMORA_SELECTION_VALUE(TColor, ColorMirrorTo, m_face.ColorMirrorTo)
-    LUMORA_SELECTION_VALUE(TGDIPGradient, Gradient, m_face.Gradient)
-    LUMORA_SELECTION_VALUE(TGDIPGradient, GradientMirror, m_face.GradientMirror)
-    LUMORA_SELECTION_VALUE(TColor, TextColor, m_textColor)
-    LUMORA_SELECTION_VALUE(bool, Rounded, m_rounded)
-#undef LUMORA_SELECTION_VALUE
+    LUMORA_PROPERTY(TColor, BorderColor, m_border)
+    LUMORA_PROPERTY(TColor, Color, m_face.Color)
+    LUMORA_PROPERTY(TColor, ColorTo, m_face.ColorTo)
+    LUMORA_PROPERTY(TColor, ColorMirror, m_face.ColorMirror)
+    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_face.ColorMirrorTo)
+    LUMORA_PROPERTY(TGDIPGradient, Gradient, m_face.Gradient)
+    LUMORA_PROPERTY(TGDIPGradient, GradientMirror, m_face.GradientMirror)
+    LUMORA_PROPERTY(TColor, TextColor, m_textColor)
+    LUMORA_PROPERTY(bool, Rounded, m_rounded)
 
     // The face colours and gradient kinds as one value.
     const TFaceColors& Face() const { return m_face; }
@@ -47,12 +44,8 @@ public:
     std::function<void()> OnChange;
 
 private:
-    template <class T>
-    void Change(T& member, T v)
+    void Changed()
     {
-        if (member == v)
-            return;
-        member = v;
         if (OnChange)
             OnChange();
     }

@@ -2,6 +2,7 @@
 
 #include "controls/core/ErrorBox.h"
 #include "controls/smoothlabel/SmoothLabelPainter.h"
+#include "controls/paint/Property.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -33,12 +34,14 @@ void TSmoothLabelCaption::SetPicture(TFillPicture* v)
 
 void TSmoothLabelCaption::SetOpacityStart(int v)
 {
-    Set(m_opacityStart, std::clamp(v, 0, 255));
+    if (SetIfChanged(m_opacityStart, std::clamp(v, 0, 255)))
+        Changed();
 }
 
 void TSmoothLabelCaption::SetOpacityEnd(int v)
 {
-    Set(m_opacityEnd, std::clamp(v, 0, 255));
+    if (SetIfChanged(m_opacityEnd, std::clamp(v, 0, 255)))
+        Changed();
 }
 
 void TSmoothLabelCaption::AssignAllButFont(const TSmoothLabelCaption& o)
@@ -81,18 +84,14 @@ TSmoothLabel::TSmoothLabel(TComponent* owner, QWidget* parent)
 
 void TSmoothLabel::SetTransparent(bool v)
 {
-    if (m_transparent == v)
-        return;
-    m_transparent = v;
-    Changed();
+    if (SetIfChanged(m_transparent, v))
+        Changed();
 }
 
 void TSmoothLabel::SetWordWrap(bool v)
 {
-    if (m_wordWrap == v)
-        return;
-    m_wordWrap = v;
-    Changed();
+    if (SetIfChanged(m_wordWrap, v))
+        Changed();
 }
 
 void TSmoothLabel::Assign(const TSmoothLabel& other)

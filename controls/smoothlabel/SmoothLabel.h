@@ -8,6 +8,7 @@
 #include "controls/paint/FillPicture.h"
 #include "controls/paint/GDIPFill.h"
 #include "controls/style/VisualStyle.h"
+#include "controls/paint/Property.h"
 
 #include <QObject>
 #include <QString>
@@ -42,33 +43,33 @@ public:
     explicit TSmoothLabelCaption(QObject* parent = nullptr);
 
     const QString& Text() const { return m_text; }
-    void SetText(const QString& v) { Set(m_text, v); }
+    void SetText(const QString& v) { if (SetIfChanged(m_text, v)) Changed(); }
     TSmoothLabelLocation Location() const { return m_location; }
-    void SetLocation(TSmoothLabelLocation v) { Set(m_location, v); }
+    void SetLocation(TSmoothLabelLocation v) { if (SetIfChanged(m_location, v)) Changed(); }
     // Family, size and style of the text; its colour is not used.
     TFont* Font() const { return m_font; }
     // Position of the text for plCustom.
     int Left() const { return m_left; }
-    void SetLeft(int v) { Set(m_left, v); }
+    void SetLeft(int v) { if (SetIfChanged(m_left, v)) Changed(); }
     int Top() const { return m_top; }
-    void SetTop(int v) { Set(m_top, v); }
+    void SetTop(int v) { if (SetIfChanged(m_top, v)) Changed(); }
     // The texture of gtTexture. Setting copies the content.
     TFillPicture* Picture() const { return m_picture; }
     void SetPicture(TFillPicture* v);
     TColor ColorStart() const { return m_colorStart; }
-    void SetColorStart(TColor v) { Set(m_colorStart, v); }
+    void SetColorStart(TColor v) { if (SetIfChanged(m_colorStart, v)) Changed(); }
     // clNone paints the text in ColorStart alone.
     TColor ColorEnd() const { return m_colorEnd; }
-    void SetColorEnd(TColor v) { Set(m_colorEnd, v); }
+    void SetColorEnd(TColor v) { if (SetIfChanged(m_colorEnd, v)) Changed(); }
     // Opacities are bytes: values outside 0..255 are clamped.
     int OpacityStart() const { return m_opacityStart; }
     void SetOpacityStart(int v);
     int OpacityEnd() const { return m_opacityEnd; }
     void SetOpacityEnd(int v);
     TGDIPFill::TGradientType GradientType() const { return m_gradientType; }
-    void SetGradientType(TGDIPFill::TGradientType v) { Set(m_gradientType, v); }
+    void SetGradientType(TGDIPFill::TGradientType v) { if (SetIfChanged(m_gradientType, v)) Changed(); }
     int HatchStyle() const { return m_hatchStyle; }
-    void SetHatchStyle(int v) { Set(m_hatchStyle, v); }
+    void SetHatchStyle(int v) { if (SetIfChanged(m_hatchStyle, v)) Changed(); }
 
     // Copies everything but the font.
     void AssignAllButFont(const TSmoothLabelCaption& other);
@@ -76,14 +77,6 @@ public:
     std::function<void()> OnChange;
 
 private:
-    template <class T>
-    void Set(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
-    }
     void Changed();
 
     QString m_text;

@@ -3,6 +3,7 @@
 #include "controls/core/Application.h"
 #include "controls/style/FormStyler.h"
 #include "controls/style/ThemeNotifierWindow.h"
+#include "controls/paint/Property.h"
 
 TAppStyler::TAppStyler(TComponent* owner)
     : TNonVisualComponent(owner)
@@ -24,17 +25,14 @@ TAppStyler::~TAppStyler()
 
 void TAppStyler::SetAutoThemeAdapt(bool v)
 {
-    if (m_autoThemeAdapt == v)
-        return;
-    m_autoThemeAdapt = v;
-    AdaptToTheme();
+    if (SetIfChanged(m_autoThemeAdapt, v))
+        AdaptToTheme();
 }
 
 void TAppStyler::SetStyle(TVisualStyle v)
 {
-    if (m_style == v)
+    if (!SetIfChanged(m_style, v))
         return;
-    m_style = v;
     if (!IsLoading() && !IsDesigning()) {
         // A copy, guarded: a form styler's OnChange may free stylers.
         QList<QPointer<TFormStyler>> followers;

@@ -4,6 +4,7 @@
 #include "controls/core/Form.h"
 #include "controls/core/Frame.h"
 #include "controls/style/ThemeNotifierWindow.h"
+#include "controls/paint/Property.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -39,17 +40,14 @@ TFormStyler::~TFormStyler()
 
 void TFormStyler::SetAutoThemeAdapt(bool v)
 {
-    if (m_autoThemeAdapt == v)
-        return;
-    m_autoThemeAdapt = v;
-    AdaptToTheme();
+    if (SetIfChanged(m_autoThemeAdapt, v))
+        AdaptToTheme();
 }
 
 void TFormStyler::SetStyle(TVisualStyle v)
 {
-    if (m_style == v)
+    if (!SetIfChanged(m_style, v))
         return;
-    m_style = v;
     if (v != tsCustom)
         ApplyStyleToOwner();
     if (OnChange)
