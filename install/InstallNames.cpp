@@ -6,6 +6,9 @@ namespace install {
 
 QString InstalledPath(const QString& folder, const QString& fileName)
 {
+    // The root is the one folder that already ends in its separator.
+    if (folder == QLatin1String("/"))
+        return folder + fileName;
     return folder + u'/' + fileName;
 }
 

@@ -1,9 +1,9 @@
 #include "platform/Registry.h"
 
+#include "platform/FileOps.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -44,15 +44,16 @@ struct TValue {
     QString value;
 };
 
+// A values file holds two short strings; anything near this size is not
+// one of ours.
+constexpr qint64 kMaxValuesFile = 1 << 20;
+
 // Reads "name=value" lines below the "[Values]" header; a line without
-// "=" is passed over.
-QList<TValue> ReadValues(const QString& file)
+// "=" is passed over. Only a regular file is read, and only so much of it.
+QList<TValue> ParseValues(const QByteArray& text)
 {
     QList<TValue> values;
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return values;
-    for (QByteArray line : f.readAll().split('\n')) {
+    for (QByteArray line : text.split('\n')) {
         if (line.endsWith('\r'))
             line.chop(1);
         const qsizetype eq = line.indexOf('=');
@@ -63,19 +64,24 @@ QList<TValue> ReadValues(const QString& file)
     return values;
 }
 
-bool WriteValues(const QString& file, const QList<TValue>& values)
+QList<TValue> ReadValues(const QString& file)
+{
+    return ParseValues(ReadRegularFile(file, kMaxValuesFile).bytes);
+}
+
+QByteArray ValuesText(const QList<TValue>& values)
 {
     QByteArray text = "[Values]\n";
     for (const TValue& v : values)
         text += EncodeValueName(v.name) + '=' + QUrl::toPercentEncoding(v.value, kReadable) + '\n';
-    QSaveFile f(file);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(text) != text.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return text;
+}
+
+// Whole or not at all; a link in the values file's place is replaced, not
+// written through.
+bool WriteValues(const QString& file, const QList<TValue>& values)
+{
+    return !WriteFileReplacing(file, ValuesText(values));
 }
 
 qsizetype FindValue(const QList<TValue>& values, const QString& name)
@@ -147,13 +153,15 @@ std::optional<QString> TFileRegistryStore::FindKeyFolder(const QString& key) con
         return std::nullopt;
     QString path = m_folder;
     for (const QString& part : *parts) {
+        // Key folders are real folders: a link is never taken for a key,
+        // so nothing below the store can lead out of it.
         const QString exact = path + u'/' + EncodeKeyPart(part);
-        if (QFileInfo(exact).isDir()) {
+        if (KindOf(exact) == TFileKind::Folder) {
             path = exact;
             continue;
         }
         bool found = false;
-        const QStringList children = QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+        const QStringList children = QDir(path).entryList(QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot | QDir::Hidden);
         for (const QString& child : children) {
             if (DecodePart(child).compare(part, Qt::CaseInsensitive) == 0) {
                 path += u'/' + child;
@@ -186,11 +194,15 @@ bool TFileRegistryStore::CreateKey(const QString& key)
             path = *existing;
             continue;
         }
+        if (path == m_folder && !ForceDirectories(m_folder))
+            return false;
         path += u'/' + EncodeKeyPart(part);
-        if (!QDir().mkpath(path))
+        // One folder at a time, and only where nothing stands: a link or a
+        // file in the way is not a key.
+        if (!QDir().mkdir(path) || KindOf(path) != TFileKind::Folder)
             return false;
     }
-    return QFileInfo(path).isDir();
+    return KindOf(path) == TFileKind::Folder;
 }
 
 bool TFileRegistryStore::WriteString(const QString& key, const QString& name, const QString& value)
@@ -235,7 +247,8 @@ QStringList TFileRegistryStore::SubKeys(const QString& key) const
 {
     QStringList names;
     if (const auto folder = FindKeyFolder(key))
-        for (const QString& child : QDir(*folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
+        for (const QString& child :
+             QDir(*folder).entryList(QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot | QDir::Hidden))
             names << DecodePart(child);
     return names;
 }
@@ -245,9 +258,9 @@ bool TFileRegistryStore::DeleteKey(const QString& key)
     const auto folder = FindKeyFolder(key);
     if (!folder)
         return false;
-    // Sub-keys first, deepest first, then the key itself: removeRecursively
-    // empties each folder before removing it and never follows a link.
-    return QDir(*folder).removeRecursively();
+    // Sub-keys first, deepest first, then the key itself; a link inside
+    // goes as a link, and what it points at stays.
+    return RemoveTreeNoFollow(*folder).isEmpty();
 }
 
 TRegistry::TRegistry(TRootKey root) : m_root(root) {}
