@@ -39,17 +39,12 @@ QString DecodeValueName(const QByteArray& encoded)
     return encoded == "@" ? QString() : QUrl::fromPercentEncoding(encoded);
 }
 
-struct TValue {
-    QString name;
-    QString value;
-};
-
 // A values file holds two short strings; anything near this size is not
 // one of ours.
 constexpr qint64 kMaxValuesFile = 1 << 20;
 
-// Reads "name=value" lines below the "[Values]" header; a line without
-// "=" is passed over. Only a regular file is read, and only so much of it.
+} // namespace
+
 QList<TValue> ParseValues(const QByteArray& text)
 {
     QList<TValue> values;
@@ -64,17 +59,20 @@ QList<TValue> ParseValues(const QByteArray& text)
     return values;
 }
 
-QList<TValue> ReadValues(const QString& file)
-{
-    return ParseValues(ReadRegularFile(file, kMaxValuesFile).bytes);
-}
-
 QByteArray ValuesText(const QList<TValue>& values)
 {
     QByteArray text = "[Values]\n";
     for (const TValue& v : values)
         text += EncodeValueName(v.name) + '=' + QUrl::toPercentEncoding(v.value, kReadable) + '\n';
     return text;
+}
+
+namespace {
+
+// Only a regular file is read, and only so much of it.
+QList<TValue> ReadValues(const QString& file)
+{
+    return ParseValues(ReadRegularFile(file, kMaxValuesFile).bytes);
 }
 
 // Whole or not at all; a link in the values file's place is replaced, not
@@ -255,12 +253,27 @@ QStringList TFileRegistryStore::SubKeys(const QString& key) const
 
 bool TFileRegistryStore::DeleteKey(const QString& key)
 {
-    const auto folder = FindKeyFolder(key);
-    if (!folder)
+    const auto parts = SplitKeyPath(key);
+    if (!parts)
         return false;
-    // Sub-keys first, deepest first, then the key itself; a link inside
-    // goes as a link, and what it points at stays.
-    return RemoveTreeNoFollow(*folder).isEmpty();
+    if (const auto folder = FindKeyFolder(key)) {
+        // Sub-keys first, deepest first, then the key itself; a link inside
+        // goes as a link, and what it points at stays.
+        return RemoveTreeNoFollow(*folder).isEmpty();
+    }
+    // A link where the key's folder should be is no key, but it goes as a
+    // link: what it points at is never entered.
+    QStringList above = *parts;
+    const QString last = above.takeLast();
+    const auto parent = above.isEmpty() ? std::optional<QString>(m_folder) : FindKeyFolder(above.join(u'\\'));
+    if (!parent)
+        return false;
+    for (const QString& child : QDir(*parent).entryList(QDir::System | QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const QString path = *parent + u'/' + child;
+        if (DecodePart(child).compare(last, Qt::CaseInsensitive) == 0 && KindOf(path) == TFileKind::Link)
+            return !DeleteFileOnly(path);
+    }
+    return false;
 }
 
 TRegistry::TRegistry(TRootKey root) : m_root(root) {}
