@@ -23,8 +23,8 @@ QStringList TUninstaller::Remove() const
 {
     QStringList stays;
     if (!DeleteUninstallEntry(QLatin1String(kEntryKeyName)))
-        stays << QStringLiteral("The uninstall entry \"%1\": %2")
-                     .arg(UninstallKeyPath(QLatin1String(kEntryKeyName)), QStringLiteral("Permission denied"));
+        stays << QStringLiteral("The uninstall entry \"%1\" could not be deleted")
+                     .arg(UninstallKeyPath(QLatin1String(kEntryKeyName)));
     // Shortcuts of another installation start another program and stay.
     const QString game = InstalledPath(m_appFolder, QLatin1String(kGameFile));
     platform::IDesktopShortcut& desktop = platform::DesktopShortcut();
