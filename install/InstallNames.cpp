@@ -1,5 +1,7 @@
 #include "install/InstallNames.h"
 
+#include "game/DataFiles.h"
+
 #include <QStandardPaths>
 
 namespace install {
@@ -20,8 +22,12 @@ QString DefaultInstallFolder()
 
 QStringList FilesRemovedByUninstaller()
 {
-    return {QLatin1String(kGameFile), QStringLiteral("lumora.ini"), QStringLiteral("biblewords.txt"),
-            QStringLiteral("newword.wav"), QStringLiteral("usedword.wav")};
+    QStringList names = {QLatin1String(kGameFile), QStringLiteral("lumora.ini"), QStringLiteral("biblewords.txt"),
+                         QStringLiteral("newword.wav"), QStringLiteral("usedword.wav")};
+    // What a start killed while writing a data file left behind.
+    for (const game::DataFile& file : game::kDataFiles)
+        names << QString::fromStdString(game::TemporaryPathOf(file.fileName));
+    return names;
 }
 
 } // namespace install

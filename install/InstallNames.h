@@ -26,7 +26,8 @@ QString InstalledPath(const QString& folder, const QString& fileName);
 QString DefaultInstallFolder();
 
 // What the uninstaller deletes beside itself, in order: the game, the
-// settings file, the word list and the two sounds.
+// settings file, the word list and the two sounds, then any temporary data
+// file that a killed start left (".biblewords.txt.part").
 QStringList FilesRemovedByUninstaller();
 
 } // namespace install

@@ -42,6 +42,16 @@ void CancelInstall()
     platform::Process().Exit(0);
 }
 
+namespace {
+
+// A failure with the file it befell: "/games/Lumora" (The disk is full).
+QString Named(const QString& path, const QString& reason)
+{
+    return QStringLiteral("\"%1\" (%2)").arg(path, reason);
+}
+
+} // namespace
+
 TInstaller::TInstaller(QString programFile) : m_programFile(std::move(programFile)) {}
 
 void TInstaller::CreateFolder(const QString& folder)
@@ -64,12 +74,12 @@ TCopyResult TInstaller::CopyPass(const QString& folder) const
         // The uninstaller is copied whatever became of the game.
         result.gameFailure = platform::CopyFileReplacing(m_programFile, game);
         if (result.gameFailure)
-            again = platform::Dialogs().AskRetry(QStringLiteral("Error ") + *result.gameFailure
+            again = platform::Dialogs().AskRetry(QStringLiteral("Error ") + Named(game, *result.gameFailure)
                                                  + QStringLiteral(" Installing, Try Again?"))
                 || again;
         result.removerFailure = platform::CopyFileReplacing(m_programFile, remover);
         if (result.removerFailure)
-            again = platform::Dialogs().AskRetry(QStringLiteral("Error ") + *result.removerFailure
+            again = platform::Dialogs().AskRetry(QStringLiteral("Error ") + Named(remover, *result.removerFailure)
                                                  + QStringLiteral(" creating RemoveLumora, Try Again?"))
                 || again;
     }

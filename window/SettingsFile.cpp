@@ -6,6 +6,7 @@
 #include "platform/FileOps.h"
 
 #include <string_view>
+#include <sys/stat.h>
 
 namespace {
 
@@ -36,7 +37,9 @@ TSettingsFile::TSettingsFile(QString folder)
 
 bool TSettingsFile::Exists() const
 {
-    return game::DataFileExists(m_path.toStdString());
+    // By the path's own bytes, which need not be UTF-8.
+    struct stat st {};
+    return ::stat(platform::EncodePath(m_path).constData(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 void TSettingsFile::WriteDefaultIfMissing() const

@@ -131,8 +131,8 @@ TEST_F(InstallerTest, FailedCopiesAskAndYesRepeatsBothCopies)
     box.dialogs.answers = {true, false}; // Yes once, then No
     TInstaller(program).Install(folder, true);
 
-    EXPECT_EQ(box.dialogs.Texts("retry"), (QStringList{"Error It is a folder, not a file Installing, Try Again?",
-                                                       "Error It is a folder, not a file Installing, Try Again?"}));
+    const QString retry = "Error \"" + folder + "/Lumora\" (It is a folder, not a file) Installing, Try Again?";
+    EXPECT_EQ(box.dialogs.Texts("retry"), (QStringList{retry, retry}));
     EXPECT_EQ(box.dialogs.shown.first().caption, "Error");
     EXPECT_EQ(TInstallSandbox::Read(folder + "/RemoveLumora"), programBytes);
     // The uninstaller is there, so its entry is; no game: no shortcut, no
@@ -154,8 +154,10 @@ TEST_F(InstallerTest, NoProgramFileCopiedWritesNothingStartsNothingAndSaysSo)
     TInstaller(program).Install(box.Root() + "/blocked/Games", true);
     const QStringList texts = box.dialogs.Texts("retry");
     ASSERT_EQ(texts.size(), 4);
-    EXPECT_EQ(texts[0], "Error A part of the path is not a folder Installing, Try Again?");
-    EXPECT_EQ(texts[1], "Error A part of the path is not a folder creating RemoveLumora, Try Again?");
+    const QString folder = box.Root() + "/blocked/Games";
+    EXPECT_EQ(texts[0], "Error \"" + folder + "/Lumora\" (A part of the path is not a folder) Installing, Try Again?");
+    EXPECT_EQ(texts[1],
+              "Error \"" + folder + "/RemoveLumora\" (A part of the path is not a folder) creating RemoveLumora, Try Again?");
     EXPECT_EQ(texts[2], texts[0]);
     EXPECT_EQ(texts[3], texts[1]);
     // No entry for an uninstaller that is not there, no shortcut, no menu

@@ -30,6 +30,8 @@ protected:
         TInstaller(program).Install(folder, true);
         for (const char* name : {"lumora.ini", "biblewords.txt", "newword.wav", "usedword.wav"})
             TInstallSandbox::Write(folder + "/" + QString(name), "data");
+        // A sound whose start was killed while it was written.
+        TInstallSandbox::Write(folder + "/.usedword.wav.part", "da");
         box.process.events.clear();
         box.process.exitCodes.clear();
     }
@@ -73,7 +75,7 @@ TEST_F(UninstallerTest, ACopyElsewhereDeletesBesideItselfAndTheEntryButNotTheIns
 
     TUninstaller(other + "/").Uninstall();
     EXPECT_EQ(TInstallSandbox::Tree(other), QStringList{"RemoveLumora"});
-    EXPECT_EQ(TInstallSandbox::Tree(folder).size(), 6) << "the install folder is not touched";
+    EXPECT_EQ(TInstallSandbox::Tree(folder).size(), 7) << "the install folder is not touched";
     EXPECT_FALSE(store.KeyExists(kKey));
     EXPECT_TRUE(QFile::exists(box.ShortcutPath())) << "it starts the game of the install folder, which stays";
 }

@@ -365,6 +365,9 @@ TEST(BadProgramFolder, AFolderNameThatIsNotUtf8WorksAndNeverBecomesTheRoot)
     h.ChooseTheme(2);
     h.Click("CloseGlowButton");
     EXPECT_EQ(platform::ReadRegularFile(folder + "lumora.ini", 100).bytes, QByteArray("STYLE= 3\r\nSOUND ON\r\n"));
+    // The next start finds the settings again.
+    TForm1& again = h.Start(platform::DecodePath(folderBytes).mid(h.Folder().size()) + "/Lumora");
+    EXPECT_EQ(again.StyleNumber(), 3);
     h.Stop();
     // QTemporaryDir cannot name what is inside.
     for (const char* name : {"biblewords.txt", "newword.wav", "usedword.wav", "lumora.ini"})
