@@ -13,7 +13,12 @@ ResourceNotFoundError::ResourceNotFoundError(const std::string& name)
 
 static std::string CreateMessage(const std::string& path, int errorNumber)
 {
-    return "Cannot create file \"" + path + "\". " + std::strerror(errorNumber);
+    return "Cannot create file \"" + path + "\". " + PlainReason(errorNumber);
+}
+
+static std::string ReadMessage(const std::string& path, const std::string& reason)
+{
+    return "Cannot read file \"" + path + "\". " + reason;
 }
 
 FileCreateError::FileCreateError(const std::string& path, int errorNumber)
@@ -23,9 +28,20 @@ FileCreateError::FileCreateError(const std::string& path, int errorNumber)
 {
 }
 
-InOutError::InOutError(int errorNumber)
-    : GameError(InOutErrorMessage(errorNumber))
+InOutError::InOutError(const std::string& path, int errorNumber)
+    : GameError(ReadMessage(path, PlainReason(errorNumber)))
     , m_errorNumber(errorNumber)
+{
+}
+
+InOutError::InOutError(const std::string& path, const std::string& reason)
+    : GameError(ReadMessage(path, reason))
+    , m_errorNumber(0)
+{
+}
+
+FileWriteError::FileWriteError(const std::string& path, const std::string& reason)
+    : InOutError(WholeMessage{}, "Cannot write file \"" + path + "\". " + reason)
 {
 }
 
@@ -42,29 +58,50 @@ std::string Grouped(std::size_t n)
 
 } // namespace
 
-TooManyWordsError::TooManyWordsError(std::size_t lines, int maxWords)
-    : GameError("The word list has " + Grouped(lines) + " lines, more than the " + Grouped(std::size_t(maxWords))
+TooManyWordsError::TooManyWordsError(const std::string& path, int maxWords)
+    : GameError("The word list \"" + path + "\" has more lines than the " + Grouped(std::size_t(maxWords))
                 + " words the game can hold. No words were loaded.")
 {
 }
 
-std::string InOutErrorMessage(int errorNumber)
+TooManyWordsError::TooManyWordsError(const std::string& path, std::size_t maxBytes)
+    : GameError("The word list \"" + path + "\" is larger than the " + Grouped(maxBytes >> 20)
+                + " MB the game reads. No words were loaded.")
+{
+}
+
+std::string PlainReason(int errorNumber)
 {
     switch (errorNumber) {
-    case ENOENT:
-    case ENOTDIR:
-        return "File not found";
+    case ENOSPC:
+    case EDQUOT:
+        return "The disk is full";
     case EACCES:
     case EPERM:
-    case EISDIR: // a folder where the file should be cannot be read as one
-        return "File access denied";
+        return "Permission denied";
+    case EROFS:
+        return "The disk is read-only";
+    case ENOENT:
+        return "No such file or folder";
+    case ENOTDIR:
+        return "A part of the path is not a folder";
+    case EISDIR:
+        return "It is a folder, not a file";
+    case EFBIG:
+        return "The file is too large";
+    case ENOMEM:
+        return "Not enough memory";
     case EMFILE:
     case ENFILE:
-        return "Too many open files";
+        return "Too many files are open";
     case ENAMETOOLONG:
-        return "Invalid filename";
+        return "The name is too long";
+    case ELOOP:
+        return "Too many links in the path";
+    case EIO:
+        return "The disk could not be read or written";
     default:
-        return "I/O error " + std::to_string(errorNumber);
+        return std::strerror(errorNumber);
     }
 }
 

@@ -23,7 +23,7 @@ private:
 };
 
 // A data file that could not be created or written in full; the message
-// names the file and the system's reason.
+// names the file and the reason in plain words.
 class FileCreateError : public GameError {
 public:
     FileCreateError(const std::string& path, int errorNumber);
@@ -35,24 +35,40 @@ private:
     int m_errorNumber;
 };
 
-// A word list file that could not be opened or read: "File not found",
-// "File access denied", "I/O error %d" and their kin.
+// A data file that could not be opened or read, or that is no regular file
+// (a folder, pipe, device or socket in its place): "Cannot read file
+// "/games/biblewords.txt". No such file or folder".
 class InOutError : public GameError {
 public:
-    explicit InOutError(int errorNumber);
-    int ErrorNumber() const { return m_errorNumber; }
+    InOutError(const std::string& path, int errorNumber);
+    InOutError(const std::string& path, const std::string& reason);
+    int ErrorNumber() const { return m_errorNumber; } // 0 for a reason given as text
+
+protected:
+    struct WholeMessage {};
+    InOutError(WholeMessage, const std::string& message) : GameError(message), m_errorNumber(0) {}
 
 private:
     int m_errorNumber;
 };
 
-// A word list with more lines than the word store holds; nothing is loaded.
-class TooManyWordsError : public GameError {
+// A text file that could not be written: "Cannot write file
+// "/games/lumora.ini". The disk is full".
+class FileWriteError : public InOutError {
 public:
-    TooManyWordsError(std::size_t lines, int maxWords);
+    FileWriteError(const std::string& path, const std::string& reason);
 };
 
-// The text of an input/output error for a system error number (errno).
-std::string InOutErrorMessage(int errorNumber);
+// A word list with more lines than the word store holds, or more bytes
+// than the game reads; nothing is loaded.
+class TooManyWordsError : public GameError {
+public:
+    TooManyWordsError(const std::string& path, int maxWords);
+    TooManyWordsError(const std::string& path, std::size_t maxBytes);
+};
+
+// The reason of a system error number (errno) in plain words: "The disk is
+// full", "Permission denied", "No such file or folder", ...
+std::string PlainReason(int errorNumber);
 
 } // namespace game

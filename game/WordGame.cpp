@@ -32,12 +32,10 @@ void TWordGame::LoadWordList()
 {
     // The whole file is read before the store changes, so a read error
     // leaves the store as it was.
-    const std::vector<std::string> lines = ReadWordListLines(m_appFolder + kWordListFileName);
-
     IRowStore& store = m_controls.wordsGrid;
-    const int maxRows = store.MaxRowCount();
-    if (maxRows < 0 || lines.size() > static_cast<std::size_t>(maxRows))
-        throw TooManyWordsError(lines.size(), maxRows);
+    const int maxRows = std::max(0, store.MaxRowCount());
+    const std::vector<std::string> lines =
+        ReadWordListLines(m_appFolder + kWordListFileName, static_cast<std::size_t>(maxRows));
     const int n = static_cast<int>(lines.size());
     store.SetRowCount(n);
     for (int r = 0; r < n; ++r)

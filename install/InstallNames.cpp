@@ -1,11 +1,16 @@
 #include "install/InstallNames.h"
 
+#include "game/DataFiles.h"
+
 #include <QStandardPaths>
 
 namespace install {
 
 QString InstalledPath(const QString& folder, const QString& fileName)
 {
+    // The root is the one folder that already ends in its separator.
+    if (folder == QLatin1String("/"))
+        return folder + fileName;
     return folder + u'/' + fileName;
 }
 
@@ -17,8 +22,12 @@ QString DefaultInstallFolder()
 
 QStringList FilesRemovedByUninstaller()
 {
-    return {QLatin1String(kGameFile), QStringLiteral("lumora.ini"), QStringLiteral("biblewords.txt"),
-            QStringLiteral("newword.wav"), QStringLiteral("usedword.wav")};
+    QStringList names = {QLatin1String(kGameFile), QStringLiteral("lumora.ini"), QStringLiteral("biblewords.txt"),
+                         QStringLiteral("newword.wav"), QStringLiteral("usedword.wav")};
+    // What a start killed while writing a data file left behind.
+    for (const game::DataFile& file : game::kDataFiles)
+        names << QString::fromStdString(game::TemporaryPathOf(file.fileName));
+    return names;
 }
 
 } // namespace install

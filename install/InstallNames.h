@@ -17,7 +17,8 @@ inline constexpr const char* kDisplayNameValue = "DisplayName";
 inline constexpr const char* kUninstallStringValue = "UninstallString";
 
 // An installed path: the folder text, "/" and the file name, joined as
-// they stand (a folder that ends in "/" gives two separators).
+// they stand (a folder that ends in "/" gives two separators; the root
+// "/" itself gives "/Lumora").
 QString InstalledPath(const QString& folder, const QString& fileName);
 
 // The folder the installer offers first: the user's data folder followed
@@ -25,7 +26,8 @@ QString InstalledPath(const QString& folder, const QString& fileName);
 QString DefaultInstallFolder();
 
 // What the uninstaller deletes beside itself, in order: the game, the
-// settings file, the word list and the two sounds.
+// settings file, the word list and the two sounds, then any temporary data
+// file that a killed start left (".biblewords.txt.part").
 QStringList FilesRemovedByUninstaller();
 
 } // namespace install

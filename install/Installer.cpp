@@ -7,6 +7,7 @@
 #include "platform/FileOps.h"
 #include "platform/FolderDialog.h"
 #include "platform/Process.h"
+#include "controls/core/ErrorBox.h"
 
 #include <QDir>
 
@@ -29,8 +30,9 @@ QString ChooseInstallFolder(const QString& currentText, QWidget* owner)
         platform::FolderDialog().ChooseFolder(owner, QStringLiteral("Select Directory"), start);
     if (!chosen)
         return currentText;
-    // Only the root ends in the separator; it loses that one character.
-    if (chosen->endsWith(u'/'))
+    // A folder given with a trailing separator loses that one character;
+    // the root keeps its only one, so that it can be chosen at all.
+    if (chosen->endsWith(u'/') && *chosen != QLatin1String("/"))
         chosen->chop(1);
     return *chosen;
 }
@@ -39,6 +41,16 @@ void CancelInstall()
 {
     platform::Process().Exit(0);
 }
+
+namespace {
+
+// A failure with the file it befell: "/games/Lumora" (The disk is full).
+QString Named(const QString& path, const QString& reason)
+{
+    return QStringLiteral("\"%1\" (%2)").arg(path, reason);
+}
+
+} // namespace
 
 TInstaller::TInstaller(QString programFile) : m_programFile(std::move(programFile)) {}
 
@@ -51,23 +63,27 @@ void TInstaller::CreateFolder(const QString& folder)
         platform::ForceDirectories(folder);
 }
 
-void TInstaller::CopyPass(const QString& folder) const
+TCopyResult TInstaller::CopyPass(const QString& folder) const
 {
     const QString game = InstalledPath(folder, QLatin1String(kGameFile));
     const QString remover = InstalledPath(folder, QLatin1String(kRemoverFile));
+    TCopyResult result;
     bool again = true;
     while (again) {
         again = false;
         // The uninstaller is copied whatever became of the game.
-        if (const auto reason = platform::CopyFileReplacing(m_programFile, game))
-            again = platform::Dialogs().AskRetry(QStringLiteral("Error ") + *reason
+        result.gameFailure = platform::CopyFileReplacing(m_programFile, game);
+        if (result.gameFailure)
+            again = platform::Dialogs().AskRetry(QStringLiteral("Error ") + Named(game, *result.gameFailure)
                                                  + QStringLiteral(" Installing, Try Again?"))
                 || again;
-        if (const auto reason = platform::CopyFileReplacing(m_programFile, remover))
-            again = platform::Dialogs().AskRetry(QStringLiteral("Error ") + *reason
+        result.removerFailure = platform::CopyFileReplacing(m_programFile, remover);
+        if (result.removerFailure)
+            again = platform::Dialogs().AskRetry(QStringLiteral("Error ") + Named(remover, *result.removerFailure)
                                                  + QStringLiteral(" creating RemoveLumora, Try Again?"))
                 || again;
     }
+    return result;
 }
 
 void TInstaller::CreateShortcut(const QString& folder, bool wanted)
@@ -81,6 +97,14 @@ void TInstaller::CreateShortcut(const QString& folder, bool wanted)
     const QString target = AbsoluteAsGiven(game);
     const QString workingFolder = target.left(target.lastIndexOf(u'/') + 1);
     platform::DesktopShortcut().Save(target, workingFolder);
+}
+
+void TInstaller::CreateMenuEntry(const QString& folder)
+{
+    const QString target = AbsoluteAsGiven(InstalledPath(folder, QLatin1String(kGameFile)));
+    const QString remover = AbsoluteAsGiven(InstalledPath(folder, QLatin1String(kRemoverFile)));
+    // A menu entry that cannot be saved is passed over, as the shortcut is.
+    platform::DesktopShortcut().SaveMenuEntry(target, target.left(target.lastIndexOf(u'/') + 1), remover);
 }
 
 void TInstaller::StartGame(const QString& folder)
@@ -98,14 +122,43 @@ void TInstaller::StartGame(const QString& folder)
 
 void TInstaller::Install(const QString& folderText, bool createShortcut) const
 {
-    const QString folder = folderText; // used as it stands
+    const QString folder = ExpandHome(folderText); // otherwise used as it stands
     CreateFolder(folder);
-    CopyPass(folder);
-    WriteUninstallEntry(QLatin1String(kDisplayName), QLatin1String(kEntryKeyName),
-                        InstalledPath(folder, QLatin1String(kRemoverFile)));
+    const TCopyResult copies = CopyPass(folder);
+    if (copies.gameFailure && copies.removerFailure) {
+        // Nothing to register, link or start: say so, and end as failed.
+        platform::Dialogs().ShowError(ApplicationTitle(),
+                                      QStringLiteral("Lumora could not be installed in \"%1\": %2.")
+                                          .arg(folder, *copies.gameFailure));
+        platform::Process().Exit(1);
+        return;
+    }
+    // The entry only for an uninstaller that is there, the shortcut, the
+    // menu entry and the start only for a game that is.
+    if (!copies.removerFailure)
+        WriteUninstallEntry(QLatin1String(kDisplayName), QLatin1String(kEntryKeyName),
+                            InstalledPath(folder, QLatin1String(kRemoverFile)));
+    if (copies.gameFailure) {
+        platform::Dialogs().ShowError(ApplicationTitle(),
+                                      QStringLiteral("Lumora could not be installed in \"%1\": %2.")
+                                          .arg(folder, *copies.gameFailure));
+        platform::Process().Exit(1);
+        return;
+    }
     CreateShortcut(folder, createShortcut);
+    if (!copies.removerFailure)
+        CreateMenuEntry(folder);
     StartGame(folder);
     platform::Process().Exit(0);
+}
+
+QString ExpandHome(const QString& folderText)
+{
+    if (folderText == QLatin1String("~"))
+        return QDir::homePath();
+    if (folderText.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + folderText.mid(1);
+    return folderText;
 }
 
 } // namespace install

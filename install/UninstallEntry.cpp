@@ -21,12 +21,15 @@ void WriteUninstallEntry(const QString& displayName, const QString& keyName, con
     registry.CloseKey();
 }
 
-void DeleteUninstallEntry(const QString& keyName)
+bool DeleteUninstallEntry(const QString& keyName)
 {
     platform::TRegistry registry(platform::TRootKey::HKEY_LOCAL_MACHINE);
     registry.SetLazyWrite(false);
-    registry.DeleteKey(UninstallKeyPath(keyName));
+    const QString key = UninstallKeyPath(keyName);
+    registry.DeleteKey(key);
+    const bool gone = !registry.KeyExists(key);
     registry.CloseKey();
+    return gone;
 }
 
 } // namespace install

@@ -15,8 +15,8 @@ QString UninstallKeyPath(const QString& keyName);
 void WriteUninstallEntry(const QString& displayName, const QString& keyName,
                          const QString& uninstallCommand);
 
-// Deletes the key with everything below it; a key that is missing or
-// cannot be deleted is passed over.
-void DeleteUninstallEntry(const QString& keyName);
+// Deletes the key with everything below it. True when it is gone (or was
+// never there), false when some of it stays.
+bool DeleteUninstallEntry(const QString& keyName);
 
 } // namespace install

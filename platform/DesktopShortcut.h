@@ -9,12 +9,21 @@
 //     Name=Lumora
 //     Exec="/home/ann/My Games/Lumora"
 //     Path=/home/ann/My Games/
+//     Icon=lumora
 //
-// It is written whole or not at all, replacing an earlier one, and made
-// executable, which desktops ask of a launcher on the desktop.
+// It is written whole or not at all, replacing an earlier one (a link of
+// that name is replaced, never written through), and made executable,
+// which desktops ask of a launcher on the desktop. The applications menu
+// gets the same entry as "lumora.desktop" in the user's applications
+// folder (<data folder>/applications), with an "Uninstall" action that
+// starts the uninstaller, and the icon goes into the user's hicolor icon
+// theme (<data folder>/icons/hicolor/256x256/apps/lumora.png).
 #include "platform/Service.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 namespace platform {
 
@@ -26,8 +35,18 @@ public:
     // Writes the shortcut to `target`, started in `workingFolder`; false
     // when it could not be saved.
     virtual bool Save(const QString& target, const QString& workingFolder) = 0;
-    // Deletes the shortcut file; false when there was none or it stays.
-    virtual bool Remove() = 0;
+    // Deletes the shortcut file, but only when it starts `program`: a
+    // shortcut of another installation stays. Nothing when it is gone or
+    // was not ours, else the reason it stays.
+    virtual std::optional<QString> Remove(const QString& program) = 0;
+
+    // Writes the applications-menu entry and the icon; false when either
+    // could not be saved.
+    virtual bool SaveMenuEntry(const QString& target, const QString& workingFolder,
+                               const QString& uninstaller) = 0;
+    // Deletes the menu entry and the icon when the entry starts `program`.
+    // Returns what stays, each as "path: reason".
+    virtual QStringList RemoveMenuEntry(const QString& program) = 0;
 };
 
 // The current desktop (the user's own, unless a test replaced it).
@@ -49,6 +68,25 @@ QString EscapeDesktopValue(const QString& value);
 
 // The whole entry for a target program started in workingFolder.
 QString DesktopEntryText(const QString& target, const QString& workingFolder);
+// The applications-menu entry: the same, with an "Uninstall" action.
+QString MenuEntryText(const QString& target, const QString& workingFolder, const QString& uninstaller);
+
+// Reading entries back, as a desktop reads them.
+// The value with its escapes (\s, \n, \t, \r, \\) resolved; nothing when
+// a backslash ends it or starts an unknown escape.
+std::optional<QString> UnescapeDesktopValue(const QString& value);
+// The arguments of an Exec value (escapes already resolved): quoted ones
+// with their \", \`, \$ and \\ resolved, "%%" as "%". Nothing when a quote
+// is left open or a field code (%f, %u, ...) stands in an argument.
+std::optional<QStringList> SplitExecArguments(const QString& exec);
+// The value of key in group of an entry's text, its escapes resolved.
+std::optional<QString> DesktopEntryValue(const QByteArray& text, const QString& group, const QString& key);
+// The program the entry's [Desktop Entry] Exec starts, or nothing.
+std::optional<QString> ProgramOfEntry(const QByteArray& text);
+
+// The icon's theme name and the menu entry's file name.
+inline constexpr const char* kIconName = "lumora";
+inline constexpr const char* kMenuEntryFileName = "lumora.desktop";
 
 // The desktop folder of the environment as it stands now.
 QString UserDesktopFolder();
@@ -61,11 +99,20 @@ public:
 
     QString DesktopFolder() const override;
     bool Save(const QString& target, const QString& workingFolder) override;
-    bool Remove() override;
+    std::optional<QString> Remove(const QString& program) override;
+    bool SaveMenuEntry(const QString& target, const QString& workingFolder, const QString& uninstaller) override;
+    QStringList RemoveMenuEntry(const QString& program) override;
     QString ShortcutPath() const;
+    // <data folder>/applications/lumora.desktop, and the icon.
+    static QString MenuEntryPath();
+    static QString IconPath();
 
 private:
     QString m_folder; // empty: the user's desktop folder at each call
 };
+
+// True when both paths name the same program: equal once doubled
+// separators are taken as one, or the same file on disk.
+bool SameProgram(const QString& a, const QString& b);
 
 } // namespace platform

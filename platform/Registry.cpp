@@ -1,9 +1,9 @@
 #include "platform/Registry.h"
 
+#include "platform/FileOps.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -39,20 +39,16 @@ QString DecodeValueName(const QByteArray& encoded)
     return encoded == "@" ? QString() : QUrl::fromPercentEncoding(encoded);
 }
 
-struct TValue {
-    QString name;
-    QString value;
-};
+// A values file holds two short strings; anything near this size is not
+// one of ours.
+constexpr qint64 kMaxValuesFile = 1 << 20;
 
-// Reads "name=value" lines below the "[Values]" header; a line without
-// "=" is passed over.
-QList<TValue> ReadValues(const QString& file)
+} // namespace
+
+QList<TValue> ParseValues(const QByteArray& text)
 {
     QList<TValue> values;
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return values;
-    for (QByteArray line : f.readAll().split('\n')) {
+    for (QByteArray line : text.split('\n')) {
         if (line.endsWith('\r'))
             line.chop(1);
         const qsizetype eq = line.indexOf('=');
@@ -63,19 +59,27 @@ QList<TValue> ReadValues(const QString& file)
     return values;
 }
 
-bool WriteValues(const QString& file, const QList<TValue>& values)
+QByteArray ValuesText(const QList<TValue>& values)
 {
     QByteArray text = "[Values]\n";
     for (const TValue& v : values)
         text += EncodeValueName(v.name) + '=' + QUrl::toPercentEncoding(v.value, kReadable) + '\n';
-    QSaveFile f(file);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(text) != text.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return text;
+}
+
+namespace {
+
+// Only a regular file is read, and only so much of it.
+QList<TValue> ReadValues(const QString& file)
+{
+    return ParseValues(ReadRegularFile(file, kMaxValuesFile).bytes);
+}
+
+// Whole or not at all; a link in the values file's place is replaced, not
+// written through.
+bool WriteValues(const QString& file, const QList<TValue>& values)
+{
+    return !WriteFileReplacing(file, ValuesText(values));
 }
 
 qsizetype FindValue(const QList<TValue>& values, const QString& name)
@@ -147,13 +151,15 @@ std::optional<QString> TFileRegistryStore::FindKeyFolder(const QString& key) con
         return std::nullopt;
     QString path = m_folder;
     for (const QString& part : *parts) {
+        // Key folders are real folders: a link is never taken for a key,
+        // so nothing below the store can lead out of it.
         const QString exact = path + u'/' + EncodeKeyPart(part);
-        if (QFileInfo(exact).isDir()) {
+        if (KindOf(exact) == TFileKind::Folder) {
             path = exact;
             continue;
         }
         bool found = false;
-        const QStringList children = QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+        const QStringList children = QDir(path).entryList(QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot | QDir::Hidden);
         for (const QString& child : children) {
             if (DecodePart(child).compare(part, Qt::CaseInsensitive) == 0) {
                 path += u'/' + child;
@@ -186,11 +192,15 @@ bool TFileRegistryStore::CreateKey(const QString& key)
             path = *existing;
             continue;
         }
+        if (path == m_folder && !ForceDirectories(m_folder))
+            return false;
         path += u'/' + EncodeKeyPart(part);
-        if (!QDir().mkpath(path))
+        // One folder at a time, and only where nothing stands: a link or a
+        // file in the way is not a key.
+        if (!QDir().mkdir(path) || KindOf(path) != TFileKind::Folder)
             return false;
     }
-    return QFileInfo(path).isDir();
+    return KindOf(path) == TFileKind::Folder;
 }
 
 bool TFileRegistryStore::WriteString(const QString& key, const QString& name, const QString& value)
@@ -235,19 +245,35 @@ QStringList TFileRegistryStore::SubKeys(const QString& key) const
 {
     QStringList names;
     if (const auto folder = FindKeyFolder(key))
-        for (const QString& child : QDir(*folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
+        for (const QString& child :
+             QDir(*folder).entryList(QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot | QDir::Hidden))
             names << DecodePart(child);
     return names;
 }
 
 bool TFileRegistryStore::DeleteKey(const QString& key)
 {
-    const auto folder = FindKeyFolder(key);
-    if (!folder)
+    const auto parts = SplitKeyPath(key);
+    if (!parts)
         return false;
-    // Sub-keys first, deepest first, then the key itself: removeRecursively
-    // empties each folder before removing it and never follows a link.
-    return QDir(*folder).removeRecursively();
+    if (const auto folder = FindKeyFolder(key)) {
+        // Sub-keys first, deepest first, then the key itself; a link inside
+        // goes as a link, and what it points at stays.
+        return RemoveTreeNoFollow(*folder).isEmpty();
+    }
+    // A link where the key's folder should be is no key, but it goes as a
+    // link: what it points at is never entered.
+    QStringList above = *parts;
+    const QString last = above.takeLast();
+    const auto parent = above.isEmpty() ? std::optional<QString>(m_folder) : FindKeyFolder(above.join(u'\\'));
+    if (!parent)
+        return false;
+    for (const QString& child : QDir(*parent).entryList(QDir::System | QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const QString path = *parent + u'/' + child;
+        if (DecodePart(child).compare(last, Qt::CaseInsensitive) == 0 && KindOf(path) == TFileKind::Link)
+            return !DeleteFileOnly(path);
+    }
+    return false;
 }
 
 TRegistry::TRegistry(TRootKey root) : m_root(root) {}

@@ -20,6 +20,7 @@
 // with a stand-in that fails.
 #include "platform/Service.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -65,7 +66,20 @@ QString DefaultRegistryFolder();
 // cannot be a key name (it holds a NUL character) or there are no parts.
 std::optional<QStringList> SplitKeyPath(const QString& key);
 
-// The file store. Every operation refuses key paths that SplitKeyPath
+// One value of a key, and the text of a values file: "[Values]" and one
+// "name=value" line each, both percent-encoded (the default value's name
+// is "@"). Parsing passes over every line it cannot take; what ValuesText
+// writes parses back to the same values.
+struct TValue {
+    QString name;
+    QString value;
+};
+QList<TValue> ParseValues(const QByteArray& text);
+QByteArray ValuesText(const QList<TValue>& values);
+
+// The file store. Key folders are real folders: a link in a key's place is
+// never taken for a key nor followed (deleting the key removes the link
+// itself). Every operation refuses key paths that SplitKeyPath
 // refuses.
 class TFileRegistryStore : public IRegistryStore {
 public:

@@ -14,6 +14,7 @@
 #include "install/InstallNames.h"
 #include "install/Installer.h"
 #include "install/Uninstaller.h"
+#include "platform/FileOps.h"
 #include "platform/Fonts.h"
 #include "platform/Shell.h"
 #include "window/GameBindings.h"
@@ -131,7 +132,7 @@ void TForm1::FormCreate(QObject*)
     m_appFolder = AppFolderOf(programPath);
     m_bindings = std::make_unique<TGameBindings>(*this);
     m_game = std::make_unique<game::TWordGame>(m_bindings->Controls(), m_bindings->Services(),
-                                               m_appFolder.toStdString());
+                                               platform::EncodePath(m_appFolder).toStdString());
     m_face = FaceOfProgram(programPath);
     switch (m_face) {
     case TFace::Installer:

@@ -3,21 +3,10 @@
 #include "game/DataFiles.h"
 #include "game/GameErrors.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <cerrno>
+#include "platform/FileOps.h"
+
 #include <string_view>
-
-namespace {
-
-// The error number a failed file call left, or a general one.
-int LastErrorOr(int fallback)
-{
-    return errno != 0 ? errno : fallback;
-}
-
-} // namespace
+#include <sys/stat.h>
 
 namespace {
 
@@ -48,7 +37,9 @@ TSettingsFile::TSettingsFile(QString folder)
 
 bool TSettingsFile::Exists() const
 {
-    return game::DataFileExists(m_path.toStdString());
+    // By the path's own bytes, which need not be UTF-8.
+    struct stat st {};
+    return ::stat(platform::EncodePath(m_path).constData(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 void TSettingsFile::WriteDefaultIfMissing() const
@@ -62,17 +53,21 @@ void TSettingsFile::Read(const std::function<void(int)>& setStyle,
 {
     if (!Exists())
         return;
-    QFile file(m_path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        throw game::InOutError(LastErrorOr(EACCES));
-    errno = 0;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw game::InOutError(LastErrorOr(EIO));
+    // Only a regular file, and only its beginning: two short lines are all
+    // it ever holds, and a pipe or device in its place must not hold the
+    // start.
+    platform::TReadResult read = platform::ReadRegularFile(m_path, kMaxBytes);
+    if (!read.error.isEmpty())
+        throw game::InOutError(m_path.toStdString(), read.error.toStdString());
+    if (read.cutShort) {
+        // A line cut by the limit is no line of the file.
+        const qsizetype end = std::max(read.bytes.lastIndexOf('\n'), read.bytes.lastIndexOf('\r'));
+        read.bytes.truncate(end + 1);
+    }
 
     // An empty file has no lines at all; otherwise the word list's line
     // rules apply (CR LF, a lone LF or CR, a last line without one).
+    const QByteArray& bytes = read.bytes;
     if (bytes.isEmpty())
         return;
     for (const std::string& line : game::SplitWordListLines(std::string_view(bytes.constData(), bytes.size())))
@@ -114,21 +109,14 @@ void TSettingsFile::Write(int styleNumber, bool soundOn) const
 void TSettingsFile::WriteAtomically(const QByteArray& bytes) const
 {
     // The new lines go to a temporary file beside the old one, which is
-    // renamed over it only once everything is written.
-    // Unbuffered, and the size checked before the rename: a buffered write
-    // that the disk cuts short can otherwise still commit, replacing the
-    // old file with the first bytes of the new one.
-    QSaveFile file(m_path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw game::InOutError(LastErrorOr(EACCES));
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || file.size() != bytes.size()) {
-        const int error = LastErrorOr(EIO);
-        file.cancelWriting();
-        throw game::InOutError(error);
-    }
-    errno = 0;
-    if (!file.commit())
-        throw game::InOutError(LastErrorOr(EIO));
+    // renamed over it only once everything is written. Where the folder
+    // takes no new file (another user's folder, the file writable by the
+    // player), the file is rewritten in place; it keeps its owner and
+    // permissions either way, so a start by another user (root) does not
+    // take it away from its owner.
+    platform::TWriteOptions options;
+    options.keepOwnerAndMode = true;
+    options.inPlaceFallback = true;
+    if (const std::optional<QString> reason = platform::WriteFileReplacing(m_path, bytes, options))
+        throw game::FileWriteError(m_path.toStdString(), reason->toStdString());
 }

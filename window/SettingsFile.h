@@ -5,9 +5,11 @@
 //     SOUND ON
 //
 // the theme number and the sound switch. Reading is forgiving about what it
-// ignores and strict about the one character it converts; writing replaces
-// the whole file at once, so that it always holds either the old or the new
-// settings, never a part of them.
+// ignores and strict about the one character it converts, and reads only a
+// regular file, only its first 64 KB; writing replaces the whole file at
+// once, so that it always holds either the old or the new settings, never a
+// part of them (except where the folder allows no new file: then the file
+// is rewritten in place).
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -28,6 +30,8 @@ public:
     static constexpr const char* kSoundOn = "SOUND ON";
     static constexpr const char* kSoundOff = "SOUND OFF";
     static constexpr int kDefaultStyle = 5;
+    // The most bytes read: the lines after them are ignored.
+    static constexpr qint64 kMaxBytes = 64 * 1024;
 
     // folder ends in a path separator (the program folder); the file name
     // is appended to it as it stands.

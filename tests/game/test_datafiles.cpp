@@ -6,9 +6,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace game;
 using namespace gametest;
@@ -82,7 +92,7 @@ TEST(ExtractDataFiles, UncreatableFileNamesTheFileAndTheReason)
     TempFolder folder;
     const std::string missing = folder.Path() + "no such folder/";
     const std::string message = ExpectThrowMessage([&] { ExtractDataFiles(missing, ThreeResources()); });
-    EXPECT_EQ(message, "Cannot create file \"" + missing + "biblewords.txt\". No such file or directory");
+    EXPECT_EQ(message, "Cannot create file \"" + missing + "biblewords.txt\". No such file or folder");
 
     // A folder standing where the file should be is not taken for the file.
     std::filesystem::create_directory(folder.Path() + "biblewords.txt");
@@ -90,26 +100,58 @@ TEST(ExtractDataFiles, UncreatableFileNamesTheFileAndTheReason)
     EXPECT_THROW(ExtractDataFiles(folder.Path(), ThreeResources()), FileCreateError);
 }
 
-TEST(ExtractDataFiles, AFullDiskLeavesNoTruncatedFile)
+TEST(ExtractDataFiles, AKilledOrCutWriteLeavesNoTruncatedFileAndTheNextStartWritesItWhole)
 {
-    // A name that leads to /dev/full: the open succeeds and every write
-    // fails, as on a full disk.
-    if (!std::filesystem::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full here";
     TempFolder folder;
-    const std::string path = folder.Path() + "usedword.wav";
-    std::filesystem::create_symlink("/dev/full", path);
-    try {
-        WriteWholeFile(path, std::string(100000, 'x'));
-        FAIL() << "the failed write was reported as success";
-    } catch (const FileCreateError& e) {
-        EXPECT_EQ(e.ErrorNumber(), ENOSPC);
-        EXPECT_EQ(e.Path(), path);
-        EXPECT_NE(std::string(e.what()).find(path), std::string::npos);
+    MemoryResources resources = ThreeResources();
+    std::string words;
+    for (int i = 0; i < 10000; ++i)
+        words += "WORD" + std::string(1, char('A' + i % 26)) + "\r\n";
+    resources.byName["BIBLEWORDS"] = words;
+    const std::string list = folder.Path() + "biblewords.txt";
+
+    // A start killed in the middle of the word list: a child whose files
+    // may not grow beyond 4 KB dies of SIGXFSZ there, as by kill -9.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        rlimit limit {4096, 4096};
+        std::signal(SIGXFSZ, SIG_DFL);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        try {
+            ExtractDataFiles(folder.Path(), resources);
+        } catch (...) {
+        }
+        _exit(0);
     }
-    // The half-written name is gone, so the next start writes it again.
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(path)));
-    EXPECT_TRUE(std::filesystem::exists("/dev/full"));
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "the child was not cut off mid-write";
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(list))) << "a truncated word list stands";
+
+    // The same cut with the signal ignored: the write fails with its reason.
+    {
+        rlimit old {};
+        getrlimit(RLIMIT_FSIZE, &old);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old;
+        limit.rlim_cur = 4096;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const std::string message = ExpectThrowMessage([&] { ExtractDataFiles(folder.Path(), resources); });
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        EXPECT_EQ(message, "Cannot create file \"" + list + "\". The file is too large");
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(list)));
+    }
+
+    // The next start cleans up what the killed one left and writes it all.
+    ExtractDataFiles(folder.Path(), resources);
+    EXPECT_EQ(ReadFile(list), words);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string> {"biblewords.txt", "newword.wav", "usedword.wav"}));
 }
 
 TEST(SplitWordListLines, LinesAsTheyStand)
@@ -127,18 +169,60 @@ TEST(SplitWordListLines, LinesAsTheyStand)
     EXPECT_EQ(SplitWordListLines(std::string("A\0B\r\n", 5)), V { std::string("A\0B", 3) });
 }
 
-TEST(ReadWordListLines, ErrorsAsThePlayerSeesThem)
+TEST(ReadWordListLines, WhatIsNoRegularFileIsRefusedAtOnceWithItsNameAndReason)
 {
     TempFolder folder;
-    const std::string message = ExpectThrowMessage([&] { ReadWordListLines(folder.Path() + "biblewords.txt"); });
-    EXPECT_EQ(message, "File not found");
-    std::filesystem::create_directory(folder.Path() + "biblewords.txt");
-    EXPECT_EQ(ExpectThrowMessage([&] { ReadWordListLines(folder.Path() + "biblewords.txt"); }),
-        "File access denied");
+    const std::string base = folder.Path();
+    ASSERT_EQ(mkfifo((base + "fifo").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", base + "zero");
+    std::filesystem::create_directory(base + "folder");
+    struct Case {
+        const char* name;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"fifo", "It is a pipe, not a file"},   // used to wait for a writer forever
+        {"zero", "It is a device, not a file"}, // used to read until memory ran out
+        {"folder", "It is a folder, not a file"},
+        {"missing", "No such file or folder"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = base + c.name;
+        // A read that hangs on the pipe is let go by a writer after a while,
+        // so that the test fails instead of hanging.
+        std::atomic<bool> done {false};
+        std::thread watchdog([&] {
+            for (int i = 0; i < 100 && !done; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (!done) {
+                const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    close(fd);
+            }
+        });
+        const std::string message = ExpectThrowMessage([&] { ReadWordListLines(path); });
+        done = true;
+        watchdog.join();
+        EXPECT_EQ(message, "Cannot read file \"" + path + "\". " + c.reason);
+    }
+}
 
-    EXPECT_EQ(InOutErrorMessage(ENOENT), "File not found");
-    EXPECT_EQ(InOutErrorMessage(EACCES), "File access denied");
-    EXPECT_EQ(InOutErrorMessage(EIO), "I/O error " + std::to_string(EIO));
+TEST(ReadWordListLines, TheLimitsHoldWhileReading)
+{
+    // A terabyte that is mostly a hole: read whole first, it would take
+    // hours and all memory; the limits stop the read within moments.
+    TempFolder folder;
+    const std::string path = folder.Path() + "biblewords.txt";
+    WriteFile(path, "NOTE\r\nSTONE\r\nTONE\r\nNOTES\r\n");
+    std::error_code ec;
+    std::filesystem::resize_file(path, std::uintmax_t(1) << 40, ec);
+    if (ec)
+        GTEST_SKIP() << "no sparse file of a terabyte here: " << ec.message();
+    EXPECT_EQ(ExpectThrowMessage([&] { ReadWordListLines(path, 3); }),
+        "The word list \"" + path + "\" has more lines than the 3 words the game can hold. No words were loaded.");
+    EXPECT_EQ(ExpectThrowMessage([&] { ReadWordListLines(path); }),
+        "The word list \"" + path + "\" is larger than the 64 MB the game reads. No words were loaded.");
 }
 
 TEST(LoadWordList, FillsTheStoreAndLabelFromTheFileNotTheResource)
@@ -183,7 +267,8 @@ TEST(LoadWordList, MoreLinesThanTheStoreHoldsIsRefusedWithTheCountsAndChangesNot
         rig.game.LoadWordList();
         ADD_FAILURE() << "four lines loaded into a store of three";
     } catch (const TooManyWordsError& e) {
-        EXPECT_STREQ(e.what(), "The word list has 4 lines, more than the 3 words the game can hold. No words were loaded.");
+        EXPECT_EQ(std::string(e.what()), "The word list \"" + rig.game.AppFolder()
+                + "biblewords.txt\" has more lines than the 3 words the game can hold. No words were loaded.");
     }
     EXPECT_EQ(rig.wordsGrid.rows, (std::vector<std::string> { "NOTE", "STONE" }));
     EXPECT_EQ(rig.label1.caption, "Words: 2");

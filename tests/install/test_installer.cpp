@@ -4,6 +4,7 @@
 #include "install/InstallNames.h"
 #include "install/Installer.h"
 #include "install/UninstallEntry.h"
+#include "platform/DesktopShortcut.h"
 #include "platform/Registry.h"
 
 #include "install/InstallSandbox.h"
@@ -42,11 +43,15 @@ TEST_F(InstallerTest, DefaultFolderInstallsEverythingInOrder)
     EXPECT_EQ(Value("DisplayName"), "Lumora");
     EXPECT_EQ(Value("UninstallString"), folder + "/RemoveLumora");
     EXPECT_EQ(store.ValueNames(kKey).size(), 2);
-    // The shortcut.
+    // The shortcut, and the menu entry with its uninstall action and icon.
     EXPECT_EQ(TInstallSandbox::Read(box.ShortcutPath()),
               ("[Desktop Entry]\nType=Application\nName=Lumora\nExec=" + folder + "/Lumora\nPath=" + folder
-               + "/\n")
+               + "/\nIcon=lumora\n")
                   .toUtf8());
+    const QByteArray menu = TInstallSandbox::Read(box.DataFolder() + "/applications/lumora.desktop");
+    EXPECT_EQ(platform::ProgramOfEntry(menu), folder + "/Lumora");
+    EXPECT_EQ(platform::DesktopEntryValue(menu, "Desktop Action Uninstall", "Exec"), folder + "/RemoveLumora");
+    EXPECT_TRUE(QFile::exists(box.DataFolder() + "/icons/hicolor/256x256/apps/lumora.png"));
     // Then the folder made current, the pauses, the game and the end.
     EXPECT_EQ(box.process.events, (QStringList{"cd " + folder, "sleep 200", "start " + folder + "/Lumora",
                                                "sleep 500", "exit 0"}));
@@ -126,34 +131,64 @@ TEST_F(InstallerTest, FailedCopiesAskAndYesRepeatsBothCopies)
     box.dialogs.answers = {true, false}; // Yes once, then No
     TInstaller(program).Install(folder, true);
 
-    EXPECT_EQ(box.dialogs.Texts("retry"), (QStringList{"Error Is a directory Installing, Try Again?",
-                                                       "Error Is a directory Installing, Try Again?"}));
+    const QString retry = "Error \"" + folder + "/Lumora\" (It is a folder, not a file) Installing, Try Again?";
+    EXPECT_EQ(box.dialogs.Texts("retry"), (QStringList{retry, retry}));
     EXPECT_EQ(box.dialogs.shown.first().caption, "Error");
     EXPECT_EQ(TInstallSandbox::Read(folder + "/RemoveLumora"), programBytes);
-    // No game file: the entry is written but no shortcut made; the
-    // installer still goes on to start (nothing) and end.
+    // The uninstaller is there, so its entry is; no game: no shortcut, no
+    // start, and the installation is said to have failed.
     EXPECT_EQ(Value("UninstallString"), folder + "/RemoveLumora");
     EXPECT_FALSE(QFile::exists(box.ShortcutPath()));
-    EXPECT_EQ(box.process.exitCodes, QList<int>{0});
+    EXPECT_EQ(box.dialogs.Texts("error"),
+              QStringList{"Lumora could not be installed in \"" + folder + "\": It is a folder, not a file."});
+    EXPECT_TRUE(box.process.started.isEmpty());
+    EXPECT_EQ(box.process.exitCodes, QList<int>{1});
 }
 
-TEST_F(InstallerTest, BothCopiesFailingAskTwicePerPass)
+TEST_F(InstallerTest, NoProgramFileCopiedWritesNothingStartsNothingAndSaysSo)
 {
     // A file where the folder should be: it cannot be created, and both
-    // copies fail with the system's reason.
+    // copies fail with the reason, in every pass.
     TInstallSandbox::Write(box.Root() + "/blocked", "a file");
     box.dialogs.answers = {false, true, false, false};
-    EXPECT_THROW(TInstaller(program).Install(box.Root() + "/blocked/Games", true), EInstallError)
-        << "the folder cannot be made current in the end";
+    TInstaller(program).Install(box.Root() + "/blocked/Games", true);
     const QStringList texts = box.dialogs.Texts("retry");
     ASSERT_EQ(texts.size(), 4);
-    EXPECT_EQ(texts[0], "Error Not a directory Installing, Try Again?");
-    EXPECT_EQ(texts[1], "Error Not a directory creating RemoveLumora, Try Again?");
+    const QString folder = box.Root() + "/blocked/Games";
+    EXPECT_EQ(texts[0], "Error \"" + folder + "/Lumora\" (A part of the path is not a folder) Installing, Try Again?");
+    EXPECT_EQ(texts[1],
+              "Error \"" + folder + "/RemoveLumora\" (A part of the path is not a folder) creating RemoveLumora, Try Again?");
     EXPECT_EQ(texts[2], texts[0]);
     EXPECT_EQ(texts[3], texts[1]);
+    // No entry for an uninstaller that is not there, no shortcut, no menu
+    // entry, nothing started, and an exit code that says it failed.
+    EXPECT_FALSE(store.KeyExists(kKey));
+    EXPECT_FALSE(QFile::exists(box.ShortcutPath()));
+    EXPECT_FALSE(QFile::exists(box.DataFolder() + "/applications/lumora.desktop"));
+    EXPECT_EQ(box.dialogs.Texts("error"), QStringList{"Lumora could not be installed in \"" + box.Root()
+                                                      + "/blocked/Games\": A part of the path is not a folder."});
     EXPECT_TRUE(box.process.started.isEmpty());
-    EXPECT_TRUE(box.process.exitCodes.isEmpty());
+    EXPECT_EQ(box.process.exitCodes, QList<int>{1});
     EXPECT_EQ(TInstallSandbox::Read(box.Root() + "/blocked"), "a file");
+}
+
+TEST_F(InstallerTest, TheRootAndTheHomeFolderCanBeChosen)
+{
+    // The root keeps its one separator and names files right inside it.
+    box.folderDialog.answer = "/";
+    EXPECT_EQ(ChooseInstallFolder("anything"), "/");
+    EXPECT_EQ(InstalledPath("/", "Lumora"), "/Lumora");
+    EXPECT_EQ(InstalledPath("/srv/", "Lumora"), "/srv//Lumora") << "a typed separator is still kept";
+
+    // "~/" and "~" are the home folder; no folder named "~" appears.
+    EXPECT_EQ(ExpandHome("~"), box.Home());
+    EXPECT_EQ(ExpandHome("~user/x"), "~user/x");
+    TInstaller(program).Install("~/Games", false);
+    EXPECT_EQ(TInstallSandbox::Read(box.Home() + "/Games/Lumora"), programBytes);
+    EXPECT_EQ(Value("UninstallString"), box.Home() + "/Games/RemoveLumora");
+    EXPECT_FALSE(QFileInfo::exists(box.Root() + "/~"));
+    EXPECT_FALSE(QFileInfo::exists(QDir::currentPath() + "/~"));
+    EXPECT_EQ(box.process.exitCodes, QList<int>{0});
 }
 
 TEST_F(InstallerTest, RegistryFailureKeepsTheCopiesAndStopsThere)
@@ -198,8 +233,6 @@ TEST_F(InstallerTest, ChangeOffersTheCurrentDirectoryAndKeepsTextOnCancel)
 
     box.folderDialog.answer = "/srv/games";
     EXPECT_EQ(ChooseInstallFolder("anything"), "/srv/games");
-    box.folderDialog.answer = "/";
-    EXPECT_EQ(ChooseInstallFolder("anything"), "") << "the root loses its one separator";
     box.folderDialog.answer = "/srv//";
     EXPECT_EQ(ChooseInstallFolder("anything"), "/srv/") << "only one character goes";
 }

@@ -6,6 +6,8 @@
 #include "platform/Registry.h"
 
 #include "install/InstallSandbox.h"
+#include "platform/FileOps.h"
+#include "platform/UnprivilegedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +30,8 @@ protected:
         TInstaller(program).Install(folder, true);
         for (const char* name : {"lumora.ini", "biblewords.txt", "newword.wav", "usedword.wav"})
             TInstallSandbox::Write(folder + "/" + QString(name), "data");
+        // A sound whose start was killed while it was written.
+        TInstallSandbox::Write(folder + "/.usedword.wav.part", "da");
         box.process.events.clear();
         box.process.exitCodes.clear();
     }
@@ -61,7 +65,7 @@ TEST_F(UninstallerTest, ASecondRunIsHarmlessAndTellsAgain)
     EXPECT_EQ(box.process.exitCodes, (QList<int>{0, 0}));
 }
 
-TEST_F(UninstallerTest, ACopyElsewhereDeletesBesideItselfButStillTheEntryAndShortcut)
+TEST_F(UninstallerTest, ACopyElsewhereDeletesBesideItselfAndTheEntryButNotTheInstalledGamesShortcut)
 {
     InstallAndPlay();
     const QString other = box.Root() + "/elsewhere";
@@ -71,9 +75,9 @@ TEST_F(UninstallerTest, ACopyElsewhereDeletesBesideItselfButStillTheEntryAndShor
 
     TUninstaller(other + "/").Uninstall();
     EXPECT_EQ(TInstallSandbox::Tree(other), QStringList{"RemoveLumora"});
-    EXPECT_EQ(TInstallSandbox::Tree(folder).size(), 6) << "the install folder is not touched";
+    EXPECT_EQ(TInstallSandbox::Tree(folder).size(), 7) << "the install folder is not touched";
     EXPECT_FALSE(store.KeyExists(kKey));
-    EXPECT_FALSE(QFile::exists(box.ShortcutPath()));
+    EXPECT_TRUE(QFile::exists(box.ShortcutPath())) << "it starts the game of the install folder, which stays";
 }
 
 // A store that refuses every deletion, as a registry without rights would.
@@ -83,7 +87,7 @@ public:
     bool DeleteKey(const QString&) override { return false; }
 };
 
-TEST_F(UninstallerTest, AnEntryThatCannotBeDeletedIsSilentAndFilesStillGo)
+TEST_F(UninstallerTest, WhatStaysIsNamedAndTheFilesStillGo)
 {
     InstallAndPlay();
     TStubbornStore stubborn(store.Folder());
@@ -92,8 +96,58 @@ TEST_F(UninstallerTest, AnEntryThatCannotBeDeletedIsSilentAndFilesStillGo)
     TUninstaller(folder + "/").Uninstall();
     EXPECT_TRUE(store.KeyExists(kKey));
     EXPECT_EQ(TInstallSandbox::Tree(folder), QStringList{"RemoveLumora"});
+    ASSERT_EQ(box.dialogs.Texts("inform").size(), 1);
+    EXPECT_EQ(box.dialogs.Texts("inform").first(),
+              "Lumora has been uninstalled, but these could not be removed:\n\nThe uninstall entry \"" + kKey
+                  + "\" could not be deleted");
+    EXPECT_EQ(box.process.exitCodes, QList<int>{1});
+}
+
+TEST_F(UninstallerTest, AShortcutOrMenuEntryOfAnotherInstallationStays)
+{
+    InstallAndPlay();
+    // The same names, written by an installation in another folder.
+    const QString other = box.Root() + "/OtherGames";
+    TInstaller(box.MakeProgram(box.Root() + "/download/InstallLumora")).Install(other, true);
+    const QByteArray shortcut = TInstallSandbox::Read(box.ShortcutPath());
+    const QString menu = box.DataFolder() + "/applications/lumora.desktop";
+    const QString icon = box.DataFolder() + "/icons/hicolor/256x256/apps/lumora.png";
+    ASSERT_TRUE(shortcut.contains(other.toUtf8()));
+
+    TUninstaller(folder + "/").Uninstall();
+    EXPECT_EQ(TInstallSandbox::Tree(folder), QStringList{"RemoveLumora"});
+    EXPECT_EQ(TInstallSandbox::Read(box.ShortcutPath()), shortcut);
+    EXPECT_TRUE(QFile::exists(menu));
+    EXPECT_TRUE(QFile::exists(icon));
     EXPECT_EQ(box.dialogs.Texts("inform"), QStringList{"Lumora has been uninstalled"});
-    EXPECT_EQ(box.dialogs.Count("error"), 0);
+
+    // Its own uninstaller takes them.
+    TUninstaller(other + "/").Uninstall();
+    EXPECT_FALSE(QFile::exists(box.ShortcutPath()));
+    EXPECT_FALSE(QFile::exists(menu));
+    EXPECT_FALSE(QFile::exists(icon));
+}
+
+TEST_F(UninstallerTest, InAFolderThePlayerMayNotChangeEachFileThatStaysIsNamed)
+{
+    InstallAndPlay();
+    unprivileged::MakeReachable(box.Root().toStdString());
+    unprivileged::MakeReachable(folder.toStdString());
+    const QStringList before = TInstallSandbox::Tree(folder);
+    std::string stays;
+    const std::string failure = unprivileged::RunUnprivileged([&]() -> std::string {
+        // Only the files: the entry and the shortcut live in root's home.
+        QStringList lines;
+        for (const QString& path : TUninstaller(folder + "/").Targets())
+            if (const auto reason = platform::DeleteFileOnly(path))
+                lines << path + ": " + *reason;
+        return lines.join('\n').toStdString();
+    });
+    EXPECT_EQ(TInstallSandbox::Tree(folder), before);
+    QStringList expected;
+    for (const char* name : {"Lumora", "lumora.ini", "biblewords.txt", "newword.wav", "usedword.wav", ".usedword.wav.part"})
+        expected << folder + "//" + name + ": Permission denied";
+    EXPECT_EQ(failure, expected.join('\n').toStdString());
 }
 
 TEST_F(UninstallerTest, FoldersNamedLikeItsFilesAreNeverDeleted)

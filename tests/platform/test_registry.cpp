@@ -2,9 +2,12 @@
 // deleted with everything below them, names that cannot escape the store.
 #include "platform/Registry.h"
 
+#include "platform/FileOps.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -100,6 +103,77 @@ TEST_F(RegistryTest, DeletingAKeyTakesItsSubKeysAndLeavesItsParent)
     EXPECT_FALSE(store.KeyExists(kKey + "\\Deeper"));
     EXPECT_EQ(store.ReadString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Other", "v"), "2");
     EXPECT_FALSE(reg.DeleteKey(kKey)) << "a second delete finds nothing";
+}
+
+TEST_F(RegistryTest, LinksInTheStoreAreNeverFollowed)
+{
+    // A folder of the user's, with what must survive every case.
+    const QString outside = dir.path() + "/users-folder";
+    const QString uninstall = store.Folder() + "/SOFTWARE/Microsoft/Windows/CurrentVersion/Uninstall";
+    const auto makeOutside = [&] {
+        QDir().mkpath(outside + "/photos");
+        QFile f(outside + "/photos/holiday.jpg");
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("precious");
+    };
+    const auto outsideIntact = [&] {
+        QFile f(outside + "/photos/holiday.jpg");
+        return f.open(QIODevice::ReadOnly) && f.readAll() == "precious"
+            && QDir(outside).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden) == QStringList{"photos"};
+    };
+    struct Case {
+        const char* what;
+        QString link;    // made a link to the outside folder
+        QString realKey; // a real key made first, or empty
+        std::function<void()> act;
+        bool linkGoes;
+    };
+    const Case cases[] = {
+        {"the key itself is a link: deleting it removes the link", uninstall + "/Lumora Game",
+         "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
+         [&] {
+             EXPECT_FALSE(store.KeyExists(kKey));
+             EXPECT_TRUE(store.SubKeys("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall").isEmpty());
+             EXPECT_TRUE(TRegistry().DeleteKey(kKey));
+         },
+         true},
+        {"a sub-key is a link: it goes as a link with its key", uninstall + "/Lumora Game/Deeper", kKey,
+         [&] { EXPECT_TRUE(TRegistry().DeleteKey(kKey)); }, true},
+        {"a parent key is a link: nothing is created through it", uninstall, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+         [&] {
+             TRegistry reg;
+             EXPECT_FALSE(reg.OpenKey(kKey, true));
+             EXPECT_THROW(reg.WriteString("DisplayName", "Lumora"), ERegistryException);
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(store.Folder()).removeRecursively();
+        makeOutside();
+        ASSERT_TRUE(store.CreateKey(c.realKey));
+        ASSERT_TRUE(QFile::link(outside, c.link));
+        c.act();
+        EXPECT_TRUE(outsideIntact());
+        EXPECT_EQ(KindOf(c.link), c.linkGoes ? TFileKind::Missing : TFileKind::Link);
+    }
+
+    // A values file that is a link to a user's file is replaced, not
+    // written through.
+    QDir(store.Folder()).removeRecursively();
+    ASSERT_TRUE(store.CreateKey(kKey));
+    const QString usersFile = dir.path() + "/notes.txt";
+    {
+        QFile f(usersFile);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("my notes");
+    }
+    ASSERT_TRUE(QFile::link(usersFile, uninstall + "/Lumora Game/values.ini"));
+    ASSERT_TRUE(store.WriteString(kKey, "DisplayName", "Lumora"));
+    EXPECT_EQ(KindOf(uninstall + "/Lumora Game/values.ini"), TFileKind::File);
+    QFile f(usersFile);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "my notes");
 }
 
 TEST_F(RegistryTest, AValueThatCannotBeStoredRaisesItsName)

@@ -14,12 +14,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "platform/FileOps.h"
+
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -272,9 +278,8 @@ TEST(BadWordListFile, FiftyMegabytesOfWordsEndStartUpWithAMessageAndTheWindowWor
     TForm1& form = h.Start();
     ASSERT_EQ(h.dialogs.Count("error"), 1);
     EXPECT_EQ(h.dialogs.Texts("error").first(),
-              QStringLiteral("The word list has %1 lines, more than the 1,000,000 words the game can hold. "
-                             "No words were loaded.")
-                  .arg(QLocale(QLocale::English).toString(copies * words.count("\r\n"))));
+              "The word list \"" + h.PathOf("biblewords.txt")
+                  + "\" has more lines than the 1,000,000 words the game can hold. No words were loaded.");
     EXPECT_TRUE(Visible(h));
     EXPECT_EQ(h.Get<TLabel>("Label1").Caption(), QStringLiteral("Words: 0"));
     // Nothing was loaded, so New Puzzle says it cannot make one.
@@ -283,4 +288,89 @@ TEST(BadWordListFile, FiftyMegabytesOfWordsEndStartUpWithAMessageAndTheWindowWor
     EXPECT_FALSE(form.Game()->GameActive());
     // The player's file is untouched.
     EXPECT_EQ(QFileInfo(h.PathOf("biblewords.txt")).size(), copies * words.size());
+}
+
+TEST(BadSpecialFiles, APipeOrDeviceInADataFilesPlaceIsNamedAndTheWindowOpens)
+{
+    struct Case {
+        const char* file;
+        const char* kind; // "fifo" or "zero"
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"lumora.ini", "fifo", "It is a pipe, not a file"},       // start-up used to wait forever
+        {"biblewords.txt", "fifo", "It is a pipe, not a file"},
+        {"lumora.ini", "zero", "It is a device, not a file"},     // used to read until memory ran out
+        {"biblewords.txt", "zero", "It is a device, not a file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " as " + c.kind);
+        TWindowHarness h;
+        const QByteArray path = QFile::encodeName(h.PathOf(c.file));
+        if (QByteArray(c.kind) == "fifo")
+            ASSERT_EQ(::mkfifo(path.constData(), 0644), 0);
+        else
+            ASSERT_TRUE(QFile::link("/dev/zero", h.PathOf(c.file)));
+        // A start that hangs on the pipe is let go by a writer after a
+        // while, so that the test fails instead of hanging.
+        std::atomic<bool> started {false};
+        std::thread watchdog([&] {
+            for (int i = 0; i < 200 && !started; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (!started) {
+                const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+            }
+        });
+        TForm1& form = h.Start();
+        started = true;
+        watchdog.join();
+        ASSERT_EQ(h.dialogs.Count("error"), 1);
+        EXPECT_EQ(h.dialogs.Texts("error").first(),
+                  "Cannot read file \"" + h.PathOf(c.file) + "\". " + c.reason + ".");
+        EXPECT_FALSE(form.StartupCompleted());
+        EXPECT_TRUE(Visible(h));
+    }
+}
+
+TEST(BadSettingsFile, OnlyTheBeginningOfAHugeFileIsRead)
+{
+    // Thirty megabytes of blank lines, then a theme: the lines beyond the
+    // first 64 KB are no settings of the game's.
+    TWindowHarness h;
+    QByteArray huge(30 * 1024 * 1024, '\n');
+    huge += "STYLE= 7\r\nSOUND OFF\r\n";
+    TForm1& form = StartWithSettings(h, huge);
+    EXPECT_EQ(h.dialogs.Count("error"), 0);
+    EXPECT_TRUE(form.StartupCompleted());
+    EXPECT_EQ(form.StyleNumber(), 1);
+    EXPECT_TRUE(h.Get<TCustomOfficeCheckBox>("SoundCheckBox").Checked());
+}
+
+TEST(BadProgramFolder, AFolderNameThatIsNotUtf8WorksAndNeverBecomesTheRoot)
+{
+    // "café" in Latin-1, as older systems name folders.
+    TWindowHarness h;
+    const QByteArray folderBytes = QFile::encodeName(h.Folder()) + "caf\xe9";
+    ASSERT_EQ(::mkdir(folderBytes.constData(), 0755), 0);
+    const QString folder = platform::DecodePath(folderBytes) + "/";
+    TForm1& form = h.Start(platform::DecodePath(folderBytes).mid(h.Folder().size()) + "/Lumora");
+    EXPECT_EQ(h.dialogs.Count("error"), 0) << h.dialogs.Texts("error").join('|').toStdString();
+    EXPECT_TRUE(form.StartupCompleted());
+    EXPECT_EQ(form.AppFolder(), folder);
+    for (const char* name : {"biblewords.txt", "newword.wav", "usedword.wav", "lumora.ini"})
+        EXPECT_EQ(::access((folderBytes + "/" + name).constData(), R_OK), 0) << name << " is not in the folder";
+    EXPECT_GT(h.Get<TCustomGrid>("WordsGrid").RowCount(), 10000);
+    h.ChooseTheme(2);
+    h.Click("CloseGlowButton");
+    EXPECT_EQ(platform::ReadRegularFile(folder + "lumora.ini", 100).bytes, QByteArray("STYLE= 3\r\nSOUND ON\r\n"));
+    // The next start finds the settings again.
+    TForm1& again = h.Start(platform::DecodePath(folderBytes).mid(h.Folder().size()) + "/Lumora");
+    EXPECT_EQ(again.StyleNumber(), 3);
+    h.Stop();
+    // QTemporaryDir cannot name what is inside.
+    for (const char* name : {"biblewords.txt", "newword.wav", "usedword.wav", "lumora.ini"})
+        ::unlink((folderBytes + "/" + name).constData());
+    ::rmdir(folderBytes.constData());
 }

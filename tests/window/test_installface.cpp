@@ -11,7 +11,9 @@
 #include "controls/smoothlabel/SmoothLabel.h"
 #include "controls/plain/StyledEdit.h"
 #include "controls/panel/StyledPanel.h"
+#include "platform/DesktopShortcut.h"
 #include "platform/Registry.h"
+#include "window/ProgramFile.h"
 
 #include "install/InstallSandbox.h"
 
@@ -19,6 +21,8 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -143,7 +147,7 @@ TEST_F(InstallFace, ChangeThenCancelKeepsEvenTypedText)
     EXPECT_EQ(Location().Text(), box.Root() + "/Chosen");
     box.folderDialog.answer = "/";
     h.Click("SelectInstallDirButton");
-    EXPECT_EQ(Location().Text(), "");
+    EXPECT_EQ(Location().Text(), "/") << "the root can be chosen";
 }
 
 TEST_F(InstallFace, TrailingSeparatorAndUncheckedBoxAsTyped)
@@ -230,7 +234,7 @@ TEST_F(UninstallFace, RemovesWhatTheInstallerAndTheGameWrote)
     platform::TRegistry reg;
     ASSERT_TRUE(reg.OpenKey(kKey, true));
     reg.WriteString("DisplayName", "Lumora");
-    TInstallSandbox::Write(box.ShortcutPath(), "[Desktop Entry]\n");
+    TInstallSandbox::Write(box.ShortcutPath(), platform::DesktopEntryText(h.PathOf("Lumora"), h.Folder()).toUtf8());
 
     h.Click("UnistallButton");
     EXPECT_EQ(TInstallSandbox::Tree(h.Folder()), (QStringList{"RemoveLumora", "notes.txt"}));
@@ -326,6 +330,78 @@ TEST_F(InstallFace, TheInstalledGameAndUninstallerRunForReal)
     EXPECT_EQ(remover.exitCode(), 0) << remover.readAllStandardError().toStdString();
     EXPECT_EQ(TInstallSandbox::Tree(folder),
               (QStringList{"Lumora", "RemoveLumora", "biblewords.txt", "lumora.ini", "newword.wav", "usedword.wav"}));
+}
+
+TEST(ProgramPath, TheNameItWasStartedUnderIsResolvedLikeTheShellDoesButNotThroughLinks)
+{
+    QTemporaryDir dir;
+    const QByteArray root = QFile::encodeName(dir.path());
+    QDir().mkpath(dir.path() + "/bin");
+    QDir().mkpath(dir.path() + "/opt");
+    TInstallSandbox::Write(dir.path() + "/opt/lumora", "program");
+    QFile::setPermissions(dir.path() + "/opt/lumora", QFile::ReadOwner | QFile::ExeOwner);
+    ASSERT_TRUE(QFile::link(dir.path() + "/opt/lumora", dir.path() + "/bin/InstallLumora"));
+    TInstallSandbox::Write(dir.path() + "/bin/notes", "not a program");
+    struct Case {
+        QByteArray argv0, cwd, path, expected;
+    };
+    const Case cases[] = {
+        {"/games/Lumora", "/home/ann", "", "/games/Lumora"},
+        {"./Lumora", "/home/ann", "", "/home/ann/./Lumora"},
+        {"games/RemoveLumora", "/", "", "/games/RemoveLumora"},
+        // Found in PATH: the link's own name and folder, not its target's.
+        {"InstallLumora", "/", "/nowhere:" + root + "/bin", root + "/bin/InstallLumora"},
+        {"InstallLumora", root + "/bin", ":/usr/bin", root + "/bin/./InstallLumora"},
+        {"notes", "/", root + "/bin", ""}, // not executable
+        {"Lumora", "/", root + "/bin", ""},
+        {"", "/", "", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ResolveProgramPath(c.argv0, c.cwd, c.path), c.expected) << c.argv0.toStdString();
+    EXPECT_EQ(FaceOfProgram(QFile::decodeName(ResolveProgramPath("InstallLumora", "/", root + "/bin"))),
+              TFace::Installer);
+}
+
+TEST(ProgramPath, TheRealProgramStartedThroughALinkLivesInTheLinksFolder)
+{
+    const QString built = QCoreApplication::applicationDirPath() + "/../lumora";
+    if (!QFileInfo(built).isExecutable())
+        GTEST_SKIP() << "the program itself is not built beside the tests (" << built.toStdString() << ")";
+    QTemporaryDir dir;
+    struct Case {
+        const char* how;
+        QString program;    // as started
+        QString workingDir; // where from
+        QString pathFront;  // put in front of PATH
+    };
+    const QString games = dir.path() + "/games";
+    const Case cases[] = {
+        {"by its full path", games + "/Lumora", dir.path(), ""},
+        {"by a relative path", "./Lumora", games, ""},
+        {"by its name through PATH", "Lumora", dir.path(), games},
+    };
+    QDir().mkpath(games);
+    ASSERT_TRUE(QFile::link(QFileInfo(built).canonicalFilePath(), games + "/Lumora"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        for (const char* name : {"biblewords.txt", "newword.wav", "usedword.wav", "lumora.ini"})
+            QFile::remove(games + "/" + name);
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LUMORA_EXIT_AFTER_FIRST_PAINT", "1");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        if (!c.pathFront.isEmpty())
+            env.insert("PATH", c.pathFront + ":" + env.value("PATH"));
+        run.setProcessEnvironment(env);
+        run.setWorkingDirectory(c.workingDir);
+        // QProcess searches PATH itself; a shell passes the name on as the
+        // program's argv[0], as a user's shell does.
+        run.start("/bin/sh", {"-c", "exec \"$0\"", c.program});
+        ASSERT_TRUE(run.waitForFinished(60000));
+        EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+        EXPECT_TRUE(QFile::exists(games + "/biblewords.txt")) << "the data files went beside the link's target";
+        EXPECT_TRUE(QFile::exists(games + "/lumora.ini"));
+    }
 }
 
 } // namespace

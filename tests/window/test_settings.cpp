@@ -3,12 +3,15 @@
 #include "game/GameErrors.h"
 #include "window/SettingsFile.h"
 
+#include "platform/UnprivilegedUser.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -140,4 +143,50 @@ TEST(SettingsFile, ReadingAFolderInPlaceOfTheFileIsNoSettings)
     int calls = 0;
     file.Read([&](int) { ++calls; }, [&](bool) { ++calls; });
     EXPECT_EQ(calls, 0);
+}
+
+TEST(SettingsFile, ItsOwnerCanAlwaysWriteIt)
+{
+    // Another user's folder that takes no new file (r-x for the player),
+    // with a settings file the player may write: rewritten in place.
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/shared/";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const TSettingsFile file(folder);
+    file.Write(3, false);
+    QFile::setPermissions(file.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
+                                           | QFile::ReadOther | QFile::WriteOther);
+    unprivileged::MakeReachable(dir.path().toStdString());
+    ::chmod(QFile::encodeName(folder).constData(), 0555);
+    const auto writeAsPlayer = [&](int style) {
+        return unprivileged::RunUnprivileged([&]() -> std::string {
+            try {
+                file.Write(style, true);
+                return "";
+            } catch (const std::exception& e) {
+                return e.what();
+            }
+        });
+    };
+    EXPECT_EQ(writeAsPlayer(6), "");
+    EXPECT_EQ(ReadBack(file.Path()), QByteArray("STYLE= 6\r\nSOUND ON\r\n"));
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+
+    // The superuser once closed the game in the player's folder: the file
+    // stays the player's, so the player's next close still writes it.
+    if (unprivileged::SwitchesUser()) {
+        const unprivileged::TUser player = unprivileged::Nobody();
+        ASSERT_EQ(::chown(QFile::encodeName(folder).constData(), player.uid, player.gid), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(file.Path()).constData(), player.uid, player.gid), 0);
+        ASSERT_EQ(::chmod(QFile::encodeName(file.Path()).constData(), 0644), 0);
+        ::chmod(QFile::encodeName(folder).constData(), 0555);
+        file.Write(2, false); // as root
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(file.Path()).constData(), &st), 0);
+        EXPECT_EQ(st.st_uid, player.uid);
+        EXPECT_EQ(st.st_mode & 0777, 0644u);
+        EXPECT_EQ(writeAsPlayer(8), "");
+        EXPECT_EQ(ReadBack(file.Path()), QByteArray("STYLE= 8\r\nSOUND ON\r\n"));
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+    }
 }
