@@ -15,16 +15,20 @@ struct DataFile {
     const char* resourceName; // looked up without regard to case
 };
 
-// In the order they are extracted.
-inline constexpr std::array<DataFile, 3> kDataFiles = {{
-    {"biblewords.txt", "biblewords"},
-    {"usedword.wav", "usedword"},
-    {"newword.wav", "newword"},
-}};
-
 inline constexpr const char* kWordListFileName = "biblewords.txt";
 inline constexpr const char* kNewWordSoundFileName = "newword.wav";
 inline constexpr const char* kUsedWordSoundFileName = "usedword.wav";
+// The settings file the window keeps beside the program.
+inline constexpr const char* kSettingsFileName = "lumora.ini";
+
+// The one list of the files the game writes beside the program from its
+// resources, in the order they are extracted; the uninstaller removes the
+// same list.
+inline constexpr std::array<DataFile, 3> kDataFiles = {{
+    {kWordListFileName, "biblewords"},
+    {kUsedWordSoundFileName, "usedword"},
+    {kNewWordSoundFileName, "newword"},
+}};
 
 // True when something other than a folder stands at that path (a link is
 // followed); such a file is never written over.

@@ -22,8 +22,9 @@ QString DefaultInstallFolder()
 
 QStringList FilesRemovedByUninstaller()
 {
-    QStringList names = {QLatin1String(kGameFile), QStringLiteral("lumora.ini"), QStringLiteral("biblewords.txt"),
-                         QStringLiteral("newword.wav"), QStringLiteral("usedword.wav")};
+    QStringList names = {QLatin1String(kGameFile), QLatin1String(game::kSettingsFileName)};
+    for (const game::DataFile& file : game::kDataFiles)
+        names << QLatin1String(file.fileName);
     // What a start killed while writing a data file left behind.
     for (const game::DataFile& file : game::kDataFiles)
         names << QString::fromStdString(game::TemporaryPathOf(file.fileName));

@@ -10,6 +10,8 @@
 // once, so that it always holds either the old or the new settings, never a
 // part of them (except where the folder allows no new file: then the file
 // is rewritten in place).
+#include "game/DataFiles.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -25,7 +27,7 @@ public:
 
 class TSettingsFile {
 public:
-    static constexpr const char* kFileName = "lumora.ini";
+    static constexpr const char* kFileName = game::kSettingsFileName;
     static constexpr const char* kStyleKey = "STYLE= ";
     static constexpr const char* kSoundOn = "SOUND ON";
     static constexpr const char* kSoundOff = "SOUND OFF";

@@ -5,6 +5,7 @@
 #include "install/UninstallEntry.h"
 #include "platform/Registry.h"
 
+#include "game/DataFiles.h"
 #include "install/InstallSandbox.h"
 #include "platform/FileOps.h"
 #include "platform/UnprivilegedUser.h"
@@ -23,13 +24,19 @@ protected:
     platform::TFileRegistryStore store{box.DataFolder() + "/Pellamar/registry/HKEY_LOCAL_MACHINE"};
     QString folder = box.Root() + "/Games";
 
-    // An installation and one start of the game: its data and settings.
+    // Any resource the game asks for.
+    struct AnyResource : game::IResourceSource {
+        std::optional<std::string> Find(const std::string&) const override { return "data"; }
+    };
+
+    // An installation and one start of the game: the data files it writes
+    // beside itself, and its settings.
     void InstallAndPlay()
     {
         const QString program = box.MakeProgram(box.Root() + "/download/InstallLumora");
         TInstaller(program).Install(folder, true);
-        for (const char* name : {"lumora.ini", "biblewords.txt", "newword.wav", "usedword.wav"})
-            TInstallSandbox::Write(folder + "/" + QString(name), "data");
+        game::ExtractDataFiles(QFile::encodeName(folder + "/").toStdString(), AnyResource());
+        TInstallSandbox::Write(folder + "/lumora.ini", "data");
         // A sound whose start was killed while it was written.
         TInstallSandbox::Write(folder + "/.usedword.wav.part", "da");
         box.process.events.clear();
