@@ -5,7 +5,8 @@
 set -eu
 
 PACKAGES="build-essential cmake ninja-build pkg-config ccache \
-qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev \
+qt6-base-dev qt6-base-dev-tools libgl-dev libpulse-dev \
+pulseaudio pulseaudio-utils \
 libgtest-dev libgmock-dev libbenchmark-dev \
 clang libclang-rt-dev \
 fonts-wine fonts-liberation fonts-dejavu-core desktop-file-utils"
