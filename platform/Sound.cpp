@@ -3,12 +3,13 @@
 #include "platform/WaveFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <pulse/pulseaudio.h>
 
 #include <condition_variable>
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -67,6 +68,25 @@ pa_sample_format_t PulseFormat(WaveSampleFormat f)
     return PA_SAMPLE_INVALID;
 }
 
+// The whole file, read by the thread that plays it; empty when it cannot be read.
+QByteArray ReadWhole(const QString& path, qint64 size)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < size) {
+        const ssize_t n = ::read(fd, bytes.data() + got, size_t(size - got));
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    ::close(fd);
+    bytes.truncate(qsizetype(got));
+    return bytes;
+}
+
 } // namespace
 
 bool IsPlayableWave(const QByteArray& bytes) { return ReadWaveHeader(bytes).has_value(); }
@@ -89,7 +109,7 @@ private:
     // A file uploaded to the server, and the file as it was then.
     struct CachedSample {
         qint64 size = -1;
-        qint64 modified = 0;
+        qint64 modified = 0; // nanoseconds
         QByteArray name;
     };
 
@@ -229,22 +249,23 @@ void ServerSound::Worker::DropConnection()
 
 const ServerSound::Worker::CachedSample* ServerSound::Worker::SampleFor(const QString& path)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile()) {
+    // The file's own record, not QFileInfo's times: those are local times,
+    // and the first one would load the time-zone database.
+    struct stat info;
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
         Forget(path);
         return nullptr;
     }
-    const qint64 size = info.size();
-    const qint64 modified = info.lastModified().toMSecsSinceEpoch();
+    const qint64 size = info.st_size;
+    const qint64 modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
     const auto known = m_samples.find(path);
     if (known != m_samples.end() && known->second.size == size && known->second.modified == modified)
         return &known->second;
     Forget(path); // changed on disk, or never seen
 
-    QFile file(path);
-    if (size > kWaveMaxFileBytes || !file.open(QIODevice::ReadOnly))
+    if (size > kWaveMaxFileBytes)
         return nullptr;
-    const QByteArray bytes = file.read(kWaveMaxFileBytes + 1);
+    const QByteArray bytes = ReadWhole(path, size);
     const std::optional<WaveSamples> samples = ReadWaveHeader(bytes);
     if (!samples)
         return nullptr;
