@@ -7,7 +7,6 @@
 #include "controls/GridBase.h"
 #include "platform/WaveFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
