@@ -95,10 +95,13 @@ bool IsPlayableWave(const QByteArray& bytes) { return ReadWaveHeader(bytes).has_
 
 class ServerSound::Worker {
 public:
+    // The thread starts here, so that no request waits for it to start.
+    Worker() : m_thread([this] { Run(); }) {}
     ~Worker();
 
     // Called on the caller's thread: hand over a request and return.
     void Post(bool play, const QString& path);
+    void PostPrepare(const QString& path);
     bool WaitUntilIdle(int ms);
 
 private:
@@ -115,6 +118,7 @@ private:
 
     void Run();
     void Handle(const Request& request);
+    void Upload(const QString& path);
     bool Connected();
     void DropConnection();
     const CachedSample* SampleFor(const QString& path);
@@ -132,9 +136,9 @@ private:
     std::condition_variable m_wake;
     std::condition_variable m_idle;
     std::optional<Request> m_pending;
+    QStringList m_prepare; // files to upload once nothing else waits
     bool m_busy = false;
     bool m_quit = false;
-    std::thread m_thread;
 
     // Only the thread touches these (and the client library's own thread,
     // under the main loop's lock, m_playing).
@@ -146,6 +150,7 @@ private:
     std::map<QString, CachedSample> m_samples;
     int m_uploads = 0;
     uint32_t m_playing = PA_INVALID_INDEX;
+    std::thread m_thread; // last: it starts once every other member is made
 };
 
 void ServerSound::Worker::Post(bool play, const QString& path)
@@ -153,8 +158,16 @@ void ServerSound::Worker::Post(bool play, const QString& path)
     {
         std::lock_guard lock(m_mutex);
         m_pending = Request{play, path};
-        if (!m_thread.joinable())
-            m_thread = std::thread([this] { Run(); });
+    }
+    m_wake.notify_one();
+}
+
+void ServerSound::Worker::PostPrepare(const QString& path)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_prepare.contains(path))
+            m_prepare.append(path);
     }
     m_wake.notify_one();
 }
@@ -162,26 +175,41 @@ void ServerSound::Worker::Post(bool play, const QString& path)
 bool ServerSound::Worker::WaitUntilIdle(int ms)
 {
     std::unique_lock lock(m_mutex);
-    return m_idle.wait_for(lock, std::chrono::milliseconds(ms), [this] { return !m_pending && !m_busy; });
+    return m_idle.wait_for(lock, std::chrono::milliseconds(ms),
+                           [this] { return !m_pending && m_prepare.isEmpty() && !m_busy; });
 }
 
 void ServerSound::Worker::Run()
 {
     for (;;) {
-        Request request;
+        std::optional<Request> request;
+        QString prepare;
         {
             std::unique_lock lock(m_mutex);
             m_busy = false;
             m_idle.notify_all();
-            m_wake.wait(lock, [this] { return m_quit || m_pending; });
+            m_wake.wait(lock, [this] { return m_quit || m_pending || !m_prepare.isEmpty(); });
             if (m_quit)
                 return;
-            request = *m_pending;
-            m_pending.reset();
+            request.swap(m_pending);
+            if (!request)
+                prepare = m_prepare.takeFirst();
             m_busy = true;
         }
-        Handle(request);
+        if (request)
+            Handle(*request);
+        else
+            Upload(prepare);
     }
+}
+
+void ServerSound::Worker::Upload(const QString& path)
+{
+    if (!Connected())
+        return;
+    m_pa.pa_threaded_mainloop_lock(m_loop);
+    SampleFor(path);
+    m_pa.pa_threaded_mainloop_unlock(m_loop);
 }
 
 void ServerSound::Worker::Handle(const Request& request)
@@ -397,6 +425,7 @@ ServerSound::~ServerSound() = default;
 
 void ServerSound::Play(const QString& path) { m_worker->Post(true, path); }
 void ServerSound::Stop() { m_worker->Post(false, QString()); }
+void ServerSound::Prepare(const QString& path) { m_worker->PostPrepare(path); }
 bool ServerSound::WaitUntilIdle(int ms) { return m_worker->WaitUntilIdle(ms); }
 
 ISound& Sound()

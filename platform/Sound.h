@@ -18,6 +18,10 @@ public:
     virtual void Play(const QString& path) = 0;
     // Silences the sound still playing, if any.
     virtual void Stop() = 0;
+    // Returns at once; makes the file ready to be played without delay
+    // later, playing nothing now. A service that plays at once anyway
+    // ignores it.
+    virtual void Prepare(const QString& path) { (void)path; }
 };
 
 // The current sound service (the sound server unless a test replaced it).
@@ -33,8 +37,8 @@ bool IsPlayableWave(const QByteArray& bytes);
 // whole, with nothing to load at the moment it is due. A file that changes
 // on disk is uploaded again.
 //
-// Play and Stop only hand the request to a thread of this object's own and
-// return; that thread loads the client library on the first request,
+// Play, Stop and Prepare only hand the request to a thread of this object's
+// own and return; that thread loads the client library on the first request,
 // connects (never starting a server of its own), reads and uploads files,
 // and plays. Requests that arrive while one is being handled replace each
 // other: the newest wins, as a newer sound ends an older one anyway.
@@ -47,6 +51,9 @@ public:
 
     void Play(const QString& path) override;
     void Stop() override;
+    // Loads the library, connects and uploads the file, unless a play or
+    // stop request is waiting, which goes first.
+    void Prepare(const QString& path) override;
     // Waits up to `ms` milliseconds until every request made so far has
     // been handled; true when it has.
     bool WaitUntilIdle(int ms);

@@ -278,6 +278,9 @@ TEST_F(SoundServer, EverySoundArrivesWholeTheFirstAfterStartToo)
     platform::ServerSound sound; // fresh: nothing loaded, connected or uploaded
     platform::ScopedService<platform::ISound> useServer(sound);
     const QString word = StartGame(h);
+    // New Puzzle has the sounds made ready; a player takes longer than
+    // this to click the four letters of the first word.
+    Pause(300);
     TRecording rec(*s_server);
 
     // A new word, the same word again, and again after Clear Word.
