@@ -1,15 +1,13 @@
 #pragma once
 // Playing a WAVE file by its path without waiting. Starting a sound ends the
-// one still playing; a missing or unplayable file, or a machine without an
-// audio device, plays nothing and reports no error.
+// one still playing; a missing or unplayable file, or a machine without a
+// sound server, plays nothing and reports no error.
 #include "platform/Service.h"
 
 #include <QByteArray>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
-
-class QSoundEffect;
+#include <memory>
 
 namespace platform {
 
@@ -20,34 +18,49 @@ public:
     virtual void Play(const QString& path) = 0;
     // Silences the sound still playing, if any.
     virtual void Stop() = 0;
+    // Returns at once; makes the file ready to be played without delay
+    // later, playing nothing now. A service that plays at once anyway
+    // ignores it.
+    virtual void Prepare(const QString& path) { (void)path; }
 };
 
-// The current sound service (Qt Multimedia unless a test replaced it).
+// The current sound service (the sound server unless a test replaced it).
 ISound& Sound();
 
-// True when `bytes` begin a WAVE file that the player can play: a RIFF
-// "WAVE" file whose "fmt " chunk describes uncompressed PCM of 1 or 2
-// channels, 8 or 16 bits, at a sample rate from 1 Hz to 192 kHz, followed
-// somewhere by a "data" chunk. Only the chunk headers are examined; a file
-// whose data chunk is cut short still plays what it holds.
+// True when `bytes` are a whole WAVE file that the sound server can play
+// (see ReadWaveHeader in WaveFile.h).
 bool IsPlayableWave(const QByteArray& bytes);
 
-// The real service, on Qt Multimedia's sound effect player. One player is
-// made on the first playable request and kept; it belongs to the
-// application object, which must exist.
-class MultimediaSound : public ISound {
+// The real service, on the sound server's sample cache (PulseAudio, or
+// PipeWire through the same protocol). Each file is uploaded to the server
+// once, on its first play, and played from there: the server starts it
+// whole, with nothing to load at the moment it is due. A file that changes
+// on disk is uploaded again.
+//
+// Play, Stop and Prepare only hand the request to a thread of this object's
+// own and return; that thread loads the client library on the first request,
+// connects (never starting a server of its own), reads and uploads files,
+// and plays. Requests that arrive while one is being handled replace each
+// other: the newest wins, as a newer sound ends an older one anyway.
+class ServerSound : public ISound {
 public:
+    ServerSound();
+    ~ServerSound() override;
+    ServerSound(const ServerSound&) = delete;
+    ServerSound& operator=(const ServerSound&) = delete;
+
     void Play(const QString& path) override;
     void Stop() override;
-    // The file last handed to the player, or empty when the last request
-    // played nothing (missing or unplayable file, no audio device).
-    QString Source() const { return m_source; }
+    // Loads the library, connects and uploads the file, unless a play or
+    // stop request is waiting, which goes first.
+    void Prepare(const QString& path) override;
+    // Waits up to `ms` milliseconds until every request made so far has
+    // been handled; true when it has.
+    bool WaitUntilIdle(int ms);
 
 private:
-    QSoundEffect* Player();
-
-    QPointer<QSoundEffect> m_effect; // owned by the application object
-    QString m_source;
+    class Worker;
+    std::unique_ptr<Worker> m_worker;
 };
 
 } // namespace platform

@@ -1,11 +1,15 @@
 #!/bin/sh
 # Installs the Debian packages that building and testing Lumora need, but
 # only those that are missing, so a machine that has them all is left alone.
-# Runs apt-get as root directly or through sudo.
+# Runs apt-get as root directly or through sudo. qt6-multimedia-dev and
+# libcanberra-dev serve only the benchmarks, which compare the sound
+# libraries; the game opens libpulse at its first sound.
 set -eu
 
 PACKAGES="build-essential cmake ninja-build pkg-config ccache \
-qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev \
+qt6-base-dev qt6-base-dev-tools libgl-dev libpulse-dev \
+pulseaudio pulseaudio-utils \
+qt6-multimedia-dev libcanberra-dev \
 libgtest-dev libgmock-dev libbenchmark-dev \
 clang libclang-rt-dev \
 fonts-wine fonts-liberation fonts-dejavu-core desktop-file-utils"

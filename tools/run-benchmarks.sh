@@ -9,7 +9,8 @@
 # transcription, start-up and peak memory of the game against a bare Qt
 # window). Start-up and memory are also measured here from outside: the
 # game, a bare Qt program and the same bare program painting thirty texts
-# in the game's faces (with and without Qt Multimedia linked) are each
+# in the game's faces (as it is, and linked against each sound library the
+# game could use: Qt Multimedia, libcanberra, libpulse) are each
 # started REPEAT times on the offscreen platform, end at their first paint,
 # and the median wall time and peak resident memory are taken.
 #
@@ -68,6 +69,11 @@ c++ -O2 -fPIC -std=c++17 -I . -o "$OUT/text-window" tools/bench/text-window.cpp 
 # shellcheck disable=SC2046
 c++ -O2 -fPIC -std=c++17 -I . -o "$OUT/text-window-multimedia" tools/bench/text-window.cpp \
   -Wl,--no-as-needed $(pkg-config --cflags --libs Qt6Widgets Qt6Multimedia) -Wl,--as-needed
+for lib in libcanberra libpulse; do
+  # shellcheck disable=SC2046
+  c++ -O2 -fPIC -std=c++17 -I . -o "$OUT/text-window-$lib" tools/bench/text-window.cpp \
+    -Wl,--no-as-needed $(pkg-config --cflags --libs Qt6Widgets $lib) -Wl,--as-needed
+done
 # The game runs from a folder of its own, so that its data files and
 # settings are written there on the first (unmeasured) run.
 GAMEDIR="$OUT/game"
@@ -83,6 +89,8 @@ for i in $(seq "$REPEAT"); do
   printf 'bare\t%s\n' "$("$OUT/measure-run" "$OUT/bare-window" 2>/dev/null)" >> "$OUT/runs.tsv"
   printf 'text\t%s\n' "$("$OUT/measure-run" "$OUT/text-window" 2>/dev/null)" >> "$OUT/runs.tsv"
   printf 'textmm\t%s\n' "$("$OUT/measure-run" "$OUT/text-window-multimedia" 2>/dev/null)" >> "$OUT/runs.tsv"
+  printf 'textca\t%s\n' "$("$OUT/measure-run" "$OUT/text-window-libcanberra" 2>/dev/null)" >> "$OUT/runs.tsv"
+  printf 'textpa\t%s\n' "$("$OUT/measure-run" "$OUT/text-window-libpulse" 2>/dev/null)" >> "$OUT/runs.tsv"
   printf 'game\t%s\n' "$(LUMORA_EXIT_AFTER_FIRST_PAINT=1 "$OUT/measure-run" "$GAMEDIR/lumora" 2>/dev/null)" >> "$OUT/runs.tsv"
 done
 if awk '$4 != 0 { bad = 1 } END { exit !bad }' FS='[\t ]' "$OUT/runs.tsv"; then
@@ -94,6 +102,12 @@ bare_ms=$(awk -F'[\t ]' '$1 == "bare" { print $2 }' "$OUT/runs.tsv" | median)
 game_ms=$(awk -F'[\t ]' '$1 == "game" { print $2 }' "$OUT/runs.tsv" | median)
 text_ms=$(awk -F'[\t ]' '$1 == "text" { print $2 }' "$OUT/runs.tsv" | median)
 textmm_ms=$(awk -F'[\t ]' '$1 == "textmm" { print $2 }' "$OUT/runs.tsv" | median)
+textca_ms=$(awk -F'[\t ]' '$1 == "textca" { print $2 }' "$OUT/runs.tsv" | median)
+textpa_ms=$(awk -F'[\t ]' '$1 == "textpa" { print $2 }' "$OUT/runs.tsv" | median)
+text_kb=$(awk -F'[\t ]' '$1 == "text" { print $3 }' "$OUT/runs.tsv" | median)
+textmm_kb=$(awk -F'[\t ]' '$1 == "textmm" { print $3 }' "$OUT/runs.tsv" | median)
+textca_kb=$(awk -F'[\t ]' '$1 == "textca" { print $3 }' "$OUT/runs.tsv" | median)
+textpa_kb=$(awk -F'[\t ]' '$1 == "textpa" { print $3 }' "$OUT/runs.tsv" | median)
 bare_kb=$(awk -F'[\t ]' '$1 == "bare" { print $3 }' "$OUT/runs.tsv" | median)
 game_kb=$(awk -F'[\t ]' '$1 == "game" { print $3 }' "$OUT/runs.tsv" | median)
 
@@ -132,8 +146,13 @@ game_kb=$(awk -F'[\t ]' '$1 == "game" { print $3 }' "$OUT/runs.tsv" | median)
     "$game_ms" "$(awk -v a="$game_ms" -v b="$bare_ms" 'BEGIN { print a / b }')" "$bare_ms"
   printf '| start-up to first paint, a bare window painting thirty texts in the same faces | %.1f ms | %.2fx the bare Qt window |\n' \
     "$text_ms" "$(awk -v a="$text_ms" -v b="$bare_ms" 'BEGIN { print a / b }')"
-  printf '| the same, linked against Qt Multimedia as well | %.1f ms | %.2fx the bare Qt window |\n' \
-    "$textmm_ms" "$(awk -v a="$textmm_ms" -v b="$bare_ms" 'BEGIN { print a / b }')"
+  for row in "nothing more:$text_ms:$text_kb" "Qt Multimedia:$textmm_ms:$textmm_kb" \
+             "libcanberra:$textca_ms:$textca_kb" "libpulse:$textpa_ms:$textpa_kb"; do
+    IFS=: read -r what ms kb <<< "$row"
+    printf '| the same, linked against %s | %.1f ms, %.1f MB | %.2fx the bare Qt window, %.2fx its memory |\n' \
+      "$what" "$ms" "$(awk -v a="$kb" 'BEGIN { print a / 1024 }')" \
+      "$(awk -v a="$ms" -v b="$bare_ms" 'BEGIN { print a / b }')" "$(awk -v a="$kb" -v b="$bare_kb" 'BEGIN { print a / b }')"
+  done
   printf '| peak resident memory, game process | %.1f MB | %.2fx the bare Qt window (%.1f MB) |\n' \
     "$(awk -v a="$game_kb" 'BEGIN { print a / 1024 }')" "$(awk -v a="$game_kb" -v b="$bare_kb" 'BEGIN { print a / b }')" \
     "$(awk -v a="$bare_kb" 'BEGIN { print a / 1024 }')"

@@ -14,9 +14,11 @@
 #include "install/InstallNames.h"
 #include "install/Installer.h"
 #include "install/Uninstaller.h"
+#include "game/DataFiles.h"
 #include "platform/FileOps.h"
 #include "platform/Fonts.h"
 #include "platform/Shell.h"
+#include "platform/Sound.h"
 #include "window/GameBindings.h"
 #include "window/SettingsFile.h"
 #include "window/Themes.h"
@@ -326,8 +328,14 @@ void TForm1::wwwButtonClick(QObject*)
 
 void TForm1::GenerateLettersButtonClick(QObject*)
 {
-    if (m_game)
-        m_game->NewPuzzle();
+    if (!m_game)
+        return;
+    m_game->NewPuzzle();
+    // No sound is due before a puzzle: the sound service gets both files
+    // ready now, off this thread, so that the first word found is heard
+    // from its first moment.
+    for (const char* name : {game::kNewWordSoundFileName, game::kUsedWordSoundFileName})
+        platform::Sound().Prepare(m_appFolder + QLatin1String(name));
 }
 
 void TForm1::LetterClick(int number)

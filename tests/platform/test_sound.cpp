@@ -1,22 +1,20 @@
-// The sound service: what counts as playable, and that bad files, missing
-// files and a machine without audio never stop the caller.
+// What counts as a playable sound, and the stand-in of the sound service.
+// The real service is tested against a real sound server in
+// test_sound_server.cpp.
 #include "platform/Resources.h"
 #include "platform/Sound.h"
+#include "platform/WaveFile.h"
 #include "support_sourcefiles.h"
 #include "tests/support/RecordingSound.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
 using platform::IsPlayableWave;
+using platform::ReadWaveHeader;
+using platform::WaveSamples;
 using platform::ISound;
-using platform::MultimediaSound;
 using platform::RecordingSound;
 using platform::ScopedService;
 
@@ -63,106 +61,102 @@ QByteArray Wave(const QList<QByteArray>& chunks)
 
 QByteArray Samples(int bytes) { return QByteArray(bytes, '\x10'); }
 
-void RunEvents(int ms)
+// An extensible format chunk: container bits, valid bits and a sub-format
+// whose first two bytes are a plain tag.
+QByteArray ExtensibleBody(quint16 channels, quint32 rate, quint16 bits, quint16 valid, quint16 subTag,
+                          char guidByte = 0x00)
 {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QByteArray b = FmtBody(0xFFFE, channels, rate, bits);
+    b += Le16(22) + Le16(valid) + Le32(channels == 1 ? 4 : 3) + Le16(subTag);
+    b += QByteArray("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
+    b[b.size() - 14] = guidByte;
+    return b;
 }
+
+struct WaveCase {
+    const char* why;
+    QByteArray bytes;
+};
 
 } // namespace
 
-TEST(PlayableWave, AcceptsTheShippedSoundsAndPlainPcm)
+TEST(PlayableWave, AcceptsEveryLayoutTheServerPlays)
 {
-    EXPECT_TRUE(IsPlayableWave(ReadSourceFile("resources/newword.wav")));
-    EXPECT_TRUE(IsPlayableWave(ReadSourceFile("resources/usedword.wav")));
-    // 8-bit stereo; an 18-byte format chunk; an odd-sized chunk with its pad
-    // byte before the samples; samples cut short of their declared size.
-    EXPECT_TRUE(IsPlayableWave(Wave({Chunk("fmt ", FmtBody(1, 2, 8000, 8)), Chunk("data", Samples(8))})));
-    EXPECT_TRUE(IsPlayableWave(Wave({Chunk("fmt ", FmtBody(1, 1, 44100, 16, 2)), Chunk("data", Samples(4))})));
-    EXPECT_TRUE(IsPlayableWave(
-        Wave({Chunk("fmt ", FmtBody(1, 1, 11025, 16)), Chunk("note", "odd"), Chunk("data", Samples(4))})));
-    QByteArray cut = Wave({Chunk("fmt ", FmtBody(1, 1, 22050, 16)), Chunk("data", Samples(100))});
-    EXPECT_TRUE(IsPlayableWave(cut.left(cut.size() - 60)));
+    const QByteArray data = Chunk("data", Samples(24));
+    const WaveCase cases[] = {
+        {"the shipped new-word sound", ReadSourceFile("resources/newword.wav")},
+        {"the shipped used-word sound", ReadSourceFile("resources/usedword.wav")},
+        {"8-bit stereo", Wave({Chunk("fmt ", FmtBody(1, 2, 8000, 8)), data})},
+        {"an 18-byte format chunk", Wave({Chunk("fmt ", FmtBody(1, 1, 44100, 16, 2)), data})},
+        {"24-bit stereo", Wave({Chunk("fmt ", FmtBody(1, 2, 48000, 24)), data})},
+        {"32-bit integer", Wave({Chunk("fmt ", FmtBody(1, 1, 48000, 32)), data})},
+        {"32-bit float", Wave({Chunk("fmt ", FmtBody(3, 2, 44100, 32)), data})},
+        {"A-law", Wave({Chunk("fmt ", FmtBody(6, 1, 8000, 8)), data})},
+        {"extensible, 16-bit", Wave({Chunk("fmt ", ExtensibleBody(2, 44100, 16, 16, 1)), data})},
+        {"extensible, 24 bits in 32", Wave({Chunk("fmt ", ExtensibleBody(1, 96000, 32, 24, 1)), data})},
+        {"extensible, float", Wave({Chunk("fmt ", ExtensibleBody(2, 48000, 32, 32, 3)), data})},
+        {"six channels", Wave({Chunk("fmt ", FmtBody(1, 6, 44100, 16)), data})},
+        {"samples before the format", Wave({data, Chunk("fmt ", FmtBody(1, 1, 22050, 16))})},
+        {"an odd-sized chunk and its pad byte",
+         Wave({Chunk("fmt ", FmtBody(1, 1, 11025, 16)), Chunk("note", "odd"), data})},
+        {"200 KiB of metadata before the format",
+         Wave({Chunk("LIST", QByteArray(200 * 1024, 'm')), Chunk("fmt ", FmtBody(1, 1, 22050, 16)), data})},
+        {"metadata after the samples running past the end",
+         Wave({Chunk("fmt ", FmtBody(1, 1, 22050, 16)), data}) + "LIST" + Le32(0xFFFFFFFFu) + "INFO"},
+    };
+    for (const WaveCase& c : cases)
+        EXPECT_TRUE(IsPlayableWave(c.bytes)) << c.why;
 }
 
-TEST(PlayableWave, RejectsWhatThePlayerCannotPlay)
+TEST(PlayableWave, RefusesWhatTheServerCannotPlay)
 {
-    const QByteArray data = Chunk("data", Samples(4));
-    struct Case {
-        const char* why;
-        QByteArray bytes;
-    };
-    const Case cases[] = {
+    const QByteArray data = Chunk("data", Samples(24));
+    const QByteArray format = Chunk("fmt ", FmtBody(1, 1, 22050, 16));
+    QByteArray badBlock = FmtBody(1, 2, 22050, 16);
+    qToLittleEndian<quint16>(2, badBlock.data() + 12);
+    const WaveCase cases[] = {
         {"empty", {}},
         {"text", "STYLE= 5\r\nSOUND ON\r\n"},
         {"RIFF but not WAVE", "RIFF" + Le32(4) + "AVI "},
         {"no format", Wave({data})},
-        {"samples before the format", Wave({data, Chunk("fmt ", FmtBody(1, 1, 22050, 16))})},
-        {"no samples", Wave({Chunk("fmt ", FmtBody(1, 1, 22050, 16))})},
+        {"no samples", Wave({format})},
+        {"an empty data chunk", Wave({format, Chunk("data", {})})},
+        {"less than one frame", Wave({Chunk("fmt ", FmtBody(1, 2, 22050, 16)), Chunk("data", Samples(3))})},
+        {"two formats", Wave({format, Chunk("fmt ", FmtBody(1, 2, 22050, 16)), data})},
+        {"two data chunks", Wave({format, data, data})},
         {"format chunk too short", Wave({Chunk("fmt ", FmtBody(1, 1, 22050, 16).left(12)), data})},
-        {"floating point", Wave({Chunk("fmt ", FmtBody(3, 1, 22050, 32)), data})},
+        {"64-bit float", Wave({Chunk("fmt ", FmtBody(3, 1, 22050, 64)), data})},
         {"compressed", Wave({Chunk("fmt ", FmtBody(2, 1, 22050, 4)), data})},
-        {"24 bits", Wave({Chunk("fmt ", FmtBody(1, 2, 44100, 24)), data})},
-        {"six channels", Wave({Chunk("fmt ", FmtBody(1, 6, 44100, 16)), data})},
+        {"12 bits", Wave({Chunk("fmt ", FmtBody(1, 1, 22050, 12)), data})},
+        {"a block size that does not fit the channels", Wave({Chunk("fmt ", badBlock), data})},
+        {"extensible, unknown sub-format", Wave({Chunk("fmt ", ExtensibleBody(2, 44100, 16, 16, 1, 0x01)), data})},
+        {"extensible, more valid bits than the container",
+         Wave({Chunk("fmt ", ExtensibleBody(2, 44100, 16, 24, 1)), data})},
+        {"extensible, its extension missing", Wave({Chunk("fmt ", FmtBody(0xFFFE, 2, 44100, 16, 2)), data})},
+        {"nine channels", Wave({Chunk("fmt ", FmtBody(1, 9, 44100, 16)), data})},
         {"no channels", Wave({Chunk("fmt ", FmtBody(1, 0, 44100, 16)), data})},
         {"rate zero", Wave({Chunk("fmt ", FmtBody(1, 1, 0, 16)), data})},
-        {"a chunk running past the end",
-         Wave({Chunk("fmt ", FmtBody(1, 1, 22050, 16))}) + "LIST" + Le32(0xFFFFFFFFu) + "INFO"},
-        {"header cut inside the format", Wave({Chunk("fmt ", FmtBody(1, 1, 22050, 16)), data}).left(30)},
+        {"rate beyond the server's", Wave({Chunk("fmt ", FmtBody(1, 1, 400000, 16)), data})},
+        {"metadata running past the end before the samples", Wave({format}) + "LIST" + Le32(0xFFFFFFFFu) + "INFO"},
+        {"header cut inside the format", Wave({format, data}).left(30)},
     };
-    for (const Case& c : cases)
+    for (const WaveCase& c : cases)
         EXPECT_FALSE(IsPlayableWave(c.bytes)) << c.why;
 }
 
-TEST(MultimediaSound, BadOrMissingFilesPlayNothingAndReturn)
+TEST(PlayableWave, TheSamplesAreWholeFramesOfWhatTheFileHolds)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString garbage = dir.filePath("garbage.wav");
-    const QString empty = dir.filePath("empty.wav");
-    {
-        QFile f(garbage);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        QByteArray junk;
-        for (int i = 0; i < 5000; ++i)
-            junk.append(char((i * 7919) & 0xFF));
-        f.write("RIFF" + junk);
-        QFile e(empty);
-        ASSERT_TRUE(e.open(QIODevice::WriteOnly));
-    }
-    MultimediaSound sound;
-    for (const QString& path : {dir.filePath("missing.wav"), garbage, empty, dir.path(), QString()}) {
-        sound.Play(path);
-        EXPECT_TRUE(sound.Source().isEmpty()) << qPrintable(path);
-    }
-    RunEvents(100);
-    sound.Stop();
-    EXPECT_TRUE(sound.Source().isEmpty());
-}
-
-TEST(MultimediaSound, AGoodFileIsHandedOnOnlyWhenThereIsADevice)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("newword.wav");
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(ReadSourceFile("resources/usedword.wav"));
-    }
-    MultimediaSound sound;
-    sound.Play(path);
-    // Without an audio device (as on a test machine) nothing is handed on;
-    // with one, exactly this file is.
-    EXPECT_TRUE(sound.Source().isEmpty() || sound.Source() == QFileInfo(path).absoluteFilePath())
-        << qPrintable(sound.Source());
-    RunEvents(50);
-    // A following request for a missing file ends it.
-    sound.Play(dir.filePath("gone.wav"));
-    EXPECT_TRUE(sound.Source().isEmpty());
-    RunEvents(50);
+    // Stereo 16-bit: 4-byte frames. 100 bytes declared, 62 held: 15 frames.
+    QByteArray cut = Wave({Chunk("LIST", QByteArray(70001, 'm')), Chunk("fmt ", FmtBody(1, 2, 22050, 16)),
+                           Chunk("data", Samples(100))});
+    cut.chop(38);
+    const std::optional<WaveSamples> s = ReadWaveHeader(cut);
+    ASSERT_TRUE(s.has_value());
+    EXPECT_EQ(s->format, platform::WaveSampleFormat::S16);
+    EXPECT_EQ(s->channels, 2);
+    EXPECT_EQ(s->rate, 22050u);
+    EXPECT_EQ(s->offset, 12 + 8 + 70002 + 8 + 16 + 8);
+    EXPECT_EQ(s->bytes, 60);
 }
 
 TEST(SoundService, AStandInRecordsRequestsInOrder)

@@ -16,6 +16,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 #include <optional>
@@ -81,3 +82,12 @@ private:
 
 // The lines of the shipped word list resource.
 QByteArray ShippedResource(const char* name);
+
+class TCustomGrid;
+// A letter button of the cross by its number, 1 to 9.
+TCustomGlowButton& Letter(const TWindowHarness& h, int number);
+// The texts of a grid's one column, row by row.
+QStringList Column(const TCustomGrid& grid);
+// Types the word by clicking, for each letter, a button that shows it and
+// is still up. Fails the test when the cross cannot spell it.
+void TypeWord(const TWindowHarness& h, const QString& word);

@@ -15,38 +15,6 @@
 
 namespace {
 
-TCustomGlowButton& Letter(const TWindowHarness& h, int number)
-{
-    const std::string name = "CrossButton" + std::to_string(number);
-    return h.Get<TCustomGlowButton>(name.c_str());
-}
-
-QStringList Column(const TCustomGrid& grid)
-{
-    QStringList rows;
-    for (int r = 0; r < grid.RowCount(); ++r)
-        rows << grid.Cells(0, r);
-    return rows;
-}
-
-// Types the word by clicking, for each letter, a button that shows it and
-// is still up. Fails the test when the cross cannot spell it.
-void TypeWord(const TWindowHarness& h, const QString& word)
-{
-    for (const QChar letter : word) {
-        bool clicked = false;
-        for (int n = 1; n <= 9 && !clicked; ++n) {
-            TCustomGlowButton& button = Letter(h, n);
-            if (button.Caption() == QString(letter) && !button.Down()) {
-                TWindowHarness::Click(button);
-                clicked = true;
-            }
-        }
-        ASSERT_TRUE(clicked) << "no free button for " << QString(letter).toStdString() << " of "
-                             << word.toStdString();
-    }
-}
-
 // The font colour the list's handler gives a row.
 TColor RowColour(TWindowHarness& h, int row)
 {
