@@ -12,7 +12,8 @@ pulseaudio pulseaudio-utils \
 qt6-multimedia-dev libcanberra-dev \
 libgtest-dev libgmock-dev libbenchmark-dev \
 clang libclang-rt-dev \
-fonts-wine fonts-liberation fonts-dejavu-core desktop-file-utils"
+fonts-wine fonts-liberation fonts-dejavu-core desktop-file-utils \
+xvfb xdotool"
 
 missing=""
 for p in $PACKAGES; do

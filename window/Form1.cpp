@@ -19,7 +19,9 @@
 #include "platform/Fonts.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
+#include "window/FocusChain.h"
 #include "window/GameBindings.h"
+#include "window/GameKeys.h"
 #include "window/SettingsFile.h"
 #include "window/Themes.h"
 #include "window/WindowChrome.h"
@@ -27,6 +29,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QWindow>
@@ -40,6 +43,7 @@ TForm1::TForm1(TComponent* owner, QWidget* parent)
     SetIconFromResource(QStringLiteral(":/lumora.png"));
     RegisterHandlers();
     LoadDesign();
+    SetUpKeyboard();
     // The taskbar shows the program's title, not the form's caption.
     setWindowTitle(ApplicationTitle());
     // Presses near the window's edges size it (see eventFilter).
@@ -57,6 +61,30 @@ void TForm1::SetIconFromResource(const QString& path)
     if (!image.isNull())
         setWindowIcon(QIcon(QPixmap::fromImage(image)));
 }
+
+namespace {
+
+// The window's controls in reading order: the caption bar's buttons, the
+// cross row by row, the game buttons and the list, the overlays' own
+// controls (stops only while their panel shows, in place of the game's),
+// then the status strip.
+constexpr const char* kFocusChainNames[] = {
+    "MinimizeGlowButton", "CloseGlowButton",
+    "CrossButton2", "CrossButton6", "CrossButton7", "CrossButton1", "CrossButton8", "CrossButton9",
+    "CrossButton3", "CrossButton4", "CrossButton5",
+    "ClearButton", "BackSpaceButton", "GenerateLettersButton", "QuitButton", "GuessedWordsGrid",
+    "InstructionsCloseButton",
+    "CreateDesktopShortcut", "Location", "SelectInstallDirButton", "GlowButton1", "GlowButton2",
+    "UnistallButton",
+    "SoundCheckBox", "VisualStyleSelector", "HowToPlayButton", "wwwButton",
+};
+
+constexpr const char* kLetterButtonNames[] = {
+    "CrossButton1", "CrossButton2", "CrossButton3", "CrossButton4", "CrossButton5",
+    "CrossButton6", "CrossButton7", "CrossButton8", "CrossButton9",
+};
+
+} // namespace
 
 TForm1::~TForm1()
 {
@@ -212,6 +240,9 @@ void TForm1::VisualStyleSelectorSelect(QObject*)
 {
     m_styleNumber = std::max(1, SelectorIndex() + 1);
     ApplyTheme();
+    // The choice ends the field's editing: the game's keys act again.
+    if (ThemeFieldHasFocus())
+        setFocus(Qt::OtherFocusReason);
 }
 
 // ---- Chrome ---------------------------------------------------------------
@@ -273,6 +304,10 @@ void TForm1::ShowSizingCursor(QWidget* widget, Qt::Edges edges)
 bool TForm1::eventFilter(QObject* watched, QEvent* e)
 {
     const QEvent::Type type = e->type();
+    if (type == QEvent::KeyPress && HandleWindowKey(watched, *static_cast<QKeyEvent*>(e)))
+        return true;
+    if (type == QEvent::MouseButtonPress)
+        EndThemeFieldEditing(qobject_cast<QWidget*>(watched));
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::Leave)
         return TForm::eventFilter(watched, e);
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -312,11 +347,20 @@ void TForm1::MinimizeGlowButtonClick(QObject*)
 void TForm1::HowToPlayButtonClick(QObject*)
 {
     RequireComponent<TControl>(*this, "InstructionsPanel").SetLeft(0);
+    // A control that held the focus is covered now: the focus goes on to
+    // the panel's own button.
+    QWidget* focus = focusWidget();
+    if (focus && focus != this && !TFocusChain::ShownToUser(*focus))
+        RequireComponent<TCustomGlowButton>(*this, "InstructionsCloseButton").setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::InstructionsCloseButtonClick(QObject*)
 {
+    auto& close = RequireComponent<TCustomGlowButton>(*this, "InstructionsCloseButton");
+    const bool hadFocus = close.hasFocus() || focusWidget() == &close;
     RequireComponent<TControl>(*this, "InstructionsPanel").SetLeft(-1000);
+    if (hadFocus)
+        RequireComponent<TCustomGlowButton>(*this, "HowToPlayButton").setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::wwwButtonClick(QObject*)
@@ -404,4 +448,119 @@ void TForm1::GlowButton2Click(QObject*)
 void TForm1::UnistallButtonClick(QObject*)
 {
     install::TUninstaller(m_appFolder).Uninstall();
+}
+
+// ---------------------------------------------------------------- the keyboard
+
+void TForm1::SetUpKeyboard()
+{
+    std::vector<QWidget*> stops;
+    for (const char* name : kFocusChainNames)
+        stops.push_back(dynamic_cast<QWidget*>(FindComponent(QString::fromLatin1(name))));
+    m_focusChain = std::make_unique<TFocusChain>(*this, std::move(stops));
+    // The window itself holds the focus until the player moves it: no
+    // control shows a focus mark before that, and the keys reach the window.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus(Qt::OtherFocusReason);
+}
+
+bool TForm1::focusNextPrevChild(bool next)
+{
+    return MoveFocus(next);
+}
+
+bool TForm1::MoveFocus(bool forward)
+{
+    if (!m_focusChain)
+        return false;
+    QWidget* focus = focusWidget();
+    QWidget* target = m_focusChain->Next(focus == this ? nullptr : focus, forward);
+    if (!target)
+        return false;
+    target->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+bool TForm1::ThemeFieldHasFocus() const
+{
+    const auto* selector = dynamic_cast<const QWidget*>(FindComponent(u"VisualStyleSelector"_qs));
+    const QWidget* focus = focusWidget();
+    return selector && focus && selector->isAncestorOf(focus);
+}
+
+bool TForm1::InstructionsShown() const
+{
+    const auto* panel = dynamic_cast<const TControl*>(FindComponent(u"InstructionsPanel"_qs));
+    return panel && TFocusChain::ShownToUser(*panel);
+}
+
+bool TForm1::HandleWindowKey(QObject* watched, QKeyEvent& key)
+{
+    // Each key once, where Qt first delivers it: the focused control of
+    // this window, or the window itself.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    QWidget* focus = QApplication::focusWidget();
+    if (widget != (focus ? focus : this))
+        return false;
+
+    const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+    if ((key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) && !(mods & (Qt::ControlModifier | Qt::AltModifier)))
+        return MoveFocus(key.key() == Qt::Key_Tab && !(mods & Qt::ShiftModifier));
+
+    if (m_face != TFace::Game)
+        return false;
+    const TGameKeyPress press = GameKeyOf(key.key(), key.modifiers(), key.text());
+    if (press.key == TGameKey::None)
+        return false;
+    // The theme field keeps the keys that edit it while it has the focus.
+    if (IsEditingKey(press.key) && ThemeFieldHasFocus())
+        return false;
+    // While the instructions cover the game, the game takes no keys;
+    // Escape closes them as their Close button does.
+    if (InstructionsShown()) {
+        if (press.key == TGameKey::ClearWord)
+            PressButton("InstructionsCloseButton");
+        return true;
+    }
+    switch (press.key) {
+    case TGameKey::Letter: PressLetterKey(press.letter); break;
+    case TGameKey::BackSpace: PressButton("BackSpaceButton"); break;
+    case TGameKey::ClearWord: PressButton("ClearButton"); break;
+    case TGameKey::NewPuzzle: PressButton("GenerateLettersButton"); break;
+    case TGameKey::HowToPlay: PressButton("HowToPlayButton"); break;
+    case TGameKey::None: break;
+    }
+    return true;
+}
+
+void TForm1::PressLetterKey(QChar letter)
+{
+    // The first letter button that is up and shows the letter, clicked.
+    for (const char* name : kLetterButtonNames) {
+        auto* button = dynamic_cast<TCustomGlowButton*>(FindComponent(QString::fromLatin1(name)));
+        if (button && !button->Down() && button->Caption() == QString(letter)) {
+            button->PerformClick();
+            return;
+        }
+    }
+}
+
+void TForm1::PressButton(const char* name)
+{
+    if (auto* button = dynamic_cast<TCustomGlowButton*>(FindComponent(QString::fromLatin1(name))))
+        button->PerformClick();
+}
+
+void TForm1::EndThemeFieldEditing(QWidget* pressed)
+{
+    // A press on a control that takes no focus itself (a game button, a
+    // bare panel) takes the focus back from the theme field to the window.
+    if (!pressed || pressed->window() != this || !ThemeFieldHasFocus())
+        return;
+    for (QWidget* w = pressed; w && w != this; w = w->parentWidget())
+        if (w->focusPolicy() & Qt::ClickFocus)
+            return;
+    setFocus(Qt::MouseFocusReason);
 }

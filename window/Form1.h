@@ -17,8 +17,10 @@
 #include <optional>
 
 class TCellBrush;
+class TFocusChain;
 class TFont;
 class TGameBindings;
+class QKeyEvent;
 namespace game {
 class TRandomSource;
 class TWordGame;
@@ -89,6 +91,7 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void RegisterHandlers();
@@ -104,6 +107,16 @@ private:
     bool IsSizingSurface(const QWidget* widget) const;
     Qt::Edges EdgesUnder(const QMouseEvent& mouse) const;
     void ShowSizingCursor(QWidget* widget, Qt::Edges edges);
+    // The keyboard: the focus chain, and the game's keys wherever the focus
+    // is in the window.
+    void SetUpKeyboard();
+    bool HandleWindowKey(QObject* watched, QKeyEvent& key);
+    bool MoveFocus(bool forward);
+    bool ThemeFieldHasFocus() const;
+    bool InstructionsShown() const;
+    void PressLetterKey(QChar letter);
+    void PressButton(const char* name);
+    void EndThemeFieldEditing(QWidget* pressed);
 
     QString m_appFolder;
     int m_styleNumber = 1;
@@ -112,6 +125,7 @@ private:
     // The widget showing the sizing cursor, and the cursor it had before.
     QPointer<QWidget> m_sizingCursorOn;
     std::optional<QCursor> m_cursorBeforeSizing;
+    std::unique_ptr<TFocusChain> m_focusChain;
     std::unique_ptr<TGameBindings> m_bindings;
     std::unique_ptr<game::TWordGame> m_game;
 };

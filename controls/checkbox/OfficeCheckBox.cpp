@@ -374,7 +374,10 @@ void TCustomOfficeCheckBox::mouseReleaseEvent(QMouseEvent* e)
     const QPoint p = e->position().toPoint();
     m_captured = false;
     m_down = false;
-    if (InsideEdgesIncluded(p) && hasFocus() && m_pressedHere)
+    // Every click that lands on the control toggles it, also the first click
+    // into a window that is not active yet: the press asked for the focus,
+    // but the window may be activated only after the release.
+    if (InsideEdgesIncluded(p) && m_pressedHere)
         UserToggle();
     RepaintBoxArea();
     m_pressedHere = false;

@@ -284,6 +284,13 @@ void TCustomGlowButton::Click()
         OnClick(this);
 }
 
+void TCustomGlowButton::PerformClick()
+{
+    if (m_style == bsCheck || m_groupIndex != 0)
+        SetDown(!m_down);
+    Click();
+}
+
 void TCustomGlowButton::keyPressEvent(QKeyEvent* e)
 {
     const int key = e->key();
@@ -294,11 +301,20 @@ void TCustomGlowButton::keyPressEvent(QKeyEvent* e)
     m_pressed = true;
     m_drawState = TDrawState::Pressed;
     repaint();
-    // The key's character clicks directly, without toggling Down.
+    // The key's character clicks. A grouped button toggles Down first, as
+    // a click does, so that its handler finds Down as after a click; a
+    // plain or check button is clicked without toggling.
     QPointer<TCustomGlowButton> alive(this);
-    Click();
-    if (alive)
-        e->accept();
+    if (m_groupIndex != 0)
+        PerformClick();
+    else
+        Click();
+    if (!alive)
+        return;
+    // The key is still held: the face stays pressed until its release.
+    m_drawState = TDrawState::Pressed;
+    update();
+    e->accept();
 }
 
 void TCustomGlowButton::keyReleaseEvent(QKeyEvent* e)
@@ -492,8 +508,11 @@ void TCustomGlowButton::mouseDoubleClickEvent(QMouseEvent* e)
     TCustomControl::mouseDoubleClickEvent(e);
     if (e->button() != Qt::LeftButton)
         return;
-    // The second press of a double click acts as a press but clicks nothing.
-    m_clickArmed = false;
+    // The second press of a double click acts as a press. Its release
+    // toggles a grouped button's Down again, so it clicks too: the handler
+    // hears of every change of Down the user makes. Other buttons click
+    // only on a plain press.
+    m_clickArmed = m_groupIndex != 0;
     LeftPressed(e->position().toPoint());
 }
 

@@ -144,6 +144,10 @@ public:
 
     // The click: the modal result goes to the parent form, then OnClick.
     void Click() override;
+    // What a completed left click does, for a click made by other means (a
+    // key of the window): a grouped or check button toggles Down, then the
+    // click is raised.
+    void PerformClick();
 
     // Re-applies the Down value read from the form file, once GroupIndex
     // and AllowAllUp are known.

@@ -117,6 +117,13 @@ void TComboEdit::mouseMoveEvent(QMouseEvent* e)
 
 void TComboEdit::wheelEvent(QWheelEvent* e)
 {
+    // Only a focused selector takes the wheel: over an unfocused one the
+    // wheel changes nothing, so the field never names what the pointer
+    // merely rolled over.
+    if (!hasFocus()) {
+        e->ignore();
+        return;
+    }
     const int delta = e->angleDelta().y();
     if (delta != 0 && m_owner)
         m_owner->FieldWheel(delta);
@@ -384,8 +391,12 @@ bool TCustomOfficeComboBox::ListKey(QKeyEvent* e)
 {
     // The key goes to the field as a key-down and a key-up; what the field
     // handled there (moving the highlight, Enter, Escape, F4) is not moved
-    // a second time by the list's own handling.
+    // a second time by the list's own handling. Enter's character follows
+    // as in the field, so Enter in the list chooses the item as a click
+    // does (OnSelect).
     const bool handled = FieldKeyDown(e->key(), e->modifiers());
+    if (e->text() == QLatin1String("\r"))
+        FieldKeyPress(QLatin1Char('\r'));
     FieldKeyUp(e->key(), e->modifiers());
     return handled;
 }

@@ -241,7 +241,7 @@ TEST(OfficeSelectorKeys, EscapeRestoresTheConfirmedTextAndClosesTheList)
     EXPECT_TRUE(f.Edit()->hasFocus());
 }
 
-TEST(OfficeSelectorKeys, KeysInTheOpenListActOnTheFieldOnceAndEnterThereSelectsNothing)
+TEST(OfficeSelectorKeys, KeysInTheOpenListActOnTheFieldOnceAndEnterThereChoosesTheItem)
 {
     Fixture f;
     f.Focus();
@@ -259,7 +259,8 @@ TEST(OfficeSelectorKeys, KeysInTheOpenListActOnTheFieldOnceAndEnterThereSelectsN
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_FALSE(f.selector->Dropped());
     EXPECT_EQ(f.selector->ConfirmedText(), "Obsidian");
-    EXPECT_EQ(f.selects, 0);
+    EXPECT_EQ(f.selector->ItemIndex(), 2);
+    EXPECT_EQ(f.selects, 1) << "Enter in the list chooses as a click does";
 }
 
 TEST(OfficeSelectorKeys, AltDownTogglesTheList)
