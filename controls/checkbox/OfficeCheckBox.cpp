@@ -1,4 +1,5 @@
 #include "controls/checkbox/OfficeCheckBox.h"
+#include "controls/core/Accessibility.h"
 
 #include "controls/paint/Canvas.h"
 #include "controls/minihtml/MiniHtml.h"
@@ -55,11 +56,12 @@ void TCustomOfficeCheckBox::SetCaption(const QString& v)
     m_caption = v;
     UpdateAccelerator();
     update();
+    accessibility::AnnounceNameChange(this);
 }
 
 void TCustomOfficeCheckBox::SetChecked(bool v)
 {
-    m_state = v ? cbChecked : cbUnchecked;
+    StoreState(v ? cbChecked : cbUnchecked);
     update();
 }
 
@@ -67,8 +69,19 @@ void TCustomOfficeCheckBox::SetState(TCheckBoxState v)
 {
     if (m_state == v)
         return;
-    m_state = v;
+    StoreState(v);
     RepaintBoxArea();
+}
+
+void TCustomOfficeCheckBox::StoreState(TCheckBoxState v)
+{
+    if (m_state == v)
+        return;
+    m_state = v;
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.checkStateMixed = true;
+    accessibility::AnnounceStateChange(this, changed);
 }
 
 void TCustomOfficeCheckBox::SetDisabledFontColor(TColor v)

@@ -142,6 +142,10 @@ public:
 
     // The click: the modal result goes to the parent form, then OnClick.
     void Click() override;
+    // Does what a mouse click on the button does (a screen reader's press):
+    // a toggle or grouped button flips Down by its setter, then the click.
+    // A disabled button does nothing.
+    void PerformClick();
 
     // Re-applies the Down value read from the form file, once GroupIndex
     // and AllowAllUp are known.
@@ -203,6 +207,8 @@ private:
     void EnsureFadeTimer();
     void FadeTick();
 
+    // Every change of Down goes through here (and is announced).
+    void StoreDown(bool v);
     void AnnounceDown();
     void GroupButtonDown(int groupIndex, TCustomGlowButton* sender);
     void DialogKey();

@@ -1,4 +1,5 @@
 #include "controls/plain/Label.h"
+#include "controls/core/Accessibility.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -16,6 +17,7 @@ void TLabel::SetCaption(const QString& v)
     m_caption = v;
     AdjustBounds();
     Invalidate();
+    accessibility::AnnounceNameChange(this);
 }
 
 void TLabel::SetAutoSize(bool v)

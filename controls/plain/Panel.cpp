@@ -1,4 +1,5 @@
 #include "controls/plain/Panel.h"
+#include "controls/core/Accessibility.h"
 
 #include <QPainter>
 
@@ -44,6 +45,7 @@ void TPanel::SetCaption(const QString& v)
         return;
     m_caption = v;
     update();
+    accessibility::AnnounceNameChange(this);
 }
 
 void TPanel::SetBevelInner(TBevelCut v)

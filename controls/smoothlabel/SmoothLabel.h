@@ -42,7 +42,7 @@ public:
     explicit TSmoothLabelCaption(QObject* parent = nullptr);
 
     const QString& Text() const { return m_text; }
-    void SetText(const QString& v) { Set(m_text, v); }
+    void SetText(const QString& v);
     TSmoothLabelLocation Location() const { return m_location; }
     void SetLocation(TSmoothLabelLocation v) { Set(m_location, v); }
     // Family, size and style of the text; its colour is not used.
@@ -74,6 +74,8 @@ public:
     void AssignAllButFont(const TSmoothLabelCaption& other);
 
     std::function<void()> OnChange;
+    // Raised after OnChange when it was Text that changed.
+    std::function<void()> OnTextChange;
 
 private:
     template <class T>
