@@ -73,7 +73,7 @@ TCustomOfficeCheckBox* TAccessibleCheckBox::Box() const
 QString TAccessibleCheckBox::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)
-        return NameOr(WithoutAccelerator(minihtml::PlainText(Box()->Caption())));
+        return NameOr(minihtml::PlainText(Box()->Caption()));
     return TAccessibleControl::text(t);
 }
 

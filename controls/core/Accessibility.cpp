@@ -30,16 +30,25 @@ bool IsPresented(const QWidget* widget)
 
 namespace {
 
-// Only presented widgets of a window on screen speak, and only while
-// someone listens.
+// Only presented widgets of a window on screen speak (as Qt's own widgets,
+// they do so whether or not a bridge listens; without one it costs a look-up).
 bool ShouldAnnounce(QWidget* widget)
 {
-    return widget && QAccessible::isActive() && widget->window()->isVisible() && IsPresented(widget);
+    return widget && widget->window()->isVisible() && IsPresented(widget);
 }
 
 bool ShouldAnnounce(QObject* control)
 {
     return control && ShouldAnnounce(qobject_cast<QWidget*>(control));
+}
+
+TAnnouncementTap g_tap = nullptr;
+
+void Deliver(QAccessibleEvent* event)
+{
+    if (g_tap)
+        g_tap(event);
+    QAccessible::updateAccessibility(event);
 }
 
 } // namespace
@@ -49,7 +58,7 @@ void AnnounceNameChange(QObject* control)
     if (!ShouldAnnounce(control))
         return;
     QAccessibleEvent event(control, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    Deliver(&event);
 }
 
 void AnnounceValueChange(QObject* control, const QVariant& value)
@@ -57,7 +66,7 @@ void AnnounceValueChange(QObject* control, const QVariant& value)
     if (!ShouldAnnounce(control))
         return;
     QAccessibleValueChangeEvent event(control, value);
-    QAccessible::updateAccessibility(&event);
+    Deliver(&event);
 }
 
 void AnnounceStateChange(QObject* control, QAccessible::State changed)
@@ -65,7 +74,7 @@ void AnnounceStateChange(QObject* control, QAccessible::State changed)
     if (!ShouldAnnounce(control))
         return;
     QAccessibleStateChangeEvent event(control, changed);
-    QAccessible::updateAccessibility(&event);
+    Deliver(&event);
 }
 
 void AnnounceChildNameChange(QObject* control, int child)
@@ -74,7 +83,7 @@ void AnnounceChildNameChange(QObject* control, int child)
         return;
     QAccessibleEvent event(control, QAccessible::NameChanged);
     event.setChild(child);
-    QAccessible::updateAccessibility(&event);
+    Deliver(&event);
 }
 
 void AnnounceChildFocus(QObject* control, int child)
@@ -83,7 +92,7 @@ void AnnounceChildFocus(QObject* control, int child)
         return;
     QAccessibleEvent event(control, QAccessible::Focus);
     event.setChild(child);
-    QAccessible::updateAccessibility(&event);
+    Deliver(&event);
 }
 
 void AnnounceTableReset(QObject* control)
@@ -91,7 +100,7 @@ void AnnounceTableReset(QObject* control)
     if (!ShouldAnnounce(control))
         return;
     QAccessibleTableModelChangeEvent event(control, QAccessibleTableModelChangeEvent::ModelReset);
-    QAccessible::updateAccessibility(&event);
+    Deliver(&event);
 }
 
 void AnnouncePlacement(QWidget* control, bool shown)
@@ -99,7 +108,12 @@ void AnnouncePlacement(QWidget* control, bool shown)
     if (!control || !ShouldAnnounce(control->parentWidget()))
         return;
     QAccessibleEvent event(control, shown ? QAccessible::ObjectShow : QAccessible::ObjectHide);
-    QAccessible::updateAccessibility(&event);
+    Deliver(&event);
+}
+
+void SetAnnouncementTap(TAnnouncementTap tap)
+{
+    g_tap = tap;
 }
 
 } // namespace accessibility

@@ -10,7 +10,7 @@
 // not presented, are left out of the accessible tree and announce nothing,
 // so a screen reader can never read what the screen does not show.
 //
-// Every announcement costs nothing while no assistive technology listens.
+// The window announces nothing before it is first shown.
 #include <QAccessible>
 #include <QVariant>
 
@@ -38,5 +38,10 @@ void AnnounceChildFocus(QObject* control, int child);
 void AnnounceTableReset(QObject* control);
 // The control came into view (moved inside its parent) or left it.
 void AnnouncePlacement(QWidget* control, bool shown);
+
+// Every announcement also goes to the tap, if one is set (tests listen
+// here: on a platform without an accessibility bridge Qt delivers nothing).
+using TAnnouncementTap = void (*)(QAccessibleEvent* event);
+void SetAnnouncementTap(TAnnouncementTap tap);
 
 } // namespace accessibility

@@ -203,9 +203,15 @@ QString PlainText(const QString& text)
         i = close;
     }
     endRun(prepared.size());
-    // "&&" is the renderer's own escape of an ampersand.
-    plain.replace(QLatin1String("&&"), QLatin1String("&"));
-    return plain.simplified();
+    // As drawn: "&" marks the next character as accelerator, "&&" is one
+    // ampersand (what "&amp;" gives).
+    QString shown;
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        if (plain[i] == QLatin1Char('&') && ++i >= plain.size())
+            break;
+        shown += plain[i];
+    }
+    return shown.simplified();
 }
 
 QStringView AttributeText(QStringView tag, int first, int pastClose)

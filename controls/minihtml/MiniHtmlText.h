@@ -25,7 +25,8 @@ QString PrepareText(const QString& text);
 // The words a marked-up text shows, for a screen reader: the prepared text
 // without its tags (a line break, paragraph, rule or list item parts the
 // words with a blank),
-// entities resolved, runs of blanks made one. "<FONT face=\"Arial\">Lumora
+// entities resolved, accelerator marks taken out ("&&" is one ampersand),
+// runs of blanks made one. "<FONT face=\"Arial\">Lumora
 // 1.1</FONT> - find" gives "Lumora 1.1 - find".
 QString PlainText(const QString& text);
 
