@@ -40,22 +40,9 @@ QAccessible::State TAccessibleGlowButton::state() const
     return s;
 }
 
-QStringList TAccessibleGlowButton::actionNames() const
+void TAccessibleGlowButton::PerformMainAction()
 {
-    QStringList names;
-    if (widget()->isEnabled())
-        names << pressAction();
-    return names + TAccessibleControl::actionNames();
-}
-
-void TAccessibleGlowButton::doAction(const QString& actionName)
-{
-    if (actionName != pressAction()) {
-        TAccessibleControl::doAction(actionName);
-        return;
-    }
-    TCustomGlowButton* b = Button();
-    Later([b] { b->PerformClick(); });
+    Button()->PerformClick();
 }
 
 // ---- Office check box -----------------------------------------------------
@@ -89,23 +76,7 @@ QAccessible::State TAccessibleCheckBox::state() const
     return s;
 }
 
-QStringList TAccessibleCheckBox::actionNames() const
+void TAccessibleCheckBox::PerformMainAction()
 {
-    QStringList names;
-    if (widget()->isEnabled())
-        names << toggleAction();
-    return names + TAccessibleControl::actionNames();
-}
-
-void TAccessibleCheckBox::doAction(const QString& actionName)
-{
-    if (actionName != toggleAction()) {
-        TAccessibleControl::doAction(actionName);
-        return;
-    }
-    TCustomOfficeCheckBox* box = Box();
-    Later([box] {
-        if (box->isEnabled())
-            box->UserToggle();
-    });
+    Box()->UserToggle();
 }

@@ -19,8 +19,10 @@ public:
 
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
-    QStringList actionNames() const override;
-    void doAction(const QString& actionName) override;
+
+protected:
+    QString MainAction() const override { return pressAction(); }
+    void PerformMainAction() override;
 
 private:
     TCustomGlowButton* Button() const;
@@ -33,8 +35,10 @@ public:
 
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
-    QStringList actionNames() const override;
-    void doAction(const QString& actionName) override;
+
+protected:
+    QString MainAction() const override { return toggleAction(); }
+    void PerformMainAction() override;
 
 private:
     TCustomOfficeCheckBox* Box() const;

@@ -52,6 +52,26 @@ QAccessible::State TAccessibleControl::state() const
     return s;
 }
 
+QStringList TAccessibleControl::actionNames() const
+{
+    QStringList names;
+    if (widget()->isEnabled() && !MainAction().isEmpty())
+        names << MainAction();
+    return names + QAccessibleWidget::actionNames();
+}
+
+void TAccessibleControl::doAction(const QString& actionName)
+{
+    if (actionName.isEmpty() || actionName != MainAction()) {
+        QAccessibleWidget::doAction(actionName);
+        return;
+    }
+    Later([this] {
+        if (widget()->isEnabled())
+            PerformMainAction();
+    });
+}
+
 void TAccessibleControl::Later(std::function<void()> action) const
 {
     QPointer<QWidget> target(widget());

@@ -20,8 +20,15 @@ public:
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessible::State state() const override;
+    // The control's own action (press, toggle, open the list) first, while
+    // it is enabled, then the widget's; the own action runs later (above).
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
 
 protected:
+    // The name of the control's own action (none by default), and what it does.
+    virtual QString MainAction() const { return {}; }
+    virtual void PerformMainAction() {}
     // The child widgets a screen reader sees, in order.
     virtual QList<QWidget*> PresentedChildren() const;
     // Runs action on the control once the event loop is back.

@@ -48,27 +48,13 @@ QList<QWidget*> TAccessibleSelector::PresentedChildren() const
     return {Selector()->DropDownWindow(), Selector()->Editor()};
 }
 
-QStringList TAccessibleSelector::actionNames() const
+void TAccessibleSelector::PerformMainAction()
 {
-    QStringList names;
-    if (widget()->isEnabled())
-        names << showMenuAction();
-    return names + TAccessibleControl::actionNames();
-}
-
-void TAccessibleSelector::doAction(const QString& actionName)
-{
-    if (actionName != showMenuAction()) {
-        TAccessibleControl::doAction(actionName);
-        return;
-    }
     TCustomOfficeComboBox* c = Selector();
-    Later([c] {
-        if (c->Dropped())
-            c->CloseUp();
-        else
-            c->DropDown();
-    });
+    if (c->Dropped())
+        c->CloseUp();
+    else
+        c->DropDown();
 }
 
 // ---- Labels and panels -----------------------------------------------------

@@ -15,12 +15,13 @@ public:
 
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
-    QStringList actionNames() const override;
-    void doAction(const QString& actionName) override;
 
 protected:
     // The popup (with its list) first, then the field.
     QList<QWidget*> PresentedChildren() const override;
+    // Opens the list, or closes it when it is open.
+    QString MainAction() const override { return showMenuAction(); }
+    void PerformMainAction() override;
 
 private:
     TCustomOfficeComboBox* Selector() const;
