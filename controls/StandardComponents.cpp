@@ -1,7 +1,9 @@
 // The one list of the program's component classes. It sits above every
 // control family and hands itself to the form reader's class registry while
 // the program starts; the registry runs it on first use. A new class is one
-// include and one RegisterComponentClass line here.
+// include and one RegisterComponentClass line here. The same first use puts
+// in the classes' screen-reader interfaces.
+#include "controls/accessibility/AccessibleInterfaces.h"
 #include "controls/core/ComponentRegistry.h"
 
 // --- framework: stylers, forms
@@ -60,6 +62,8 @@ void RegisterStandardComponents()
     // --- plain label and panel
     RegisterComponentClass<TLabel>(u"TLabel");
     RegisterComponentClass<TPanel>(u"TPanel");
+
+    InstallAccessibleInterfaces();
 }
 
 // Always linked (controls/CMakeLists.txt), so this runs in every program

@@ -32,4 +32,12 @@ std::uint32_t GuessedWordsCellColor(std::string_view cellText)
     return color;
 }
 
+std::string GuessedWordsCellSpokenText(std::string_view cellText)
+{
+    if (cellText.empty() || cellText.front() != '*')
+        return std::string(cellText);
+    const std::size_t letters = cellText.size();
+    return "hidden word, " + std::to_string(letters) + (letters == 1 ? " letter" : " letters");
+}
+
 } // namespace game

@@ -24,4 +24,9 @@ inline constexpr std::uint32_t kRevealedWordColor = 0xAA0000; // dark blue
 // starts with an asterisk, dark blue otherwise (an empty cell included).
 std::uint32_t GuessedWordsCellColor(std::string_view cellText);
 
+// What a screen reader says for a cell of the visible list: a starred word
+// by its length only ("hidden word, 6 letters"), never by its letters; any
+// other text (a found word) as it stands.
+std::string GuessedWordsCellSpokenText(std::string_view cellText);
+
 } // namespace game

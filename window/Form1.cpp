@@ -117,6 +117,7 @@ void TForm1::RegisterHandlers()
     RegisterHandler(u"ClearButtonClick"_qs, &TForm1::ClearButtonClick);
     RegisterHandler(u"QuitButtonClick"_qs, &TForm1::QuitButtonClick);
     RegisterHandler(u"GuessedWordsGridGetCellColor"_qs, &TForm1::GuessedWordsGridGetCellColor);
+    RegisterHandler(u"GuessedWordsGridGetCellAccessibleText"_qs, &TForm1::GuessedWordsGridGetCellAccessibleText);
     RegisterHandler(u"SelectInstallDirButtonClick"_qs, &TForm1::SelectInstallDirButtonClick);
     RegisterHandler(u"GlowButton1Click"_qs, &TForm1::GlowButton1Click);
     RegisterHandler(u"GlowButton2Click"_qs, &TForm1::GlowButton2Click);
@@ -423,6 +424,11 @@ void TForm1::GuessedWordsGridGetCellColor(QObject* Sender, int ARow, int ACol, T
     if (!grid || !AFont)
         return;
     AFont->SetColor(TColor(game::GuessedWordsCellColor(grid->Cells(ACol, ARow).toStdString())));
+}
+
+void TForm1::GuessedWordsGridGetCellAccessibleText(QObject*, int, int, QString& AText)
+{
+    AText = QString::fromStdString(game::GuessedWordsCellSpokenText(AText.toStdString()));
 }
 
 // ---------------------------------------------------------------- installer faces

@@ -82,6 +82,7 @@ public:
     void QuitButtonClick(QObject* Sender);
     void GuessedWordsGridGetCellColor(QObject* Sender, int ARow, int ACol, TGridDrawState AState,
                                       TCellBrush* ABrush, TFont* AFont);
+    void GuessedWordsGridGetCellAccessibleText(QObject* Sender, int ARow, int ACol, QString& AText);
     // Installer and uninstaller faces (see install/).
     void SelectInstallDirButtonClick(QObject* Sender);
     void GlowButton1Click(QObject* Sender);

@@ -1,4 +1,5 @@
 #include "controls/checkbox/OfficeCheckBox.h"
+#include "controls/core/Accessibility.h"
 
 #include "controls/paint/Canvas.h"
 #include "controls/minihtml/MiniHtml.h"
@@ -51,18 +52,31 @@ void TCustomOfficeCheckBox::SetCaption(const QString& v)
         return;
     UpdateAccelerator();
     update();
+    accessibility::AnnounceNameChange(this);
 }
 
 void TCustomOfficeCheckBox::SetChecked(bool v)
 {
-    m_state = v ? cbChecked : cbUnchecked;
+    StoreState(v ? cbChecked : cbUnchecked);
     update();
 }
 
 void TCustomOfficeCheckBox::SetState(TCheckBoxState v)
 {
-    if (SetIfChanged(m_state, v))
-        RepaintBoxArea();
+    if (m_state == v)
+        return;
+    StoreState(v);
+    RepaintBoxArea();
+}
+
+void TCustomOfficeCheckBox::StoreState(TCheckBoxState v)
+{
+    if (!SetIfChanged(m_state, v))
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.checkStateMixed = true;
+    accessibility::AnnounceStateChange(this, changed);
 }
 
 void TCustomOfficeCheckBox::SetDisabledFontColor(TColor v)

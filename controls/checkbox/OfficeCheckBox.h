@@ -83,6 +83,8 @@ public:
     // The user's toggle: nothing when ReadOnly; else Checked := not Checked,
     // so a grayed box becomes checked.
     virtual void Toggle();
+    // The toggle of a click, Space or a screen reader: Toggle, then OnClick.
+    void UserToggle();
 
     // Runtime state.
     bool IsDown() const { return m_down; }
@@ -128,7 +130,8 @@ private:
     void ClickAnchor(const QString& anchor);
     void UpdateHoveredAnchor(QPoint p);
     void UpdateAccelerator();
-    void UserToggle();
+    // Every change of State goes through here (and is announced).
+    void StoreState(TCheckBoxState v);
     void RestoreCursor();
 
     TLeftRight m_alignment = taLeftJustify;

@@ -1,6 +1,8 @@
 #include "controls/core/Control.h"
 #include "controls/paint/Property.h"
 
+#include "controls/core/Accessibility.h"
+
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
@@ -66,6 +68,7 @@ TControl::TControl(TComponent* owner, QWidget* parent)
     }
     setMouseTracking(true);
     ApplyParentFont();
+    m_constructed = true;
 }
 
 TControl::~TControl() = default;
@@ -93,7 +96,13 @@ void TControl::PlaceWidget()
         move(m_bounds.topLeft());
         resize(m_bounds.size());
     } else {
+        // Moving a control inside its parent or out of it (an overlay shown
+        // or hidden) shows or hides it for a screen reader.
+        const bool wasInside = accessibility::IsPlacedInside(this);
         setGeometry(m_bounds);
+        const bool inside = accessibility::IsPlacedInside(this);
+        if (inside != wasInside && m_constructed)
+            accessibility::AnnouncePlacement(this, inside);
     }
 }
 

@@ -42,6 +42,8 @@ class TControl : public QWidget, public TComponent {
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
     Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
+    Q_PROPERTY(QString AccessibleName READ AccessibleName WRITE SetAccessibleName)
+    Q_PROPERTY(QString AccessibleDescription READ AccessibleDescription WRITE SetAccessibleDescription)
 public:
     enum TAnchorKind { akLeft = 0x1, akTop = 0x2, akRight = 0x4, akBottom = 0x8 };
     Q_DECLARE_FLAGS(TAnchors, TAnchorKind)
@@ -93,6 +95,14 @@ public:
     void SetShowHint(bool v) { m_showHint = v; }
     int TabOrder() const { return m_tabOrder; }
     void SetTabOrder(int v) { m_tabOrder = v; }
+
+    // What a screen reader calls the control and says about it, where its
+    // caption does not tell (a picture button, the centre letter). Empty:
+    // the control's own text (see controls/accessibility).
+    QString AccessibleName() const { return accessibleName(); }
+    void SetAccessibleName(const QString& v) { setAccessibleName(v); }
+    QString AccessibleDescription() const { return accessibleDescription(); }
+    void SetAccessibleDescription(const QString& v) { setAccessibleDescription(v); }
 
     // The control this one sits on, if it is a TControl.
     TControl* ParentControl() const;
@@ -173,6 +183,9 @@ private:
     bool m_showHint = false;
     int m_tabOrder = -1;
     bool m_applyingParentFont = false;
+    // Placement is announced only once the control exists: an accessible
+    // interface asked for while it is built would be of the wrong class.
+    bool m_constructed = false;
 };
 Q_DECLARE_OPERATORS_FOR_FLAGS(TControl::TAnchors)
 

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPointer>
 
+#include "controls/core/Accessibility.h"
 #include "platform/Fonts.h"
 #include "controls/paint/Property.h"
 
@@ -86,8 +87,10 @@ TCustomGlowButton::~TCustomGlowButton()
 
 void TCustomGlowButton::SetCaption(const QString& v)
 {
-    if (SetIfChanged(m_caption, v))
-        update();
+    if (!SetIfChanged(m_caption, v))
+        return;
+    update();
+    accessibility::AnnounceNameChange(this);
 }
 
 void TCustomGlowButton::SetTabStop(bool v)
@@ -135,7 +138,7 @@ void TCustomGlowButton::SetDown(bool v)
     if (m_groupIndex == 0 && m_style == bsButton)
         v = false;
     if (m_style == bsCheck) {
-        m_down = v;
+        StoreDown(v);
         m_drawState = v ? TDrawState::Pressed : TDrawState::Up;
         repaint();
         return;
@@ -146,7 +149,7 @@ void TCustomGlowButton::SetDown(bool v)
     // partner of its group.
     if (m_down && !m_allowAllUp)
         return;
-    m_down = v;
+    StoreDown(v);
     if (v) {
         if (m_drawState == TDrawState::Up)
             update();
@@ -156,6 +159,30 @@ void TCustomGlowButton::SetDown(bool v)
         m_drawState = TDrawState::Up;
         repaint();
     }
+}
+
+void TCustomGlowButton::StoreDown(bool v)
+{
+    if (!SetIfChanged(m_down, v))
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.pressed = true;
+    accessibility::AnnounceStateChange(this, changed);
+}
+
+void TCustomGlowButton::PerformClick()
+{
+    if (!isEnabled())
+        return;
+    // As a click with the mouse: a toggle or grouped button flips Down
+    // first, so the click handler finds the new state.
+    if (m_style == bsCheck || m_groupIndex != 0)
+        SetDown(!m_down);
+    QPointer<TCustomGlowButton> alive(this);
+    Click();
+    if (alive)
+        update();
 }
 
 void TCustomGlowButton::SetGroupIndex(int v)
@@ -186,7 +213,7 @@ void TCustomGlowButton::GroupButtonDown(int groupIndex, TCustomGlowButton* sende
     if (groupIndex != m_groupIndex || sender == this || !m_down || !sender->m_down)
         return;
     // Released by a partner: no click, AllowAllUp does not matter.
-    m_down = false;
+    StoreDown(false);
     m_drawState = TDrawState::Up;
     update();
 }
@@ -282,13 +309,6 @@ void TCustomGlowButton::Click()
     CopyModalResult();
     if (OnClick)
         OnClick(this);
-}
-
-void TCustomGlowButton::PerformClick()
-{
-    if (m_style == bsCheck || m_groupIndex != 0)
-        SetDown(!m_down);
-    Click();
 }
 
 void TCustomGlowButton::keyPressEvent(QKeyEvent* e)

@@ -144,9 +144,10 @@ public:
 
     // The click: the modal result goes to the parent form, then OnClick.
     void Click() override;
-    // What a completed left click does, for a click made by other means (a
-    // key of the window): a grouped or check button toggles Down, then the
-    // click is raised.
+    // Does what a completed left click with the mouse does, for a click made
+    // by other means (a key of the window, a screen reader's press): a
+    // toggle or grouped button flips Down by its setter, then the click. A
+    // disabled button does nothing.
     void PerformClick();
 
     // Re-applies the Down value read from the form file, once GroupIndex
@@ -199,6 +200,8 @@ private:
     void EnsureFadeTimer();
     void FadeTick();
 
+    // Every change of Down goes through here (and is announced).
+    void StoreDown(bool v);
     void AnnounceDown();
     void GroupButtonDown(int groupIndex, TCustomGlowButton* sender);
     void DialogKey();

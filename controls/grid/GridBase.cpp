@@ -1,4 +1,5 @@
 #include "controls/grid/GridBase.h"
+#include "controls/core/Accessibility.h"
 
 #include "controls/paint/Canvas.h"
 #include "controls/grid/GridPainter.h"
@@ -364,8 +365,25 @@ void TCustomGrid::SetCells(int col, int row, const QString& text)
         column.resize(std::size_t(row) + 1);
     }
     QString& cell = column[std::size_t(row)];
-    if (SetIfChanged(cell, text))
-        InvalidateCell(col, row);
+    if (!SetIfChanged(cell, text))
+        return;
+    InvalidateCell(col, row);
+    accessibility::AnnounceChildNameChange(this, CellChildIndex(col, row));
+}
+
+QString TCustomGrid::CellAccessibleText(int col, int row) const
+{
+    QString text = Cells(col, row);
+    if (OnGetCellAccessibleText)
+        OnGetCellAccessibleText(const_cast<TCustomGrid*>(this), row, col, text);
+    return text;
+}
+
+bool TCustomGrid::SetEvent(const QString& name, const std::any& handler)
+{
+    if (name == u"OnGetCellAccessibleText")
+        return AssignEvent(OnGetCellAccessibleText, handler);
+    return TCustomControl::SetEvent(name, handler);
 }
 
 // --- dimensions -------------------------------------------------------------
@@ -381,6 +399,7 @@ void TCustomGrid::SetColCount(int count)
     m_anchor = m_current;
     UpdateScrollBars();
     update();
+    accessibility::AnnounceTableReset(this);
 }
 
 void TCustomGrid::SetRowCount(int count)
@@ -394,6 +413,7 @@ void TCustomGrid::SetRowCount(int count)
     const TGridRect oldSelection = Selection();
     // 1. the rows; rows that come into use take DefaultRowHeight
     m_layout.SetRowCount(count, m_defaultRowHeight);
+    accessibility::AnnounceTableReset(this);
     // 2. the current cell stays within the rows; 3. the selection shrinks to it
     m_current.Y = std::min(m_current.Y, count - 1);
     m_anchor = m_current;
@@ -592,6 +612,8 @@ void TCustomGrid::SetCurrentAndAnchor(TGridCoord current, TGridCoord anchor)
     InvalidateGridRect(oldSelection);
     InvalidateGridRect(Selection());
     InvalidateCell(oldCurrent.X, oldCurrent.Y);
+    if (hasFocus())
+        accessibility::AnnounceChildFocus(this, CellChildIndex(m_current.X, m_current.Y));
 }
 
 void TCustomGrid::MoveCurrent(TGridCoord to, bool extend)
@@ -916,6 +938,7 @@ void TCustomGrid::focusInEvent(QFocusEvent* e)
 {
     TCustomControl::focusInEvent(e);
     InvalidateCell(m_current.X, m_current.Y);
+    accessibility::AnnounceChildFocus(this, CellChildIndex(m_current.X, m_current.Y));
 }
 
 void TCustomGrid::focusOutEvent(QFocusEvent* e)

@@ -15,6 +15,7 @@
 #include "platform/Service.h"
 
 #include <QFlags>
+#include <functional>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -143,6 +144,11 @@ private:
     int m_horzOffset = 0;
 };
 
+// What a screen reader is told a cell says: AText comes in as the cell's
+// text and may be replaced (a word the player has not found yet is not
+// spoken). The row comes before the column.
+using TGridAccessibleTextEvent = std::function<void(QObject* Sender, int ARow, int ACol, QString& AText)>;
+
 class TCustomGrid : public TCustomControl {
     Q_OBJECT
     Q_PROPERTY(ControlTypes::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
@@ -264,6 +270,13 @@ public:
     QRect GridClientRect() const { return m_layout.ClientRect(); }
     std::optional<TGridCoord> CellAt(QPoint p) const { return m_layout.CellAt(p); }
     const TGridLayout& Layout() const { return m_layout; }
+
+    // For screen readers: the cells are the grid's accessible children, row
+    // by row, and each says what CellAccessibleText gives.
+    int CellChildIndex(int col, int row) const { return row * ColCount() + col; }
+    QString CellAccessibleText(int col, int row) const;
+    TGridAccessibleTextEvent OnGetCellAccessibleText;
+    bool SetEvent(const QString& name, const std::any& handler) override;
 
     bool VertScrollBarShown() const { return m_vertShown; }
     bool HorzScrollBarShown() const { return m_horzShown; }

@@ -1,5 +1,7 @@
 #include "controls/minihtml/MiniHtmlText.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <array>
 
@@ -175,6 +177,41 @@ QString PrepareText(const QString& text)
         s.replace(QLatin1Char('\r'), QLatin1String("<BR>"));
     s.remove(QLatin1Char('\n'));
     return s;
+}
+
+QString PlainText(const QString& text)
+{
+    const QString prepared = PrepareText(text);
+    QString plain;
+    qsizetype run = 0;
+    auto endRun = [&](qsizetype end) {
+        plain += ReplaceRunEntities(QStringView(prepared).mid(run, end - run));
+    };
+    for (qsizetype i = 0; i < prepared.size(); ++i) {
+        if (prepared[i] != QLatin1Char('<'))
+            continue;
+        const qsizetype close = prepared.indexOf(QLatin1Char('>'), i + 1);
+        if (close < 0)
+            break; // an open tag at the end shows as text
+        endRun(i);
+        // Tags that break the line part words; the others only style them.
+        const QString name = prepared.mid(i + 1, close - i - 1).section(QLatin1Char(' '), 0, 0).toUpper();
+        static const QStringList kBreaks = {u"BR"_qs, u"P"_qs, u"/P"_qs, u"LI"_qs, u"HR"_qs};
+        if (kBreaks.contains(name))
+            plain += QLatin1Char(' ');
+        run = close + 1;
+        i = close;
+    }
+    endRun(prepared.size());
+    // As drawn: "&" marks the next character as accelerator, "&&" is one
+    // ampersand (what "&amp;" gives).
+    QString shown;
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        if (plain[i] == QLatin1Char('&') && ++i >= plain.size())
+            break;
+        shown += plain[i];
+    }
+    return shown.simplified();
 }
 
 QStringView AttributeText(QStringView tag, int first, int pastClose)

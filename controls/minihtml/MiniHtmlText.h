@@ -22,6 +22,14 @@ QString ReplaceRunEntities(QStringView run);
 // marker (its "<" and the first ">" after it go), CR to "<BR>", LF dropped.
 QString PrepareText(const QString& text);
 
+// The words a marked-up text shows, for a screen reader: the prepared text
+// without its tags (a line break, paragraph, rule or list item parts the
+// words with a blank),
+// entities resolved, accelerator marks taken out ("&&" is one ampersand),
+// runs of blanks made one. "<FONT face=\"Arial\">Lumora
+// 1.1</FONT> - find" gives "Lumora 1.1 - find".
+QString PlainText(const QString& text);
+
 // The attribute text of a tag that starts at tag[0] == '<', with the first
 // ">" at 0-based position p (-1 when there is none): the characters from
 // `first` (0-based) up to p + `pastClose` (inclusive), cut at the text's

@@ -1,5 +1,6 @@
 #include "controls/plain/Label.h"
 #include "controls/paint/Property.h"
+#include "controls/core/Accessibility.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -16,6 +17,7 @@ void TLabel::SetCaption(const QString& v)
         return;
     AdjustBounds();
     Invalidate();
+    accessibility::AnnounceNameChange(this);
 }
 
 void TLabel::SetAutoSize(bool v)

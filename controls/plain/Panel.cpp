@@ -1,5 +1,6 @@
 #include "controls/plain/Panel.h"
 #include "controls/paint/Property.h"
+#include "controls/core/Accessibility.h"
 
 #include <QPainter>
 
@@ -41,8 +42,10 @@ TPanel::TPanel(TComponent* owner, QWidget* parent)
 
 void TPanel::SetCaption(const QString& v)
 {
-    if (SetIfChanged(m_caption, v))
-        update();
+    if (!SetIfChanged(m_caption, v))
+        return;
+    update();
+    accessibility::AnnounceNameChange(this);
 }
 
 void TPanel::SetBevelInner(TBevelCut v)

@@ -1,4 +1,5 @@
 #include "controls/selector/OfficeSelector.h"
+#include "controls/core/Accessibility.h"
 
 #include "platform/Fonts.h"
 #include "controls/paint/Property.h"
@@ -319,6 +320,15 @@ void TCustomOfficeComboBox::DropDown()
     m_dropped = true;
     m_edit->selectAll();
     m_edit->repaint();
+    AnnounceExpanded();
+}
+
+void TCustomOfficeComboBox::AnnounceExpanded()
+{
+    QAccessible::State changed;
+    changed.expanded = true;
+    changed.collapsed = true;
+    accessibility::AnnounceStateChange(this, changed);
 }
 
 void TCustomOfficeComboBox::CloseUp()
@@ -333,8 +343,11 @@ void TCustomOfficeComboBox::ListHidden()
 {
     if (IsDestroying())
         return;
+    const bool was = m_dropped;
     m_dropped = false;
     m_edit->update();
+    if (was)
+        AnnounceExpanded();
 }
 
 void TCustomOfficeComboBox::FillDropDownList()
@@ -623,6 +636,9 @@ void TCustomOfficeComboBox::SetFieldText(const QString& text)
 
 void TCustomOfficeComboBox::TextEdited()
 {
+    // A screen reader hears the theme shown, whoever changed it.
+    accessibility::AnnounceNameChange(this);
+    accessibility::AnnounceValueChange(this, Text());
     m_textChanged = true;
     if (m_quietText == 0)
         RaiseChange();

@@ -180,6 +180,8 @@ private:
     // Sets the field's text (the caret goes to the start); OnChange follows
     // through the field's change notice when the text differs.
     void SetFieldText(const QString& text);
+    // The list was opened or closed.
+    void AnnounceExpanded();
     void TextEdited();
     void RaiseChange();
     int RowOfText(const QString& text) const;

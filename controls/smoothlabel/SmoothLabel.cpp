@@ -1,4 +1,5 @@
 #include "controls/smoothlabel/SmoothLabel.h"
+#include "controls/core/Accessibility.h"
 
 #include "controls/core/ErrorBox.h"
 #include "controls/smoothlabel/SmoothLabelPainter.h"
@@ -61,6 +62,15 @@ void TSmoothLabelCaption::AssignAllButFont(const TSmoothLabelCaption& o)
     SetText(o.Text());
 }
 
+void TSmoothLabelCaption::SetText(const QString& v)
+{
+    if (!SetIfChanged(m_text, v))
+        return;
+    Changed();
+    if (OnTextChange)
+        OnTextChange();
+}
+
 void TSmoothLabelCaption::Changed()
 {
     if (OnChange)
@@ -79,6 +89,8 @@ TSmoothLabel::TSmoothLabel(TComponent* owner, QWidget* parent)
         Changed();
     };
     m_caption->OnChange = [this] { Changed(); };
+    // The score, the counts and the current word are spoken as they change.
+    m_caption->OnTextChange = [this] { accessibility::AnnounceNameChange(this); };
     SetBounds(0, 0, 280, 50);
 }
 

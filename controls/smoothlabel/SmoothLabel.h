@@ -43,7 +43,7 @@ public:
     explicit TSmoothLabelCaption(QObject* parent = nullptr);
 
     const QString& Text() const { return m_text; }
-    void SetText(const QString& v) { if (SetIfChanged(m_text, v)) Changed(); }
+    void SetText(const QString& v);
     TSmoothLabelLocation Location() const { return m_location; }
     void SetLocation(TSmoothLabelLocation v) { if (SetIfChanged(m_location, v)) Changed(); }
     // Family, size and style of the text; its colour is not used.
@@ -75,6 +75,8 @@ public:
     void AssignAllButFont(const TSmoothLabelCaption& other);
 
     std::function<void()> OnChange;
+    // Raised after OnChange when it was Text that changed.
+    std::function<void()> OnTextChange;
 
 private:
     void Changed();

@@ -37,6 +37,7 @@ object Form1: TForm1
       Height = 16
       Anchors = [akTop, akRight]
       Picture.Data = @images/close.bmp
+      AccessibleName = 'Close'
       OnClick = CloseGlowButtonClick
     end
     object MinimizeGlowButton: TGlowButton
@@ -46,6 +47,7 @@ object Form1: TForm1
       Height = 16
       Anchors = [akTop, akRight]
       Picture.Data = @images/minimize.bmp
+      AccessibleName = 'Minimize'
       OnClick = MinimizeGlowButtonClick
     end
     object ScoreLabel1: TSmoothLabel
@@ -59,6 +61,7 @@ object Form1: TForm1
       Caption.Font.Height = -13
     end
     object ScoreLabel: TSmoothLabel
+      AccessibleDescription = 'Score'
       Left = 58
       Top = 30
       Width = 40
@@ -89,6 +92,7 @@ object Form1: TForm1
       Caption.Font.Height = -13
     end
     object NumWordsLabel: TSmoothLabel
+      AccessibleDescription = 'Words found'
       Left = 222
       Top = 38
       Width = 33
@@ -107,6 +111,7 @@ object Form1: TForm1
       Caption.Font.Height = -13
     end
     object PotentialWordsLabel: TSmoothLabel
+      AccessibleDescription = 'Potential words'
       Left = 256
       Top = 38
       Width = 31
@@ -125,6 +130,7 @@ object Form1: TForm1
       Font.Height = -19
       Font.Style = [fsBold]
       Font.Color = clGreen
+      AccessibleDescription = 'center letter'
       GroupIndex = 1
       AllowAllUp = True
       OnClick = CrossButton1Click
@@ -252,6 +258,7 @@ object Form1: TForm1
       Caption.Font.Height = -13
     end
     object CurrentWordLabel: TSmoothLabel
+      AccessibleDescription = 'Current word'
       Left = 64
       Top = 292
       Width = 164
@@ -332,6 +339,8 @@ object Form1: TForm1
       ActiveCellColorTo = $005EC1F1
       SelectionColor = $005EC1F1
       OnGetCellColor = GuessedWordsGridGetCellColor
+      OnGetCellAccessibleText = GuessedWordsGridGetCellAccessibleText
+      AccessibleName = 'Potential Words'
     end
     object StatusPanel: TStyledPanel
       Left = -1
@@ -350,6 +359,7 @@ object Form1: TForm1
         Height = 22
         Alignment = taLeftJustify
         Caption = 'Play Sounds   Theme:'
+        AccessibleName = 'Play Sounds'
         Checked = True
         Font.Name = 'MS Sans Serif'
         Font.Height = -15
@@ -371,6 +381,7 @@ object Form1: TForm1
         Items = ( 'Luna' 'Moonlight' 'Obsidian' 'Blue' 'Chrome' 'Olive' 'Silver' 'Sandy' 'Flat' )
         ItemIndex = 0
         OnSelect = VisualStyleSelectorSelect
+        AccessibleDescription = 'Theme'
       end
       object HowToPlayButton: TGlowButton
         Left = 300
