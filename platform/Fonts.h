@@ -5,6 +5,11 @@
 // name resolves to the free face, the system's own copy where it has one
 // and the embedded one registered otherwise, so text looks the same on
 // every machine.
+//
+// The embedded Tahoma Bold carries the regular outlines (its bold shapes are
+// only in its bitmap strikes); it is registered as a lighter-than-bold face
+// so that the font engine emboldens those outlines, at the file's own bold
+// advances.
 #include <QList>
 #include <QString>
 #include <QStringList>

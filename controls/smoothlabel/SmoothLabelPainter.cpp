@@ -1,6 +1,7 @@
 #include "controls/smoothlabel/SmoothLabelPainter.h"
 
 #include "controls/paint/GDIPDraw.h"
+#include "platform/Fonts.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -65,12 +66,16 @@ std::optional<TSmoothLabelPainter::Layout> TSmoothLabelPainter::Measure(const QP
 
     // Font: the family (or Arial), bold, italic and underline; strike-out
     // is not carried. Whole points at 96 dpi whatever the device's density.
+    // A face that cannot draw the size or style (the embedded bitmap face)
+    // draws in the scalable face that stands in for it.
     l.Family = ResolveFamily(f.Name());
-    l.Font = QFont(l.Family);
+    const bool bold = f.Style().testFlag(fsBold);
+    const bool italic = f.Style().testFlag(fsItalic);
+    l.Font = QFont(platform::DrawingFamily(l.Family, int(std::lround(l.Points * 96.0 / 72.0)), bold, italic));
     const int dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
     l.Font.setPointSizeF(l.Points * 96.0 / dpi);
-    l.Font.setBold(f.Style().testFlag(fsBold));
-    l.Font.setItalic(f.Style().testFlag(fsItalic));
+    l.Font.setBold(bold);
+    l.Font.setItalic(italic);
     l.Font.setUnderline(f.Style().testFlag(fsUnderline));
 
     // Format and measured box.
