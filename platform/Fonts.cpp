@@ -148,7 +148,7 @@ QList<FontResolution> RegisterEmbeddedFonts()
     return result;
 }
 
-QString DrawingFamily(const QString& family, int pixelSize, bool bold, bool italic)
+QString DrawingFamily(const QString& family, int pixelSize, bool bold, bool italic, double ratio)
 {
     static const QString kBitmapFamily = QLatin1String(kFaces[0].requested);
     constexpr int kBitmapEm = 11; // the 8-point size at 96 dpi
@@ -157,7 +157,7 @@ QString DrawingFamily(const QString& family, int pixelSize, bool bold, bool ital
     const QList<FontResolution> faces = RegisterEmbeddedFonts();
     if (faces.size() != int(kFaces.size()) || faces[0].source != FontResolution::Source::Embedded)
         return family; // the system's own face, or nothing of ours
-    const bool bitmapFits = !bold && !italic && std::abs(pixelSize - kBitmapEm) <= 1;
+    const bool bitmapFits = !bold && !italic && std::abs(pixelSize - kBitmapEm) <= 1 && ratio == 1.0;
     return bitmapFits ? family : faces[2].family;
 }
 

@@ -1,5 +1,6 @@
 #include "controls/smoothlabel/SmoothLabelPainter.h"
 
+#include "controls/paint/DeviceRatio.h"
 #include "controls/paint/GDIPDraw.h"
 #include "platform/Fonts.h"
 
@@ -56,7 +57,7 @@ QPointF TSmoothLabelPainter::TextOrigin(TSmoothLabelLocation location, const QRe
 }
 
 std::optional<TSmoothLabelPainter::Layout> TSmoothLabelPainter::Measure(const QPaintDevice* device,
-                                                                        const QRectF& r) const
+                                                                        const QRectF& r, double ratio) const
 {
     const TFont& f = *m_caption.Font();
     Layout l;
@@ -71,7 +72,7 @@ std::optional<TSmoothLabelPainter::Layout> TSmoothLabelPainter::Measure(const QP
     l.Family = ResolveFamily(f.Name());
     const bool bold = f.Style().testFlag(fsBold);
     const bool italic = f.Style().testFlag(fsItalic);
-    l.Font = QFont(platform::DrawingFamily(l.Family, int(std::lround(l.Points * 96.0 / 72.0)), bold, italic));
+    l.Font = QFont(platform::DrawingFamily(l.Family, int(std::lround(l.Points * 96.0 / 72.0)), bold, italic, ratio));
     const int dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
     l.Font.setPointSizeF(l.Points * 96.0 / dpi);
     l.Font.setBold(bold);
@@ -138,7 +139,7 @@ std::optional<TSmoothLabelPainter::Layout> TSmoothLabelPainter::Paint(QPainter& 
         return std::nullopt;
 
     // Measure first, then switch to anti-aliased text.
-    std::optional<Layout> l = Measure(painter.device(), r);
+    std::optional<Layout> l = Measure(painter.device(), r, PaintRatio(painter));
     if (!l)
         return std::nullopt;
     const std::optional<QBrush> brush = TextBrush(*l);
