@@ -18,19 +18,74 @@ struct EmbeddedFace {
     const char* requested;
     const char* family; // the embedded files' own family name
     std::array<const char*, 4> files;
+    // A file that declares itself bold but carries the regular outlines
+    // (its bold shapes exist only in its bitmap strikes); see EmboldenedBold.
+    const char* boldWithRegularOutlines = nullptr;
 };
 
 // The requested family, the free face with its metrics, and its files in
 // ":/fonts/".
 constexpr std::array<EmbeddedFace, 3> kFaces = {{
     {"MS Sans Serif", "MS Sans Serif", {"ms_sans_serif.ttf"}},
-    {"Tahoma", "Tahoma", {"tahoma.ttf", "tahomabd.ttf"}},
+    {"Tahoma", "Tahoma", {"tahoma.ttf", "tahomabd.ttf"}, "tahomabd.ttf"},
     {"Arial", "Liberation Sans",
      {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf", "LiberationSans-Italic.ttf",
       "LiberationSans-BoldItalic.ttf"}},
 }};
 
 const QString kFontFolder = QStringLiteral(":/fonts/");
+
+quint16 ReadU16(const QByteArray& b, qsizetype at)
+{
+    return quint16((quint8(b[at]) << 8) | quint8(b[at + 1]));
+}
+
+void WriteU16(QByteArray& b, qsizetype at, quint16 v)
+{
+    b[at] = char(v >> 8);
+    b[at + 1] = char(v & 0xFF);
+}
+
+// A bold file with the regular outlines draws regular shapes at bold
+// spacing. The font engine emboldens the outlines of a face that is asked
+// for bold but is lighter than bold itself, so the file's OS/2 table is
+// made to declare a semi-bold weight (600) and no bold bit: the face still
+// answers bold requests of its family (the nearest weight), keeps its name,
+// its bold advances and every other table, and is drawn emboldened. Bytes
+// that are not a font with an OS/2 table are returned unchanged.
+QByteArray EmboldenedBold(QByteArray font)
+{
+    constexpr quint16 kSemiBold = 600;
+    constexpr quint16 kBoldBit = 0x20; // fsSelection bit 5
+    if (font.size() < 12)
+        return font;
+    const int tables = ReadU16(font, 4);
+    for (int i = 0; i < tables; ++i) {
+        const qsizetype entry = 12 + 16 * qsizetype(i);
+        if (entry + 16 > font.size())
+            break;
+        if (font.mid(entry, 4) != "OS/2")
+            continue;
+        const qsizetype at = (qsizetype(ReadU16(font, entry + 8)) << 16) | ReadU16(font, entry + 10);
+        if (at < 0 || at + 64 > font.size())
+            break;
+        WriteU16(font, at + 4, kSemiBold);                                   // usWeightClass
+        WriteU16(font, at + 62, quint16(ReadU16(font, at + 62) & ~kBoldBit)); // fsSelection
+        break;
+    }
+    return font;
+}
+
+int AddEmbeddedFont(const EmbeddedFace& face, const char* file)
+{
+    const QString path = kFontFolder + QLatin1String(file);
+    if (!face.boldWithRegularOutlines || qstrcmp(face.boldWithRegularOutlines, file) != 0)
+        return QFontDatabase::addApplicationFont(path);
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    return QFontDatabase::addApplicationFontFromData(EmboldenedBold(f.readAll()));
+}
 
 bool HasFamily(const QStringList& families, const QString& name)
 {
@@ -60,7 +115,7 @@ FontResolution Resolve(const EmbeddedFace& face, const QStringList& systemFamili
     for (const char* file : face.files) {
         if (!file)
             continue;
-        const int id = QFontDatabase::addApplicationFont(kFontFolder + QLatin1String(file));
+        const int id = AddEmbeddedFont(face, file);
         if (id >= 0)
             registered += QFontDatabase::applicationFontFamilies(id);
     }
@@ -93,7 +148,7 @@ QList<FontResolution> RegisterEmbeddedFonts()
     return result;
 }
 
-QString DrawingFamily(const QString& family, int pixelSize, bool bold, bool italic)
+QString DrawingFamily(const QString& family, int pixelSize, bool bold, bool italic, double ratio)
 {
     static const QString kBitmapFamily = QLatin1String(kFaces[0].requested);
     constexpr int kBitmapEm = 11; // the 8-point size at 96 dpi
@@ -102,7 +157,7 @@ QString DrawingFamily(const QString& family, int pixelSize, bool bold, bool ital
     const QList<FontResolution> faces = RegisterEmbeddedFonts();
     if (faces.size() != int(kFaces.size()) || faces[0].source != FontResolution::Source::Embedded)
         return family; // the system's own face, or nothing of ours
-    const bool bitmapFits = !bold && !italic && std::abs(pixelSize - kBitmapEm) <= 1;
+    const bool bitmapFits = !bold && !italic && std::abs(pixelSize - kBitmapEm) <= 1 && ratio == 1.0;
     return bitmapFits ? family : faces[2].family;
 }
 

@@ -5,6 +5,11 @@
 // name resolves to the free face, the system's own copy where it has one
 // and the embedded one registered otherwise, so text looks the same on
 // every machine.
+//
+// The embedded Tahoma Bold carries the regular outlines (its bold shapes are
+// only in its bitmap strikes); it is registered as a lighter-than-bold face
+// so that the font engine emboldens those outlines, at the file's own bold
+// advances.
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -36,9 +41,10 @@ QList<FontResolution> RegisterEmbeddedFonts();
 // database offers is the 8-point one (an em of 11 pixels), in regular
 // weight; other sizes, bold and italic would come out at that same size and
 // weight. Those requests draw in the scalable face that answers for "Arial"
-// instead, whose widths are close to it. Every other request keeps its
-// family.
-QString DrawingFamily(const QString& family, int pixelSize, bool bold, bool italic);
+// instead, whose widths are close to it; so do requests for a surface of
+// more than one device pixel per logical pixel (ratio), where the one size
+// would be too small. Every other request keeps its family.
+QString DrawingFamily(const QString& family, int pixelSize, bool bold, bool italic, double ratio = 1.0);
 
 // The resource paths of the embedded font files and their licence texts.
 QStringList EmbeddedFontFiles();

@@ -1,9 +1,13 @@
 #include "controls/checkbox/CheckBoxImages.h"
 
 #include "controls/paint/Color.h"
+#include "controls/paint/DeviceRatio.h"
 
 #include <QPainter>
+#include <QPolygonF>
 #include <array>
+#include <cmath>
+#include <map>
 
 namespace {
 
@@ -34,6 +38,14 @@ QRgb Rgb(TColor c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
 // each column's stroke, for the columns x = 4 .. 10.
 constexpr std::array<int, 7> kTickTop = {5, 6, 7, 6, 5, 4, 3};
 
+// The field's inside brightens from fieldFrom at (3, 3) to fieldTo at
+// (10, 10): the blend at a point of the field, in logical pixels.
+TColor FieldColor(const BoxColors& c, double x, double y)
+{
+    const int percent = 100 - int(std::floor(((x - 3) + (y - 3)) * 100 / 14));
+    return BlendColor(c.fieldFrom, c.fieldTo, std::clamp(percent, 0, 100));
+}
+
 QImage MakeImage(const BoxColors& c, bool checked)
 {
     QImage img(CheckBoxImages::Size, CheckBoxImages::Size, QImage::Format_RGB32);
@@ -53,14 +65,47 @@ QImage MakeImage(const BoxColors& c, bool checked)
         img.setPixel(2, i, Rgb(c.edge));
     }
     for (int y = 3; y <= 10; ++y)
-        for (int x = 3; x <= 10; ++x) {
-            const int percent = 100 - ((x - 3) + (y - 3)) * 100 / 14;
-            img.setPixel(x, y, Rgb(BlendColor(c.fieldFrom, c.fieldTo, percent)));
-        }
+        for (int x = 3; x <= 10; ++x)
+            img.setPixel(x, y, Rgb(FieldColor(c, x, y)));
     if (checked)
         for (int i = 0; i < int(kTickTop.size()); ++i)
             for (int dy = 0; dy < 3; ++dy)
                 img.setPixel(4 + i, kTickTop[std::size_t(i)] + dy, Rgb(c.tick));
+    return img;
+}
+
+// The same box drawn from its shapes on a denser surface (ratio device
+// pixels per logical pixel), the outer ring left transparent: the frame and
+// the field's edges as rectangles, the field's blend computed for every
+// device pixel, and the tick as the outline of its stroke (three pixels high,
+// from the field's left down to its lower middle and up to its top right),
+// filled anti-aliased.
+QImage MakeImageAt(const BoxColors& c, bool checked, qreal ratio)
+{
+    QImage img;
+    PrepareBuffer(img, QSize(CheckBoxImages::Size, CheckBoxImages::Size), ratio);
+    {
+        QPainter p(&img);
+        p.fillRect(QRectF(1, 1, 11, 11), ToQColor(c.frame));
+        p.fillRect(QRectF(2, 2, 9, 1), ToQColor(c.edge));
+        p.fillRect(QRectF(2, 2, 1, 9), ToQColor(c.edge));
+    }
+    const QRect inside = DeviceRect(QRectF(3, 3, 8, 8), ratio).toRect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            // The device pixel's centre, measured like the pixel centres of
+            // the picture at one pixel per logical pixel.
+            const double lx = (x + 0.5) / ratio - 0.5, ly = (y + 0.5) / ratio - 0.5;
+            img.setPixel(x, y, Rgb(FieldColor(c, lx, ly)));
+        }
+    if (checked) {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        const QPolygonF stroke({{4, 4.5}, {6.5, 7}, {11, 2.5}, {11, 5.5}, {6.5, 10}, {4, 7.5}});
+        p.setPen(Qt::NoPen);
+        p.setBrush(ToQColor(c.tick));
+        p.drawPolygon(stroke);
+    }
     return img;
 }
 
@@ -107,7 +152,17 @@ const QImage& Transparent(bool checked, TBoxMouseState mouse)
 
 void Draw(QPainter& painter, QPoint at, bool checked, TBoxMouseState mouse)
 {
-    painter.drawImage(at, Transparent(checked, mouse));
+    const qreal ratio = PaintRatio(painter);
+    if (ratio <= 1.0) {
+        painter.drawImage(at, Transparent(checked, mouse));
+        return;
+    }
+    // The six boxes drawn once for each denser surface in use.
+    static std::map<qreal, std::array<QImage, 6>> denser;
+    QImage& img = denser[ratio][std::size_t((checked ? 3 : 0) + int(mouse))];
+    if (img.isNull())
+        img = MakeImageAt(kColors[checked ? 1 : 0][int(mouse)], checked, ratio);
+    painter.drawImage(at, img);
 }
 
 } // namespace CheckBoxImages

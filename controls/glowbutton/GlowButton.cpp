@@ -1,5 +1,7 @@
 #include "controls/glowbutton/GlowButton.h"
 
+#include "controls/paint/DeviceRatio.h"
+
 #include <QDialog>
 #include <QEnterEvent>
 #include <QFontDatabase>
@@ -720,23 +722,26 @@ TFaceColors TCustomGlowButton::ChooseColors()
     return set;
 }
 
-const TCustomGlowButton::TCaptionFont& TCustomGlowButton::CaptionFont()
+const TCustomGlowButton::TCaptionFont& TCustomGlowButton::CaptionFont(double ratio)
 {
     const TFont& f = *Font();
     const bool systemFace = !ParentFont() && m_appearance->SystemFont();
     TCaptionFont& c = m_captionFont;
-    if (c.valid && c.name == f.Name() && c.height == f.Height() && c.style == int(f.Style()) && c.systemFace == systemFace)
+    if (c.valid && c.name == f.Name() && c.height == f.Height() && c.style == int(f.Style()) && c.systemFace == systemFace
+        && c.ratio == ratio)
         return c;
     c.name = f.Name();
     c.height = f.Height();
     c.style = int(f.Style());
     c.systemFace = systemFace;
-    c.font = f.ToQFont();
+    c.ratio = ratio;
+    c.font = f.ToQFont(ratio);
     const QString requested = systemFace ? UserInterfaceFace() : f.Name();
-    QString family = platform::DrawingFamily(requested, c.font.pixelSize(), c.font.bold(), c.font.italic());
+    QString family = platform::DrawingFamily(requested, c.font.pixelSize(), c.font.bold(), c.font.italic(), ratio);
     // A family nobody knows falls back to Arial.
     if (!QFontDatabase::hasFamily(family) && QFont::substitutes(family).isEmpty())
-        family = platform::DrawingFamily(QStringLiteral("Arial"), c.font.pixelSize(), c.font.bold(), c.font.italic());
+        family = platform::DrawingFamily(QStringLiteral("Arial"), c.font.pixelSize(), c.font.bold(), c.font.italic(),
+                                         ratio);
     c.font.setFamily(family);
     const QFontInfo info(c.font);
     c.scalable = QFontDatabase::isSmoothlyScalable(info.family(), info.styleName());
@@ -753,7 +758,7 @@ const TGDIPPicture* TCustomGlowButton::PictureInUse() const
     return m_picture;
 }
 
-TGlowFace TCustomGlowButton::ComposeFace(const TFaceColors& colors)
+TGlowFace TCustomGlowButton::ComposeFace(const TFaceColors& colors, double ratio)
 {
     TGlowFace face;
     face.Colors = colors;
@@ -763,7 +768,7 @@ TGlowFace TCustomGlowButton::ComposeFace(const TFaceColors& colors)
     face.Rounded = m_rounded;
     face.FocusOutline = focusBorder;
     if (m_showCaption && !m_caption.isEmpty()) {
-        const TCaptionFont& font = CaptionFont();
+        const TCaptionFont& font = CaptionFont(ratio);
         face.Caption = m_caption;
         face.Font = font.font;
         face.CaptionColor = isEnabled() ? Font()->Color() : TColor(0x808080);
@@ -787,20 +792,18 @@ TGlowFace TCustomGlowButton::ComposeFace(const TFaceColors& colors)
     return face;
 }
 
-void TCustomGlowButton::PaintFace(QImage& image)
+void TCustomGlowButton::PaintFace(QImage& image, qreal ratio)
 {
     const QSize size(width(), height());
     if (size.isEmpty()) {
         image = QImage();
         return;
     }
-    if (image.size() != size || image.format() != QImage::Format_ARGB32_Premultiplied)
-        image = QImage(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    PrepareBuffer(image, size, ratio);
 
     // State and colours, then the face, then the owner's drawing on top.
     const TFaceColors colors = ChooseColors();
-    const TGlowFace face = ComposeFace(colors);
+    const TGlowFace face = ComposeFace(colors, ratio);
     const TGlowButtonPainter painter(size);
     {
         QPainter p(&image);
@@ -827,11 +830,12 @@ void TCustomGlowButton::paintEvent(QPaintEvent*)
         ~TReset() { flag = false; }
     } reset{m_painting};
 
-    // Double buffered: the whole face off-screen, then one copy.
-    PaintFace(m_buffer);
+    // Double buffered: the whole face off-screen at the screen's pixel
+    // density, then one copy.
+    QPainter screen(this);
+    PaintFace(m_buffer, PaintRatio(screen));
     if (m_buffer.isNull())
         return;
-    QPainter screen(this);
     screen.drawImage(0, 0, m_buffer);
 }
 

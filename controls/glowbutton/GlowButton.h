@@ -166,7 +166,9 @@ public:
     // The colours one paint uses (runs the draw-state steps of the choice).
     TFaceColors ChooseColors();
     // Draws the face as the screen shows it into image (client size).
-    void PaintFace(QImage& image);
+    // Draws the face into image, made a buffer of the client size at the
+    // given device pixel ratio.
+    void PaintFace(QImage& image, qreal ratio = 1.0);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -208,7 +210,7 @@ private:
     void WatchWindowKeys();
     void CopyModalResult();
 
-    TGlowFace ComposeFace(const TFaceColors& colors);
+    TGlowFace ComposeFace(const TFaceColors& colors, double ratio);
     const TGDIPPicture* PictureInUse() const;
     // The caption's font and whether it takes anti-aliased output, cached
     // for the font values it was derived from.
@@ -217,11 +219,13 @@ private:
         int height = 0;
         int style = 0;
         bool systemFace = false;
+        double ratio = 1.0;
         QFont font;
         bool scalable = false;
         bool valid = false;
     };
-    const TCaptionFont& CaptionFont();
+    // The caption's font for a surface of `ratio` device pixels per logical pixel.
+    const TCaptionFont& CaptionFont(double ratio);
     TCaptionFont m_captionFont;
 
     QString m_caption;

@@ -1,5 +1,6 @@
 #include "controls/glowbutton/GlowButtonPainter.h"
 
+#include "controls/paint/DeviceRatio.h"
 #include "controls/paint/GDIPPicture.h"
 
 #include <QBrush>
@@ -189,7 +190,12 @@ void TGlowButtonPainter::DrawCaption(QPainter& painter, const TGlowFace& face, c
 
 void TGlowButtonPainter::ClearCorners(QImage& buffer) const
 {
-    for (const QPoint& p : m_geometry.Corners())
-        if (buffer.rect().contains(p))
-            buffer.setPixel(p, 0);
+    // A corner pixel is all the device pixels of that logical pixel.
+    const qreal ratio = buffer.devicePixelRatio();
+    for (const QPoint& p : m_geometry.Corners()) {
+        const QRect block = DeviceRect(QRectF(p, QSizeF(1, 1)), ratio).toAlignedRect().intersected(buffer.rect());
+        for (int y = block.top(); y <= block.bottom(); ++y)
+            for (int x = block.left(); x <= block.right(); ++x)
+                buffer.setPixel(x, y, 0);
+    }
 }

@@ -1,5 +1,7 @@
 #include "controls/paint/Canvas.h"
 
+#include "controls/paint/DeviceRatio.h"
+
 #include <QPaintDevice>
 #include <QPen>
 #include <QStaticText>
@@ -80,12 +82,12 @@ void TCanvasFont::AssignTo(TFont& font) const
     font.SetStyle(Style);
 }
 
-QFont TCanvasFont::ToQFont() const
+QFont TCanvasFont::ToQFont(double ratio) const
 {
     // The face/height mapping is TFont's; a scratch TFont keeps it in one place.
     static thread_local TFont scratch;
     AssignTo(scratch);
-    return scratch.ToQFont();
+    return scratch.ToQFont(ratio);
 }
 
 // ---------------------------------------------------------------- font cache
@@ -121,12 +123,13 @@ struct TBuiltFont {
         }
     };
 
-    TBuiltFont(const TCanvasFont& f, int style, int dpi, QPaintDevice* device)
+    TBuiltFont(const TCanvasFont& f, int style, int dpi, qreal ratio, QPaintDevice* device)
         : name(f.Name)
         , height(f.Height)
         , style(style)
         , dpi(dpi)
-        , font(f.ToQFont())
+        , ratio(ratio)
+        , font(f.ToQFont(ratio))
         , metrics(font, device)
         , ascent(metrics.ascent())
         , descent(metrics.descent())
@@ -137,6 +140,7 @@ struct TBuiltFont {
     int height;
     int style;
     int dpi;
+    qreal ratio; // device pixels per logical pixel of the surfaces it draws on
     QFont font;
     QFontMetrics metrics;
     // Asked for at every run; the metrics object looks them up each time.
@@ -181,20 +185,20 @@ std::vector<std::shared_ptr<TBuiltFont>>& BuiltFonts()
     return cache;
 }
 
-std::shared_ptr<TBuiltFont> FindBuiltFont(const TCanvasFont& f, QPaintDevice* device)
+std::shared_ptr<TBuiltFont> FindBuiltFont(const TCanvasFont& f, QPaintDevice* device, qreal ratio)
 {
     std::vector<std::shared_ptr<TBuiltFont>>& cache = BuiltFonts();
     const int style = int(f.Style.toInt());
     const int dpi = device ? device->logicalDpiY() : 96;
     for (size_t i = 0; i < cache.size(); ++i) {
         const TBuiltFont& b = *cache[i];
-        if (b.height == f.Height && b.style == style && b.dpi == dpi && b.name == f.Name) {
+        if (b.height == f.Height && b.style == style && b.dpi == dpi && b.ratio == ratio && b.name == f.Name) {
             if (i > 0) // most recently used first
                 std::rotate(cache.begin(), cache.begin() + qsizetype(i), cache.begin() + qsizetype(i) + 1);
             return cache.front();
         }
     }
-    auto built = std::make_shared<TBuiltFont>(f, style, dpi, device);
+    auto built = std::make_shared<TBuiltFont>(f, style, dpi, ratio, device);
     if (cache.size() >= kBuiltFontSlots)
         cache.pop_back(); // a canvas still drawing in it keeps its own share
     cache.insert(cache.begin(), built);
@@ -218,7 +222,8 @@ TCanvas::TCanvas(QPainter& painter)
         if (d->logicalDpiY() > 0)
             m_dpiY = d->logicalDpiY();
     }
-    m_built = FindBuiltFont(m_font, m_painter.device());
+    m_ratio = PaintRatio(m_painter);
+    m_built = FindBuiltFont(m_font, m_painter.device(), m_ratio);
 }
 
 void TCanvas::ForgetShapedTexts()
@@ -239,7 +244,7 @@ void TCanvas::SetFont(const TCanvasFont& font)
     const bool metricsChange = font.Name != m_font.Name || font.Height != m_font.Height || font.Style != m_font.Style;
     m_font = font;
     if (metricsChange)
-        m_built = FindBuiltFont(m_font, m_painter.device());
+        m_built = FindBuiltFont(m_font, m_painter.device(), m_ratio);
 }
 
 void TCanvas::SetFontColor(TColor c)

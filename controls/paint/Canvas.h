@@ -56,7 +56,7 @@ struct TCanvasFont {
 
     static TCanvasFont From(const TFont& font);
     void AssignTo(TFont& font) const;
-    QFont ToQFont() const;
+    QFont ToQFont(double ratio = 1.0) const;
     friend bool operator==(const TCanvasFont&, const TCanvasFont&) = default;
 };
 
@@ -207,6 +207,7 @@ private:
     std::optional<TRect> m_clip;
     int m_dpiX = 96;
     int m_dpiY = 96;
+    qreal m_ratio = 1.0; // device pixels per logical pixel of the surface
 };
 
 // The image and painter behind a TBitmapCanvas (constructed before it).

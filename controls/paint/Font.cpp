@@ -63,7 +63,7 @@ void TFont::Assign(const TFont& other)
     Changed();
 }
 
-QFont TFont::ToQFont() const
+QFont TFont::ToQFont(double ratio) const
 {
     // A negative height is the character (em) height in pixels; a positive
     // one the cell height, of which the em takes about seven eighths.
@@ -71,7 +71,7 @@ QFont TFont::ToQFont() const
     const bool bold = m_style.testFlag(fsBold);
     const bool italic = m_style.testFlag(fsItalic);
     // The embedded faces answer for names the system lacks.
-    QFont f(platform::DrawingFamily(m_name, std::max(1, pixels), bold, italic));
+    QFont f(platform::DrawingFamily(m_name, std::max(1, pixels), bold, italic, ratio));
     f.setPixelSize(std::max(1, pixels));
     f.setBold(bold);
     f.setItalic(italic);

@@ -43,8 +43,9 @@ public:
     bool SameAs(const TFont& other) const;
 
     // The QFont to draw with (pixel size from Height, family substitution
-    // left to Qt's font database and the embedded fonts).
-    QFont ToQFont() const;
+    // left to Qt's font database and the embedded fonts) on a surface of
+    // `ratio` device pixels per logical pixel.
+    QFont ToQFont(double ratio = 1.0) const;
 
     // Raised after every change of a value.
     std::function<void(TFont*)> OnChange;

@@ -1,5 +1,6 @@
 #include "controls/paint/GDIPPicture.h"
 
+#include "controls/paint/DeviceRatio.h"
 #include "controls/paint/PictureDecoder.h"
 
 #include <QFile>
@@ -57,6 +58,7 @@ void TGDIPPicture::SetData(const QByteArray& bytes)
     m_data = bytes;
     m_image = std::move(decoded.image);
     m_colorKeyed = decoded.colorKeyed;
+    m_scaled = QImage();
     if (OnChange)
         OnChange();
 }
@@ -76,12 +78,21 @@ void TGDIPPicture::Assign(const TGDIPPicture& other)
     m_data = other.m_data;
     m_image = other.m_image;
     m_colorKeyed = other.m_colorKeyed;
+    m_scaled = QImage();
     if (OnChange)
         OnChange();
 }
 
 void TGDIPPicture::Draw(QPainter& painter, int x, int y) const
 {
-    if (!m_image.isNull())
+    if (m_image.isNull())
+        return;
+    const qreal ratio = PaintRatio(painter);
+    if (ratio <= 1.0) {
         painter.drawImage(QPoint(x, y), m_image);
+        return;
+    }
+    if (m_scaled.isNull() || m_scaled.devicePixelRatio() != ratio)
+        m_scaled = ScalePixelPicture(m_image, ratio);
+    painter.drawImage(QPoint(x, y), m_scaled);
 }

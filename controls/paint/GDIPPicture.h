@@ -37,7 +37,9 @@ public:
     // The decoded image, with the colour key already made transparent.
     const QImage& Image() const { return m_image; }
 
-    // Draws the picture at its own pixel size with its top-left at (x, y).
+    // Draws the picture at its own size in logical pixels with its top-left
+    // at (x, y); on a denser surface it is enlarged to the surface's pixels
+    // with its edges kept (ScalePixelPicture).
     void Draw(QPainter& painter, int x, int y) const;
 
     // Raised after the picture changed.
@@ -47,4 +49,6 @@ private:
     QByteArray m_data;
     QImage m_image;
     bool m_colorKeyed = false;
+    // The picture enlarged for the last denser surface it was drawn on.
+    mutable QImage m_scaled;
 };

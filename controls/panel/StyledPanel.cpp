@@ -1,5 +1,6 @@
 #include "controls/panel/StyledPanel.h"
 
+#include "controls/paint/DeviceRatio.h"
 #include "controls/panel/PanelPainter.h"
 #include "platform/Shell.h"
 #include "controls/paint/Property.h"
@@ -224,21 +225,20 @@ void TCustomStyledPanel::paintEvent(QPaintEvent* e)
         PaintTo(canvas);
         return;
     }
-    // The off-screen image is redrawn only when the panel changed (or an
-    // OnPaint handler may draw something new); a child's repaint then only
-    // copies the part of the image under it.
-    if (m_buffer.size() != size()) {
-        m_buffer = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    // The off-screen image, at the screen's pixel density, is redrawn only
+    // when the panel changed (or an OnPaint handler may draw something new);
+    // a child's repaint then only copies the part of the image under it.
+    const qreal ratio = PaintRatio(painter);
+    if (m_buffer.size() != DeviceSize(size(), ratio) || m_buffer.devicePixelRatio() != ratio)
         m_bufferStale = true;
-    }
     if (m_bufferStale || OnPaint) {
-        m_buffer.fill(Qt::transparent);
+        PrepareBuffer(m_buffer, size(), ratio);
         QPainter bufferPainter(&m_buffer);
         TCanvas canvas(bufferPainter);
         PaintTo(canvas);
         m_bufferStale = false;
     }
-    painter.drawImage(e->rect(), m_buffer, e->rect());
+    painter.drawImage(QRectF(e->rect()), m_buffer, DeviceRect(QRectF(e->rect()), ratio));
 }
 
 void TCustomStyledPanel::resizeEvent(QResizeEvent* e)

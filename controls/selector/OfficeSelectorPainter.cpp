@@ -1,5 +1,6 @@
 #include "controls/selector/OfficeSelectorPainter.h"
 
+#include "controls/paint/DeviceRatio.h"
 #include "controls/paint/GDIPPicture.h"
 #include "controls/paint/GlowFace.h"
 
@@ -20,14 +21,17 @@ void FillBandPart(QPainter& painter, const QRect& band, const QRect& area, TColo
 {
     if (band.isEmpty() || area.isEmpty() || color == clNone || colorTo == clNone)
         return;
-    QImage image(band.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    // The band at the surface's pixel density, so its gradient runs over
+    // device pixels.
+    const qreal ratio = PaintRatio(painter);
+    QImage image;
+    PrepareBuffer(image, band.size(), ratio);
     {
         QPainter ip(&image);
         const TGlowHalf half = lowerHalf && kind == ggRadial ? TGlowHalf::Lower : TGlowHalf::Upper;
         FillGlowHalf(ip, QRect(QPoint(0, 0), band.size()), color, colorTo, kind, half);
     }
-    painter.drawImage(area.topLeft(), image, area.translated(-band.topLeft()));
+    painter.drawImage(QRectF(area), image, DeviceRect(QRectF(area.translated(-band.topLeft())), ratio));
 }
 
 void FillFlat(QPainter& painter, const QRect& r, TColor c)

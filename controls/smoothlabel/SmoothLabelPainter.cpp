@@ -1,6 +1,8 @@
 #include "controls/smoothlabel/SmoothLabelPainter.h"
 
+#include "controls/paint/DeviceRatio.h"
 #include "controls/paint/GDIPDraw.h"
+#include "platform/Fonts.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -55,7 +57,7 @@ QPointF TSmoothLabelPainter::TextOrigin(TSmoothLabelLocation location, const QRe
 }
 
 std::optional<TSmoothLabelPainter::Layout> TSmoothLabelPainter::Measure(const QPaintDevice* device,
-                                                                        const QRectF& r) const
+                                                                        const QRectF& r, double ratio) const
 {
     const TFont& f = *m_caption.Font();
     Layout l;
@@ -65,12 +67,16 @@ std::optional<TSmoothLabelPainter::Layout> TSmoothLabelPainter::Measure(const QP
 
     // Font: the family (or Arial), bold, italic and underline; strike-out
     // is not carried. Whole points at 96 dpi whatever the device's density.
+    // A face that cannot draw the size or style (the embedded bitmap face)
+    // draws in the scalable face that stands in for it.
     l.Family = ResolveFamily(f.Name());
-    l.Font = QFont(l.Family);
+    const bool bold = f.Style().testFlag(fsBold);
+    const bool italic = f.Style().testFlag(fsItalic);
+    l.Font = QFont(platform::DrawingFamily(l.Family, int(std::lround(l.Points * 96.0 / 72.0)), bold, italic, ratio));
     const int dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
     l.Font.setPointSizeF(l.Points * 96.0 / dpi);
-    l.Font.setBold(f.Style().testFlag(fsBold));
-    l.Font.setItalic(f.Style().testFlag(fsItalic));
+    l.Font.setBold(bold);
+    l.Font.setItalic(italic);
     l.Font.setUnderline(f.Style().testFlag(fsUnderline));
 
     // Format and measured box.
@@ -133,7 +139,7 @@ std::optional<TSmoothLabelPainter::Layout> TSmoothLabelPainter::Paint(QPainter& 
         return std::nullopt;
 
     // Measure first, then switch to anti-aliased text.
-    std::optional<Layout> l = Measure(painter.device(), r);
+    std::optional<Layout> l = Measure(painter.device(), r, PaintRatio(painter));
     if (!l)
         return std::nullopt;
     const std::optional<QBrush> brush = TextBrush(*l);

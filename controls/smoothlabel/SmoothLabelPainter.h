@@ -43,7 +43,8 @@ public:
 
     // Font, measured box and placement of the caption in r, measured for
     // `device` (its dots per inch); nothing when the font has no size.
-    std::optional<Layout> Measure(const QPaintDevice* device, const QRectF& r) const;
+    // ratio: device pixels per logical pixel of the surface drawn on.
+    std::optional<Layout> Measure(const QPaintDevice* device, const QRectF& r, double ratio = 1.0) const;
     // The brush that fills the glyphs; nothing for the kinds that draw no
     // text (and for brushes that cannot be made).
     std::optional<QBrush> TextBrush(const Layout& layout) const;

@@ -3,6 +3,9 @@
 //
 //     QT_QPA_PLATFORM=offscreen lumora_shots [output folder]   (default: shots)
 //
+// Every theme is also drawn at twice the pixel density (theme-N-name@2x.png),
+// as a screen scaled to 200 % shows it.
+//
 // Each picture is made in a fresh temporary program folder with its own
 // settings file; the puzzle is drawn from a fixed seed, so two runs give the
 // same pictures.
@@ -24,6 +27,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -38,6 +42,7 @@ struct TShot {
     QByteArray settings; // lumora.ini, or empty for none
     bool puzzle = false; // draw a puzzle and find a few words
     bool instructions = false;
+    bool alsoAtRatio2 = false; // a second picture at two device pixels per logical pixel
 };
 
 // Plays a little: the last two answers found, and two letters of the next
@@ -66,6 +71,23 @@ void PlayALittle(TForm1& form)
     }
 }
 
+// The window as a screen of `ratio` device pixels per logical pixel shows it.
+QImage RenderAt(QWidget& window, qreal ratio)
+{
+    QImage image(window.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::black);
+    window.render(&image);
+    return image;
+}
+
+bool Save(const QImage& image, const QString& path)
+{
+    const bool saved = image.save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+    return saved;
+}
+
 bool Render(const TShot& shot, const QString& outFolder)
 {
     QTemporaryDir folder;
@@ -87,8 +109,12 @@ bool Render(const TShot& shot, const QString& outFolder)
     form->show();
     QCoreApplication::processEvents();
     const QString path = QDir(outFolder).filePath(shot.fileName);
-    const bool saved = form->grab().save(path);
-    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+    bool saved = Save(form->grab().toImage(), path);
+    if (shot.alsoAtRatio2) {
+        QString path2 = path;
+        path2.insert(path2.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+        saved = Save(RenderAt(*form, 2.0), path2) && saved;
+    }
     return saved;
 }
 
@@ -120,7 +146,7 @@ int main(int argc, char** argv)
     for (int n = 1; n <= int(kThemes.size()); ++n) {
         const QString name = QString::fromLatin1(kThemes[std::size_t(n - 1)].Name).toLower();
         shots << TShot{QStringLiteral("theme-%1-%2.png").arg(n).arg(name), QStringLiteral("lumora"),
-                       QByteArray("STYLE= ") + QByteArray::number(n) + "\r\nSOUND ON\r\n", true, false};
+                       QByteArray("STYLE= ") + QByteArray::number(n) + "\r\nSOUND ON\r\n", true, false, true};
     }
     shots << TShot{QStringLiteral("instructions.png"), QStringLiteral("lumora"), {}, false, true};
     shots << TShot{QStringLiteral("face-installer.png"), QStringLiteral("InstallLumora"), {}, false, false};
