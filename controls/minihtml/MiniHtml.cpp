@@ -215,6 +215,38 @@ bool RenderMiniHtml(const TMiniHtmlParams& p, TMiniHtmlResult& r)
     return renderer.Run();
 }
 
+QChar MiniHtmlAccelerator(const QString& text)
+{
+    if (text.contains(QLatin1String(" & ")))
+        return {};
+    // The runs between the tags, as a drawing pass cuts them: a "<" among
+    // the last two characters and a tag without ">" end the text.
+    const QString prepared = minihtml::PrepareText(text);
+    const QStringView s(prepared);
+    bool hidden = false;
+    qsizetype pos = 0;
+    while (pos < s.size()) {
+        const qsizetype lt = s.indexOf(QLatin1Char('<'), pos);
+        if (!hidden) {
+            const TMnemonicText run = ApplyMnemonicRule(minihtml::ReplaceRunEntities(s.mid(pos, lt < 0 ? -1 : lt - pos)));
+            if (run.Underline >= 0)
+                return run.Shown.at(run.Underline);
+        }
+        if (lt < 0 || s.size() - lt <= 2)
+            break;
+        const QStringView tag = s.mid(lt);
+        if (tag.startsWith(QLatin1String("<Z"), Qt::CaseInsensitive))
+            hidden = true;
+        else if (tag.startsWith(QLatin1String("</Z"), Qt::CaseInsensitive) && tag.size() > 3)
+            hidden = false;
+        const qsizetype close = s.indexOf(QLatin1Char('>'), lt);
+        if (close < 0)
+            break;
+        pos = close + 1;
+    }
+    return {};
+}
+
 bool RenderMiniHtml(TCanvas* Canvas, const QString& Text, const TRect& Bounds, IImageList* Images, int PointX,
     int PointY, int FocusedAnchor, int HoveredAnchor, int ShadowOffset, bool HitTestOnly, bool MeasureOnly,
     bool ForPrinter, bool InSelection, bool BlinkPhase, bool HoverOnly, bool WordWrap, double PrintScale,
