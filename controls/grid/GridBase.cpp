@@ -119,8 +119,7 @@ void TGridLayout::ResizeAll(int delta)
     auto resize = [delta](std::vector<int>& sizes) {
         int total = 0;
         for (int& s : sizes) {
-            if (s > 0 && s + delta > 0)
-                s += delta;
+            s = Resized(s, delta);
             total += s;
         }
         return total;
@@ -393,8 +392,8 @@ void TCustomGrid::SetRowCount(int count)
     const int oldCount = RowCount();
     const int oldTop = TopRow();
     const TGridRect oldSelection = Selection();
-    // 1. the rows; rows that come into use take DefaultRowHeight
-    m_layout.SetRowCount(count, m_defaultRowHeight);
+    // 1. the rows; rows that come into use take DefaultRowHeight, zoomed
+    m_layout.SetRowCount(count, m_newRowHeight);
     // 2. the current cell stays within the rows; 3. the selection shrinks to it
     m_current.Y = std::min(m_current.Y, count - 1);
     m_anchor = m_current;
@@ -429,6 +428,7 @@ void TCustomGrid::SetDefaultRowHeight(int height)
     if (height == m_defaultRowHeight)
         return;
     m_defaultRowHeight = height;
+    m_newRowHeight = height;
     m_layout.SetAllRowHeights(height);
     UpdateScrollBars();
     update();
@@ -647,6 +647,7 @@ bool TCustomGrid::ZoomStep(int delta)
         return false;
     m_zoom = total;
     m_layout.ResizeAll(delta);
+    m_newRowHeight = TGridLayout::Resized(m_newRowHeight, delta);
     UpdateScrollBars();
     update();
     return true;
