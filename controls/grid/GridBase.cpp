@@ -477,8 +477,15 @@ QList<int> TCustomGrid::ColWidthList() const
 void TCustomGrid::SetColWidthList(const QList<int>& widths)
 {
     // Entries beyond ColCount have no column to go to.
-    for (int c = 0; c < ColCount() && c < widths.size(); ++c)
+    bool changed = false;
+    for (int c = 0; c < ColCount() && c < widths.size(); ++c) {
+        if (std::clamp(widths[c], 0, kMaxSize) == m_layout.ColWidth(c))
+            continue;
         m_layout.SetColWidth(c, widths[c]);
+        changed = true;
+    }
+    if (!changed)
+        return;
     UpdateScrollBars();
     update();
 }
@@ -493,8 +500,15 @@ QList<int> TCustomGrid::RowHeightList() const
 
 void TCustomGrid::SetRowHeightList(const QList<int>& heights)
 {
-    for (int r = 0; r < RowCount() && r < heights.size(); ++r)
+    bool changed = false;
+    for (int r = 0; r < RowCount() && r < heights.size(); ++r) {
+        if (std::clamp(heights[r], 0, kMaxSize) == m_layout.RowHeight(r))
+            continue;
         m_layout.SetRowHeight(r, heights[r]);
+        changed = true;
+    }
+    if (!changed)
+        return;
     UpdateScrollBars();
     update();
 }
