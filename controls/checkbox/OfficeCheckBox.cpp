@@ -12,7 +12,6 @@
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QShortcutEvent>
 
 namespace {
@@ -458,13 +457,11 @@ void TCustomOfficeCheckBox::UpdateAccelerator()
         releaseShortcut(m_acceleratorId);
         m_acceleratorId = 0;
     }
-    // The accelerator is the character after a single "&" of the shown text
-    // (tags left out); a caption with " & " shows its ampersands literally.
-    QString shown = m_caption;
-    shown.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
-    if (shown.contains(QLatin1String(" & ")))
+    // The accelerator is the character that the caption shows underlined.
+    const QChar accelerator = MiniHtmlAccelerator(m_caption);
+    if (accelerator.isNull())
         return;
-    const QKeySequence key = QKeySequence::mnemonic(shown);
+    const QKeySequence key = QKeySequence::mnemonic(QStringLiteral("&") + accelerator);
     if (!key.isEmpty())
         m_acceleratorId = grabShortcut(key, Qt::WindowShortcut);
 }

@@ -53,8 +53,8 @@ public:
 
     // Told to the owner and to every other component of that owner when one
     // of them is inserted or removed (the standard removal notification).
-    // On opRemove the component is already half destroyed: compare the
-    // pointer, never call it.
+    // On opRemove the component may be half destroyed (IsDestroying() on
+    // the pointer given says so): then compare the pointer, never call it.
     virtual void Notification(TComponent* component, TOperation operation);
 
     // Binds a handler to a published event by name (used by the form

@@ -130,8 +130,9 @@ void TGlowButtonPainter::DrawGlowFace(QPainter& painter, const TGlowFace& face) 
     const bool hasPicture = face.Picture && !face.Picture->Empty();
     const bool hasCaption = !face.Caption.isEmpty();
     QSize picture = hasPicture ? QSize(face.Picture->Width(), face.Picture->Height()) : QSize(0, 0);
+    // With a caption the spacing counts whether or not there is a picture.
     QSize withSpacing = picture;
-    if (hasCaption && hasPicture) {
+    if (hasCaption) {
         if (face.Side == TGlyphSide::Left || face.Side == TGlyphSide::Right)
             withSpacing.rwidth() += face.Spacing;
         else

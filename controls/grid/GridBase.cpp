@@ -121,8 +121,7 @@ void TGridLayout::ResizeAll(int delta)
     auto resize = [delta](std::vector<int>& sizes) {
         int total = 0;
         for (int& s : sizes) {
-            if (s > 0 && s + delta > 0)
-                s += delta;
+            s = Resized(s, delta);
             total += s;
         }
         return total;
@@ -411,8 +410,8 @@ void TCustomGrid::SetRowCount(int count)
     const int oldCount = RowCount();
     const int oldTop = TopRow();
     const TGridRect oldSelection = Selection();
-    // 1. the rows; rows that come into use take DefaultRowHeight
-    m_layout.SetRowCount(count, m_defaultRowHeight);
+    // 1. the rows; rows that come into use take DefaultRowHeight, zoomed
+    m_layout.SetRowCount(count, m_newRowHeight);
     accessibility::AnnounceTableReset(this);
     // 2. the current cell stays within the rows; 3. the selection shrinks to it
     m_current.Y = std::min(m_current.Y, count - 1);
@@ -448,6 +447,7 @@ void TCustomGrid::SetDefaultRowHeight(int height)
     if (height == m_defaultRowHeight)
         return;
     m_defaultRowHeight = height;
+    m_newRowHeight = height;
     m_layout.SetAllRowHeights(height);
     UpdateScrollBars();
     update();
@@ -496,8 +496,15 @@ QList<int> TCustomGrid::ColWidthList() const
 void TCustomGrid::SetColWidthList(const QList<int>& widths)
 {
     // Entries beyond ColCount have no column to go to.
-    for (int c = 0; c < ColCount() && c < widths.size(); ++c)
+    bool changed = false;
+    for (int c = 0; c < ColCount() && c < widths.size(); ++c) {
+        if (std::clamp(widths[c], 0, kMaxSize) == m_layout.ColWidth(c))
+            continue;
         m_layout.SetColWidth(c, widths[c]);
+        changed = true;
+    }
+    if (!changed)
+        return;
     UpdateScrollBars();
     update();
 }
@@ -512,8 +519,15 @@ QList<int> TCustomGrid::RowHeightList() const
 
 void TCustomGrid::SetRowHeightList(const QList<int>& heights)
 {
-    for (int r = 0; r < RowCount() && r < heights.size(); ++r)
+    bool changed = false;
+    for (int r = 0; r < RowCount() && r < heights.size(); ++r) {
+        if (std::clamp(heights[r], 0, kMaxSize) == m_layout.RowHeight(r))
+            continue;
         m_layout.SetRowHeight(r, heights[r]);
+        changed = true;
+    }
+    if (!changed)
+        return;
     UpdateScrollBars();
     update();
 }
@@ -668,6 +682,7 @@ bool TCustomGrid::ZoomStep(int delta)
         return false;
     m_zoom = total;
     m_layout.ResizeAll(delta);
+    m_newRowHeight = TGridLayout::Resized(m_newRowHeight, delta);
     UpdateScrollBars();
     update();
     return true;

@@ -91,6 +91,8 @@ public:
     void SetAllRowHeights(int height);
     // Adds delta to every width and height that is above 0 and stays above 0.
     void ResizeAll(int delta);
+    // One size after such a step.
+    static int Resized(int size, int delta) { return size > 0 && size + delta > 0 ? size + delta : size; }
 
     int TotalWidth() const { return m_totalWidth; }
     int TotalHeight() const { return m_totalHeight; }
@@ -206,7 +208,8 @@ public:
     int ColCount() const { return m_layout.ColCount(); }
     void SetColCount(int count);
     int RowCount() const { return m_layout.RowCount(); }
-    // Below 1 gives 1. The current cell moves up onto the last row when
+    // Below 1 gives 1. New rows take DefaultRowHeight, zoomed as the rows
+    // already there. The current cell moves up onto the last row when
     // it is now below it, the selection shrinks to the current cell, the
     // scroll range follows, and a view left too far down moves up.
     void SetRowCount(int count);
@@ -215,7 +218,8 @@ public:
     // Sets every column to the width (0 or more).
     void SetDefaultColWidth(int width);
     int DefaultRowHeight() const { return m_defaultRowHeight; }
-    // Sets every row to the height (0 or more); rows added later take it.
+    // Sets every row to the height (0 or more); rows added later take it,
+    // changed by the zoom steps taken since as every row was.
     void SetDefaultRowHeight(int height);
 
     int ColWidth(int col) const;
@@ -342,6 +346,10 @@ private:
     std::vector<std::vector<QString>> m_cells; // [column][row], grows on demand
     int m_defaultColWidth = 64;
     int m_defaultRowHeight = 24;
+    // The height a row that comes into use takes: DefaultRowHeight as the
+    // zoom steps since it was set have changed it, so that new rows match
+    // the rows that were there.
+    int m_newRowHeight = 24;
     int m_gridLineWidth = 1;
     TGridOptions m_options;
     TScrollStyle m_scrollBars = ssBoth;

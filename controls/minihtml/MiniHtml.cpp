@@ -62,6 +62,8 @@ void TRenderer::Prepare()
     m_r.ExtentY = 0;
     m_r.AnchorCount = 0;
     m_r.AnchorIndexAtPoint = -1;
+    m_call.anchorAtPoint = m_r.AnchorAtPoint;
+    m_call.anchorRectAtPoint = m_r.AnchorRectAtPoint;
 
     m_work = m_p.Bounds;
     m_work.Left += 1;
@@ -74,7 +76,8 @@ void TRenderer::LayOutLine()
     m_line = LineState {};
     m_line.gh = TextHeightGh();
     m_line.height = m_line.gh;
-    m_line.rect = {m_work.Left, m_work.Top, m_work.Right, m_work.Top + m_line.gh};
+    // The first pass fits the line into the paragraph's indented width.
+    m_line.rect = {m_work.Left + m_call.indent, m_work.Top, m_work.Right, m_work.Top + m_line.gh};
     m_call.subscript = false;
     m_call.superscript = false;
     const CallState remembered = m_call;
@@ -148,6 +151,11 @@ void TRenderer::Finish()
     if (m_r.ExtentY == 0)
         m_r.ExtentY = TextHeightGh();
     m_r.AnchorCount = m_call.anchorCounter;
+    if (m_r.Hit) {
+        m_r.AnchorAtPoint = m_call.anchorAtPoint;
+        m_r.AnchorIndexAtPoint = m_call.anchorIndexAtPoint;
+        m_r.AnchorRectAtPoint = m_call.anchorRectAtPoint;
+    }
 
     // The canvas gets its font, fill and line back.
     m_canvas.SetFont(m_call.baseFont);
@@ -205,6 +213,38 @@ bool RenderMiniHtml(const TMiniHtmlParams& p, TMiniHtmlResult& r)
     }
     minihtml::TRenderer renderer(p, r);
     return renderer.Run();
+}
+
+QChar MiniHtmlAccelerator(const QString& text)
+{
+    if (text.contains(QLatin1String(" & ")))
+        return {};
+    // The runs between the tags, as a drawing pass cuts them: a "<" among
+    // the last two characters and a tag without ">" end the text.
+    const QString prepared = minihtml::PrepareText(text);
+    const QStringView s(prepared);
+    bool hidden = false;
+    qsizetype pos = 0;
+    while (pos < s.size()) {
+        const qsizetype lt = s.indexOf(QLatin1Char('<'), pos);
+        if (!hidden) {
+            const TMnemonicText run = ApplyMnemonicRule(minihtml::ReplaceRunEntities(s.mid(pos, lt < 0 ? -1 : lt - pos)));
+            if (run.Underline >= 0)
+                return run.Shown.at(run.Underline);
+        }
+        if (lt < 0 || s.size() - lt <= 2)
+            break;
+        const QStringView tag = s.mid(lt);
+        if (tag.startsWith(QLatin1String("<Z"), Qt::CaseInsensitive))
+            hidden = true;
+        else if (tag.startsWith(QLatin1String("</Z"), Qt::CaseInsensitive) && tag.size() > 3)
+            hidden = false;
+        const qsizetype close = s.indexOf(QLatin1Char('>'), lt);
+        if (close < 0)
+            break;
+        pos = close + 1;
+    }
+    return {};
 }
 
 bool RenderMiniHtml(TCanvas* Canvas, const QString& Text, const TRect& Bounds, IImageList* Images, int PointX,

@@ -61,3 +61,9 @@ bool RenderMiniHtml(TCanvas* Canvas, const QString& Text, const TRect& Bounds, I
     QString& FocusedAnchorRef, int& ExtentX, int& ExtentY, int& AnchorCount, int& AnchorIndexAtPoint,
     TRect& AnchorRectAtPoint, THTMLPictureCache* PictureCache, IPictureContainer* PictureContainer,
     int LineSpacing);
+
+// The character that the renderer draws underlined in the text, the text's
+// accelerator: the mnemonic rule on the runs as they are drawn (entities
+// replaced, tags and hidden text left out; none when the text holds " & ",
+// whose ampersands are drawn literally), or a null QChar when there is none.
+QChar MiniHtmlAccelerator(const QString& text);

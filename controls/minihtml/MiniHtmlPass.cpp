@@ -78,7 +78,7 @@ bool TRenderer::TextRun(QStringView raw)
         if (px >= before && px <= m_pass.width && m_call.inAnchor) {
             m_pass.hitText = true;
             if (m_p.PointY > m_line.rect.Top) {
-                m_r.AnchorAtPoint = m_call.anchorRef;
+                m_call.anchorAtPoint = m_call.anchorRef;
                 m_call.recordingAnchorRect = true;
             }
         }

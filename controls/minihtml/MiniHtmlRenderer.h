@@ -52,6 +52,11 @@ private:
         int imageUnderPoint = 0; // 0: none
         TRect focusRect;
         bool recordingAnchorRect = false;
+        // What the hit test found, handed out only when the call's result
+        // is true: a miss leaves the caller's values alone.
+        QString anchorAtPoint;
+        int anchorIndexAtPoint = -1;
+        TRect anchorRectAtPoint;
         // The font a rotation replaced, for each kind of pass.
         std::optional<TCanvasFont> rotatedFrom[2];
         TCanvasFont measureFont;

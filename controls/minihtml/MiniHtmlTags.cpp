@@ -241,7 +241,7 @@ void TRenderer::ClosingTag(QStringView, QChar group, QChar next)
 void TRenderer::FontTag(QStringView tag)
 {
     const QStringView attrs = AttributeText(tag, 5, -1);
-    const QString upper = attrs.toString().toUpper();
+    const QString upper = UpperCaseAttributes(attrs);
     TCanvasFont font = m_canvas.Font();
 
     const QString face = AttributeValue(upper, u"FACE");
@@ -267,7 +267,7 @@ void TRenderer::FontTag(QStringView tag)
 void TRenderer::ParagraphTag(QStringView tag)
 {
     const QStringView attrs = AttributeText(tag, 2, 1);
-    const QString upper = attrs.toString().toUpper();
+    const QString upper = UpperCaseAttributes(attrs);
 
     // Alignment and indent hold for this line and all later ones.
     const QString align = AttributeValue(upper, u"ALIGN");
@@ -278,8 +278,12 @@ void TRenderer::ParagraphTag(QStringView tag)
     if (align.contains(QLatin1String("CENTER")))
         m_call.align = TParaAlign::Center;
     const QString indent = AttributeValue(upper, u"INDENT");
-    if (!indent.isEmpty())
+    if (!indent.isEmpty()) {
         m_call.indent = ReadNumber(indent);
+        // The rest of the line is fitted into the new indented width.
+        if (m_pass.firstPass)
+            m_line.rect.Left = m_work.Left + m_call.indent;
+    }
 
     // The paragraph's background band.
     if (!HasAttribute(upper, u"BGCOLOR") || !Drawing())
@@ -381,10 +385,10 @@ void TRenderer::AnchorEnd()
     if (m_call.recordingAnchorRect) {
         const TRect& l = m_line.rect;
         if (m_pass.anchorStartedHere)
-            m_r.AnchorRectAtPoint = {l.Left + m_pass.anchorStartWidth, m_pass.anchorStartTop, l.Left + m_pass.width, l.Bottom};
+            m_call.anchorRectAtPoint = {l.Left + m_pass.anchorStartWidth, m_pass.anchorStartTop, l.Left + m_pass.width, l.Bottom};
         else
-            m_r.AnchorRectAtPoint = {l.Left, l.Top, l.Left + m_pass.width, l.Bottom};
-        m_r.AnchorIndexAtPoint = index;
+            m_call.anchorRectAtPoint = {l.Left, l.Top, l.Left + m_pass.width, l.Bottom};
+        m_call.anchorIndexAtPoint = index;
         m_call.recordingAnchorRect = false;
     }
 
@@ -435,7 +439,7 @@ void TRenderer::Image(QStringView tag, bool& keep)
 {
     const int number = ++m_call.imageCounter;
     const QStringView attrs = AttributeText(tag, 2, 1);
-    const QString upper = attrs.toString().toUpper();
+    const QString upper = UpperCaseAttributes(attrs);
     QString source = AttributeValue(upper, attrs, u"SRC");
     if (HasAttribute(upper, u"ALT") && number == m_call.imageUnderPoint)
         source = AttributeValue(upper, u"ALT");
@@ -463,7 +467,7 @@ void TRenderer::Image(QStringView tag, bool& keep)
     if (px > m_pass.width && px < m_pass.width + w && m_p.PointY > m_line.rect.Top
         && m_p.PointY < m_line.rect.Top + h && m_call.inAnchor) {
         m_pass.hitImage = true;
-        m_r.AnchorAtPoint = m_call.anchorRef;
+        m_call.anchorAtPoint = m_call.anchorRef;
         m_call.imageUnderPoint = number;
     }
 
@@ -515,7 +519,7 @@ void TRenderer::Body(QStringView tag)
     if (!Drawing() || m_p.InSelection)
         return;
     const QStringView attrs = AttributeText(tag, 5, 4);
-    const QString upper = attrs.toString().toUpper();
+    const QString upper = UpperCaseAttributes(attrs);
     const TRect& b = m_p.Bounds;
     const std::optional<TRect> clip = m_canvas.ClipRect();
 

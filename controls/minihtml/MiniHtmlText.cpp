@@ -14,7 +14,7 @@ struct Entity {
     const char16_t* replacement;
 };
 
-// Table order matters: each sweep treats them in this order.
+// "&amp;" first: the walk in ReplaceTextEntities treats it apart.
 constexpr std::array<Entity, 9> kTextEntities = {{
     {u"&amp;", u"&&"},
     {u"&quot;", u"\""},
@@ -26,8 +26,6 @@ constexpr std::array<Entity, 9> kTextEntities = {{
     {u"&trade;", u"\u2122"},
     {u"&euro;", u"\u20AC"},
 }};
-
-constexpr qsizetype kLongestEntity = 8; // "&permil;"
 
 bool IsBlank(QChar c)
 {
@@ -128,28 +126,49 @@ int ColourPair(QStringView v, qsizetype at)
 
 QString ReplaceTextEntities(const QString& text)
 {
-    QString s = text;
-    // No occurrence of entity e starts before from[e]; a replacement can
-    // create new ones only a few characters before where it happened.
-    std::array<qsizetype, kTextEntities.size()> from {};
-    for (;;) {
-        bool replaced = false;
-        for (size_t e = 0; e < kTextEntities.size(); ++e) {
-            const QStringView name(kTextEntities[e].name);
-            const qsizetype at = s.indexOf(name, from[e], Qt::CaseInsensitive);
-            if (at < 0) {
-                from[e] = std::max<qsizetype>(0, s.size() - kLongestEntity);
-                continue;
-            }
-            s.replace(at, name.size(), QString::fromUtf16(kTextEntities[e].replacement));
-            replaced = true;
-            const qsizetype back = std::max<qsizetype>(0, at - kLongestEntity);
-            for (auto& f : from)
-                f = std::min(f, back);
+    // No replacement holds a letter or a semicolon, so the only entity a
+    // replacement can give rise to starts at the second ampersand of the
+    // "&&" that "&amp;" leaves and runs on into the text after it. One walk
+    // from left to right that tries that ampersand again gives what sweeps
+    // repeated until nothing changes would give, in time linear in the text.
+    QString out;
+    out.reserve(text.size());
+    const QStringView in(text);
+    qsizetype i = 0;
+    bool pendingAmpersand = false; // the second ampersand of "&amp;", not yet written
+    while (i < in.size() || pendingAmpersand) {
+        if (!pendingAmpersand && in[i] != QLatin1Char('&')) {
+            out += in[i++];
+            continue;
         }
-        if (!replaced)
-            return s;
+        // An entity's name after the pending or the text's own ampersand.
+        const qsizetype nameAt = pendingAmpersand ? i : i + 1;
+        const QStringView rest = in.mid(nameAt);
+        const Entity* found = nullptr;
+        for (const Entity& e : kTextEntities) {
+            if (rest.startsWith(QStringView(e.name).mid(1), Qt::CaseInsensitive)) {
+                found = &e;
+                break;
+            }
+        }
+        if (!found) {
+            out += QLatin1Char('&');
+            if (!pendingAmpersand)
+                ++i;
+            pendingAmpersand = false;
+            continue;
+        }
+        i = nameAt + QStringView(found->name).size() - 1;
+        if (found == &kTextEntities[0]) {
+            // "&amp;": the first ampersand is final, the second may open the next entity.
+            out += QLatin1Char('&');
+            pendingAmpersand = true;
+        } else {
+            out += QStringView(found->replacement);
+            pendingAmpersand = false;
+        }
     }
+    return out;
 }
 
 QString ReplaceRunEntities(QStringView run)
@@ -225,6 +244,14 @@ QStringView AttributeText(QStringView tag, int first, int pastClose)
     return tag.mid(first, last - first + 1);
 }
 
+QString UpperCaseAttributes(QStringView attrs)
+{
+    QString upper = attrs.toString();
+    for (QChar& c : upper)
+        c = c.toUpper();
+    return upper;
+}
+
 bool HasAttribute(QStringView upperAttrs, QStringView name)
 {
     return upperAttrs.contains(name);
@@ -246,8 +273,8 @@ QString AttributeValue(QStringView upperAttrs, QStringView attrs, QStringView na
     const qsizetype at = upperAttrs.indexOf(name);
     if (at < 0)
         return {};
-    // Both views hold the same characters (one of them upper-cased), so the
-    // quote positions agree.
+    // Both views hold the same characters, one of them upper-cased one by
+    // one, so the quote positions agree.
     const qsizetype from = at + name.size();
     const qsizetype q1 = upperAttrs.indexOf(QLatin1Char('"'), from);
     if (q1 < 0)

@@ -11,9 +11,10 @@
 
 namespace minihtml {
 
-// Entities of the whole text ("&amp;" -> "&&", "&quot;", "&sect;", ...):
-// in repeated sweeps, each sweep replacing the first occurrence of every
-// entity in table order, case-insensitively, until a sweep replaces nothing.
+// Entities of the whole text ("&amp;" -> "&&", "&quot;", "&sect;", ...),
+// case-insensitively, until none is left: an entity that a replacement
+// gives rise to ("&amp;quot;" -> "&&quot;") is replaced too. One walk,
+// linear in the text.
 QString ReplaceTextEntities(const QString& text);
 // The entities that are replaced inside each run: "&nbsp;" (a blank),
 // "&lt;" and "&gt;", case-insensitively.
@@ -36,11 +37,17 @@ QString PlainText(const QString& text);
 // end. FONT takes (5, -1), BODY (5, 4), P/IMG/A/IN/OF/R (2, 1).
 QStringView AttributeText(QStringView tag, int first, int pastClose);
 
+// An attribute text in upper case, character by character: a character
+// whose upper case is longer ("ß") stays as it is, so that every position
+// in the result is the same position in the text as written.
+QString UpperCaseAttributes(QStringView attrs);
+
 // Whether `name` occurs in the upper-cased attribute text.
 bool HasAttribute(QStringView upperAttrs, QStringView name);
 // The value of attribute `name`: the text between the first and the second
 // double quote after the name's first occurrence in `upperAttrs`, cut from
-// `attrs` (the same text as written, for values that keep their case).
+// `attrs` (the same text as written, for values that keep their case;
+// `upperAttrs` must come from UpperCaseAttributes for the positions to agree).
 // Empty when the name is absent or fewer than two quotes follow.
 QString AttributeValue(QStringView upperAttrs, QStringView attrs, QStringView name);
 inline QString AttributeValue(QStringView upperAttrs, QStringView name)

@@ -149,9 +149,14 @@ void TFormStyler::Loaded()
 void TFormStyler::Notification(TComponent* component, TOperation operation)
 {
     TNonVisualComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && m_appStyle
-        && component == static_cast<TComponent*>(m_appStyle))
-        m_appStyle = nullptr;
+    if (operation != TOperation::opRemove || !m_appStyle || component != static_cast<TComponent*>(m_appStyle))
+        return;
+    // An application styler that only moves to another owner still lists
+    // this styler: leave its list too. One that is being freed has already
+    // dropped its list, and must not be called.
+    if (!component->IsDestroying())
+        m_appStyle->UnregisterFormStyler(this);
+    m_appStyle = nullptr;
 }
 
 bool TFormStyler::SetEvent(const QString& name, const std::any& handler)

@@ -203,7 +203,7 @@ TEST_F(GlowFace, CaptionIsDrawnInTheFontColourAndGreyWhenDisabled)
     EXPECT_EQ(CountInside(Face(), qRgb(128, 128, 128)), 0);
 }
 
-TEST_F(GlowFace, CaptionIsCentredInItsBox)
+TEST_F(GlowFace, CaptionIsCentredInItsBoxWhichStartsAfterTheSpacing)
 {
     button->SetBounds(10, 10, 100, 41);
     SetLook(*button->Appearance(), TLook::Normal, RGB(255, 255, 255), clNone);
@@ -211,19 +211,28 @@ TEST_F(GlowFace, CaptionIsCentredInItsBox)
     button->Font()->SetColor(RGB(0, 0, 0));
     button->Font()->SetHeight(-15);
     button->SetCaption(QStringLiteral("I"));
-    const QImage face = Face();
-    int left = 100, right = -1, top = 41, bottom = -1;
-    for (int y = 0; y < 41; ++y)
-        for (int x = 0; x < 100; ++x)
-            if ((face.pixel(x, y) & 0xFFFFFF) == 0) {
-                left = std::min(left, x), right = std::max(right, x);
-                top = std::min(top, y), bottom = std::max(bottom, y);
-            }
-    ASSERT_GE(right, 0) << "caption not drawn";
-    // The box runs from x = 2 to 100, so its centre is 51; allow the glyph's
-    // own bearings a few pixels.
-    EXPECT_NEAR((left + right) / 2.0, 51, 3);
-    EXPECT_NEAR((top + bottom) / 2.0, 20.5, 4);
+    auto ink = [&] {
+        const QImage face = Face();
+        QRect box;
+        for (int y = 0; y < 41; ++y)
+            for (int x = 0; x < 100; ++x)
+                if ((face.pixel(x, y) & 0xFFFFFF) == 0)
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    // Without a picture the box runs from x = Spacing + 2 to 100: each two
+    // pixels of spacing move the centred caption one pixel right.
+    button->SetSpacing(0);
+    const QRect flush = ink();
+    ASSERT_FALSE(flush.isNull()) << "caption not drawn";
+    // The box of Spacing 0 runs from x = 2 to 100, so its centre is 51;
+    // allow the glyph's own bearings a few pixels.
+    EXPECT_NEAR(flush.center().x(), 51, 3);
+    EXPECT_NEAR(flush.center().y(), 20.5, 4);
+    for (int spacing : {2, 4, 10}) {
+        button->SetSpacing(spacing);
+        EXPECT_EQ(ink(), flush.translated(spacing / 2, 0)) << "Spacing " << spacing;
+    }
 }
 
 TEST_F(GlowFace, AmpersandIsNotDrawnAsACharacter)

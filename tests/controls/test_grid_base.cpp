@@ -13,6 +13,7 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -198,20 +199,31 @@ TEST(GridRowCount, AViewLeftTooFarDownMovesUpElseTheFirstVisibleRowStays)
     EXPECT_EQ(g.TopRow(), 0);
 }
 
-TEST(GridRowCount, RowsThatComeIntoUseAfterAZoomTakeTheDefaultHeight)
+TEST(GridRowCount, RowsThatComeIntoUseAfterAZoomTakeTheZoomedHeight)
 {
-    TStyledStringGrid g;
-    ConfigureWordList(g);
-    g.SetRowCount(5);
+    // A new row is as high as a row that was there from the start, so that
+    // the zoomed text fits in it.
+    struct { int defaultHeight; std::vector<int> notches; int zoomed; } cases[] = {
+        {20, {1}, 23},
+        {20, {1, 1, 1}, 29},
+        {20, {-1, -1, -1}, 11},
+        {20, {-1, 1}, 20},
+        {2, {-1, 1}, 5},  // 2 cannot shrink by 3, but grows by 3 all the same
+    };
     FixedWheelSettings three(3);
     platform::ScopedService<IWheelSettings> use(three);
-    SendWheel(&g, 1, Qt::ControlModifier);
-    ASSERT_EQ(g.ZoomTotal(), 3);
-    g.SetRowCount(8);
-    EXPECT_EQ(g.RowHeight(4), 23);
-    EXPECT_EQ(g.RowHeight(5), 20);
-    EXPECT_EQ(g.RowHeight(7), 20);
-    EXPECT_EQ(g.Layout().TotalHeight(), 5 * 23 + 3 * 20);
+    for (const auto& t : cases) {
+        TStyledStringGrid g;
+        ConfigureWordList(g);
+        g.SetDefaultRowHeight(t.defaultHeight);
+        g.SetRowCount(5);
+        for (int notch : t.notches)
+            SendWheel(&g, notch, Qt::ControlModifier);
+        g.SetRowCount(8);
+        for (int row : {0, 4, 5, 7})
+            EXPECT_EQ(g.RowHeight(row), t.zoomed) << t.defaultHeight << " row " << row;
+        EXPECT_EQ(g.Layout().TotalHeight(), 8 * t.zoomed) << t.defaultHeight;
+    }
 }
 
 // --- scroll bars ------------------------------------------------------------

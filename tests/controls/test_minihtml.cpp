@@ -265,6 +265,23 @@ TEST(MiniHtmlLines, ParagraphAlignmentInMidLineAlignsTheWholeLineAndLaterOnes)
     EXPECT_NEAR((c.left() + c.right()) / 2, (kBox.Left + 1 + kBox.Right) / 2, 3);
 }
 
+TEST(MiniHtmlLines, IndentedParagraphBreaksInTheIndentedWidth)
+{
+    // An indented paragraph draws exactly as its text in a box narrowed by
+    // the indent: lines break before they reach the right edge.
+    const QString words = QStringLiteral("one two three four five six seven eight nine ten eleven");
+    struct { int indent; bool wrap; } cases[] = {{0, true}, {25, true}, {70, true}, {70, false}};
+    for (const auto& t : cases) {
+        auto wrap = [&](TMiniHtmlParams& p) { p.WordWrap = t.wrap; };
+        const Rendered indented =
+            Render(QStringLiteral("<P INDENT=\"%1\">").arg(t.indent) + words, TRect {0, 0, 200, 120}, wrap);
+        const Rendered narrowed = Render(words, TRect {t.indent, 0, 200, 120}, wrap);
+        EXPECT_EQ(indented.image, narrowed.image) << t.indent << (t.wrap ? " wrapped" : " one line");
+        EXPECT_EQ(indented.r.ExtentY, narrowed.r.ExtentY) << t.indent;
+        EXPECT_LE(InkBox(indented.image).right(), 200) << t.indent;
+    }
+}
+
 TEST(MiniHtmlLines, ListsIndentAndEndLines)
 {
     const Rendered out = Render("a<UL><LI>b</UL>", kBox);
@@ -351,15 +368,20 @@ TEST(MiniHtmlBackgrounds, HighlightBlinkShadowAndErrorMark)
 
 const QString kLinkText = QStringLiteral("go <A HREF=\"x1\">here</A> now");
 
-TEST(MiniHtmlAnchors, HitTestFindsTheAnchorUnderThePoint)
+TEST(MiniHtmlAnchors, HitTestFindsTheAnchorUnderThePointAndAMissLeavesTheOutputsAlone)
 {
     const int cell = CellHeight(BaseFont());
     const int left = 1 + Width("go ");
     const int right = left + Width("here");
-    struct { int x, y; bool hit; QString ref; int index; } cases[] = {
-        {(left + right) / 2, cell / 2, true, "x1", 1},
-        {3, cell / 2, false, "keep", -1},                 // over "go"
-        {right + Width(" now") / 2, cell / 2, false, "keep", -1},
+    const int mid = (left + right) / 2;
+    const TRect given {-7, -7, -7, -7};
+    struct { int x, y, lineSpacing; bool hit; } cases[] = {
+        {mid, cell / 2, 0, true},
+        {3, cell / 2, 0, false},                          // over "go"
+        {right + Width(" now") / 2, cell / 2, 0, false},  // over "now"
+        {mid, cell + 5, 0, false},                        // below the line, under the anchor
+        {mid, 3, 6, false},                               // in the line's spacing, above the text
+        {mid, 6 + cell / 2, 6, true},
     };
     for (const auto& t : cases) {
         TBitmapCanvas canvas(320, 60);
@@ -370,25 +392,19 @@ TEST(MiniHtmlAnchors, HitTestFindsTheAnchorUnderThePoint)
         p.Bounds = kBox;
         p.PointX = t.x;
         p.PointY = t.y;
+        p.LineSpacing = t.lineSpacing;
         p.HitTestOnly = true;
         TMiniHtmlResult r;
         r.AnchorAtPoint = "keep";
-        EXPECT_EQ(RenderMiniHtml(p, r), t.hit) << t.x;
-        EXPECT_EQ(r.AnchorAtPoint, t.ref) << t.x;
-        EXPECT_EQ(r.AnchorIndexAtPoint, t.index) << t.x;
+        r.AnchorRectAtPoint = given;
+        EXPECT_EQ(RenderMiniHtml(p, r), t.hit) << t.x << "," << t.y;
+        EXPECT_EQ(r.AnchorAtPoint, t.hit ? "x1" : "keep") << t.x << "," << t.y;
+        EXPECT_EQ(r.AnchorIndexAtPoint, t.hit ? 1 : -1) << t.x << "," << t.y;
+        EXPECT_EQ(r.AnchorRectAtPoint, (t.hit ? TRect {left, 0, right, cell + t.lineSpacing} : given))
+            << t.x << "," << t.y;
         EXPECT_EQ(r.AnchorCount, 1);
-        if (t.hit) {
-            EXPECT_EQ(r.AnchorRectAtPoint, (TRect {left, 0, right, cell}));
-        }
         EXPECT_TRUE(InkBox(canvas.Image()).isNull()); // hit-testing draws nothing
     }
-    // Below the line the point is over nothing.
-    const Rendered below = Render(kLinkText, kBox, [&](TMiniHtmlParams& p) {
-        p.PointX = (left + right) / 2;
-        p.PointY = cell + 5;
-        p.HitTestOnly = true;
-    });
-    EXPECT_FALSE(below.hit);
 }
 
 TEST(MiniHtmlAnchors, PositionalFormGivesTheSameAnswers)
@@ -550,6 +566,28 @@ TEST(MiniHtmlImages, PicturesFromContainerAndCache)
     const Rendered stretched = Render("<IMG SRC=\"http://host/g.png\" WIDTH=\"16\" HEIGHT=\"4\">", kBox, withCache);
     EXPECT_EQ(stretched.r.ExtentX, 18);
     EXPECT_EQ(CountPixels(stretched.image, [](QColor c) { return c == Qt::green; }), 64);
+}
+
+TEST(MiniHtmlImages, SourceIsCutFromTheTagAsWrittenWhateverComesBeforeIt)
+{
+    OneContainer container;
+    QImage blue(20, 5, QImage::Format_ARGB32_Premultiplied);
+    blue.fill(Qt::blue);
+    container.picture.SetImage(blue);
+    // Characters whose upper case is longer ("ß" -> "SS", "\uFB01" -> "FI")
+    // before SRC must not move where its value is cut.
+    struct { QString tag; int width, pixels; } cases[] = {
+        {"<IMG SRC=\"logo\">", 20, 100},
+        {"<IMG ALT=\"\u00DF\" SRC=\"logo\">", 20, 100},
+        {"<IMG ALT=\"\u00DF\u00DF \uFB01\" SRC=\"logo\" WIDTH=\"40\" HEIGHT=\"10\">", 40, 400},
+        {"<IMG TITLE=\"Stra\u00DFe\" SRC=\"logo\" ALIGN=\"TOP\">", 20, 100},
+    };
+    for (const auto& t : cases) {
+        const Rendered out = Render(t.tag, kBox, [&](TMiniHtmlParams& p) { p.PictureContainer = &container; });
+        EXPECT_EQ(out.r.ExtentX, t.width + 2) << t.tag.toStdString();
+        EXPECT_EQ(CountPixels(out.image, [](QColor c) { return c == Qt::blue; }), t.pixels)
+            << t.tag.toStdString();
+    }
 }
 
 // ------------------------------------------------------------ the canvas afterwards

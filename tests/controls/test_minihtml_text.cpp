@@ -21,8 +21,13 @@ TEST(MiniHtmlPrepare, EntitiesMarkersAndLineEnds)
         {"a&AMP;b", "a&&b"},                                   // any case
         {"&quot;x&quot;", "\"x\""},                            // every occurrence, over sweeps
         {"&sect;&permil;&reg;&copy;&para;&trade;&euro;", QString::fromUtf16(u"\u00A7\u2030\u00AE\u00A9\u00B6\u2122\u20AC")},
-        {"&amp;quot;", "&\""},                                 // "&&quot;" then "&quot;" in the same sweep
-        {"&amp;amp;", "&&&"},                                  // "&&amp;" on the next sweep
+        {"&amp;quot;", "&\""},                                 // "&&quot;" gives rise to "&quot;"
+        {"&amp;amp;", "&&&"},                                  // and "&&amp;" to another "&amp;"
+        {"&AmP;amp;amp;Quot;x", "&&&\"x"},                     // as far as the chain goes
+        {"&&amp;&amp;", "&&&&&"},
+        {"&amp;nbsp;&amp;foo;", "&&nbsp;&&foo;"},             // those stay for the runs, or stay
+        {"&amp", "&amp"},
+        {"x&", "x&"},
         {"&foo; &", "&foo; &"},                                // unknown entities stay
         {"&nbsp;&lt;&gt;", "&nbsp;&lt;&gt;"},                  // replaced later, inside runs
         {"call <#name> now", "call #name now"},

@@ -312,11 +312,32 @@ TEST(OfficeCheckBoxKeys, AcceleratorTogglesAndFocusesWithTabStop)
     EXPECT_FALSE(f.box->Checked());
     EXPECT_EQ(f.clicks, 1);
     EXPECT_TRUE(f.box->hasFocus());
+}
 
-    // " & " shows ampersands literally: no accelerator.
-    f.box->SetCaption("Salt & &pepper");
-    QTest::keyClick(&f.window, Qt::Key_P, Qt::AltModifier);
-    EXPECT_EQ(f.clicks, 1);
+TEST(OfficeCheckBoxKeys, TheAcceleratorIsTheCharacterTheCaptionShowsUnderlined)
+{
+    // Each caption against every key of the table: only its own toggles.
+    const Qt::Key keys[] = {Qt::Key_A, Qt::Key_C, Qt::Key_P, Qt::Key_B, Qt::Key_H, Qt::Key_Q};
+    struct { const char* caption; int key; } cases[] = {
+        {"Fish &amp; chips", -1},             // drawn "Fish & chips": nothing underlined
+        {"Fish &amp; &chips", 1},
+        {"Salt & &pepper", -1},               // " & ": ampersands drawn literally
+        {"<B>&Bold</B> face", 3},             // tags are not drawn
+        {"<A HREF=\"&h\">link</A> &quit", 5}, // nor what a tag holds
+        {"<Z>&hidden</Z>&chips", 1},          // nor hidden text
+        {"&amp;quot;&amp;&amp; &amp;", -1},
+        {"&lt;&P&gt;", 2},
+    };
+    for (const auto& t : cases) {
+        for (int k = 0; k < int(std::size(keys)); ++k) {
+            Fixture f;
+            f.box->SetCaption(QString::fromUtf8(t.caption));
+            f.other->setFocus();
+            QApplication::processEvents();
+            QTest::keyClick(&f.window, keys[k], Qt::AltModifier);
+            EXPECT_EQ(f.clicks, k == t.key ? 1 : 0) << t.caption << " key " << k;
+        }
+    }
 }
 
 TEST(OfficeCheckBoxTabStop, TabSkipsTheControlByDefault)

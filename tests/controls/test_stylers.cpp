@@ -304,6 +304,35 @@ TEST(AppStyler, DestroyedFormStylerLeavesTheList)
     EXPECT_EQ(app->Style(), tsWhidbey);
 }
 
+TEST(AppStyler, AStylerThatChangesOwnerKeepsTheListAndTheLinkInStep)
+{
+    // Whichever of the two leaves their common owner (for another form or
+    // for none), the form styler follows the application styler exactly
+    // when it is in its list; freeing the form styler afterwards leaves
+    // nothing behind that the next style would reach.
+    struct { const char* name; bool formStylerMoves; bool toOtherForm; } cases[] = {
+        {"form styler to another form", true, true},
+        {"form styler to no owner", true, false},
+        {"application styler to another form", false, true},
+        {"application styler to no owner", false, false},
+    };
+    for (const auto& t : cases) {
+        TForm form;
+        TForm other;
+        auto* app = new TAppStyler(&form);
+        auto* styler = new TFormStyler(&form);
+        styler->SetAppStyle(app);
+        TComponent* mover = t.formStylerMoves ? static_cast<TComponent*>(styler) : app;
+        mover->SetOwner(t.toOtherForm ? &other : nullptr);
+        EXPECT_EQ(styler->AppStyle() == app, app->FormStylers().contains(styler)) << t.name;
+
+        delete styler;
+        EXPECT_TRUE(app->FormStylers().isEmpty()) << t.name;
+        app->SetStyle(tsWhidbey); // must not reach the freed styler
+        EXPECT_EQ(app->Style(), tsWhidbey) << t.name;
+    }
+}
+
 TEST(AppStyler, StyleSetWhileLoadingIsNotPassedOn)
 {
     StyledWindow w;

@@ -1,0 +1,143 @@
+// Every published property of every class the form reader can create,
+// written with the value it already has, on a shown form that holds one of
+// each: no widget of the application may repaint for it.
+#include "controls/core/ComponentRegistry.h"
+#include "controls/core/Form.h"
+
+#include <QApplication>
+#include <QMetaProperty>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <exception>
+#include <memory>
+
+namespace {
+
+// Counts the paints of every widget of the application.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint || e->type() == QEvent::UpdateRequest)
+            ++paints;
+        return false;
+    }
+};
+
+void Settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QApplication::sendPostedEvents();
+        QApplication::processEvents();
+    }
+}
+
+// The first property a class publishes itself: Qt's own (QWidget's,
+// QObject's) come before it.
+int FirstOwnProperty(const QMetaObject* mo)
+{
+    while (mo->superClass() && !QByteArray(mo->className()).startsWith('Q'))
+        mo = mo->superClass();
+    return mo->propertyCount();
+}
+
+struct WriteBack {
+    PaintCounter& counter;
+    QStringList& repainted;
+
+    // Writes every writable property of `object` with its own value, and
+    // goes into the objects it publishes (fonts, appearances, pictures)
+    // that are not components of their own.
+    void Object(QObject* object, const QString& path)
+    {
+        const QMetaObject* mo = object->metaObject();
+        for (int i = FirstOwnProperty(mo); i < mo->propertyCount(); ++i) {
+            const QMetaProperty p = mo->property(i);
+            if (!p.isReadable())
+                continue;
+            const QString where = path + QLatin1Char('.') + QLatin1String(p.name());
+            const QVariant value = p.read(object);
+            if (p.isWritable())
+                Write(object, p, value, where);
+            if (value.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
+                QObject* sub = value.value<QObject*>();
+                if (sub && !AsComponent(sub))
+                    Object(sub, where);
+            }
+        }
+    }
+
+    void Write(QObject* object, const QMetaProperty& p, const QVariant& value, const QString& where)
+    {
+        Settle();
+        counter.paints = 0;
+        try {
+            EXPECT_TRUE(p.write(object, value)) << where.toStdString();
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << where.toStdString() << " refused its own value: " << e.what();
+        }
+        Settle();
+        if (counter.paints != 0)
+            repainted << where;
+    }
+};
+
+TEST(PublishedProperties, WritingThePropertyValueAlreadyHeldRepaintsNothing)
+{
+    // Writes that repaint by their class's own rule: Checked always
+    // repaints the check box, and assigning a smooth label's picture
+    // repaints it whatever the picture holds.
+    const QStringList repaintByRule = {QStringLiteral("TOfficeCheckBox.Checked"),
+        QStringLiteral("TSmoothLabel.Caption.Picture"), QStringLiteral("TSmoothLabel.Fill.Picture"),
+        QStringLiteral("TSmoothLabel.Fill.BackGroundPicture")};
+
+    TForm form;
+    form.SetBounds(0, 0, 900, 700);
+    std::vector<std::pair<QString, TComponent*>> components;
+    const QStringList classes = RegisteredComponentClasses();
+    ASSERT_GE(classes.size(), 10);
+    int n = 0;
+    for (const QString& name : classes) {
+        TComponent* c = CreateComponent(name, &form, &form);
+        ASSERT_NE(c, nullptr) << name.toStdString();
+        c->SetName(QStringLiteral("C%1").arg(n));
+        // Side by side, each at its own size within 170 x 130 (those
+        // without a size of their own at 170 x 130).
+        if (auto* control = dynamic_cast<TControl*>(c)) {
+            auto within = [](int size, int most) { return size > 0 ? std::min(size, most) : most; };
+            control->SetBounds(n % 5 * 180, n / 5 * 140, within(control->Width(), 170), within(control->Height(), 130));
+        }
+        components.emplace_back(name, c);
+        ++n;
+    }
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    // The counter sees every control repaint.
+    for (const auto& [name, c] : components) {
+        if (auto* w = qobject_cast<QWidget*>(c->AsQObject())) {
+            Settle();
+            counter.paints = 0;
+            w->update();
+            Settle();
+            EXPECT_GT(counter.paints, 0) << name.toStdString();
+        }
+    }
+    QStringList repainted;
+    WriteBack writer {counter, repainted};
+    for (const auto& [name, c] : components)
+        writer.Object(c->AsQObject(), name);
+    qApp->removeEventFilter(&counter);
+
+    for (const QString& ok : repaintByRule)
+        repainted.removeAll(ok);
+    EXPECT_TRUE(repainted.isEmpty()) << "repainted: " << repainted.join(QStringLiteral(", ")).toStdString();
+}
+
+} // namespace
