@@ -8,7 +8,8 @@ PACKAGES="build-essential cmake ninja-build pkg-config ccache \
 qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev \
 libgtest-dev libgmock-dev libbenchmark-dev \
 clang libclang-rt-dev \
-fonts-wine fonts-liberation fonts-dejavu-core desktop-file-utils"
+fonts-wine fonts-liberation fonts-dejavu-core desktop-file-utils \
+python3"
 
 missing=""
 for p in $PACKAGES; do
