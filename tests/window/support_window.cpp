@@ -1,10 +1,13 @@
 #include "support_window.h"
 
+#include "controls/glowbutton/GlowButton.h"
+#include "controls/grid/GridBase.h"
 #include "platform/Resources.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -103,3 +106,34 @@ QByteArray ShippedResource(const char* name)
         throw std::runtime_error(std::string("no resource ") + name);
     return *bytes;
 }
+
+TCustomGlowButton& Letter(const TWindowHarness& h, int number)
+{
+    const std::string name = "CrossButton" + std::to_string(number);
+    return h.Get<TCustomGlowButton>(name.c_str());
+}
+
+QStringList Column(const TCustomGrid& grid)
+{
+    QStringList rows;
+    for (int r = 0; r < grid.RowCount(); ++r)
+        rows << grid.Cells(0, r);
+    return rows;
+}
+
+void TypeWord(const TWindowHarness& h, const QString& word)
+{
+    for (const QChar letter : word) {
+        bool clicked = false;
+        for (int n = 1; n <= 9 && !clicked; ++n) {
+            TCustomGlowButton& button = Letter(h, n);
+            if (button.Caption() == QString(letter) && !button.Down()) {
+                TWindowHarness::Click(button);
+                clicked = true;
+            }
+        }
+        ASSERT_TRUE(clicked) << "no free button for " << QString(letter).toStdString() << " of "
+                             << word.toStdString();
+    }
+}
+

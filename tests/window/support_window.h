@@ -16,12 +16,14 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 
 class TCustomGlowButton;
+class TCustomGrid;
 
 class TWindowHarness {
 public:
@@ -81,3 +83,11 @@ private:
 
 // The lines of the shipped word list resource.
 QByteArray ShippedResource(const char* name);
+
+// Letter button `number` (1 to 9) of the cross.
+TCustomGlowButton& Letter(const TWindowHarness& h, int number);
+// The texts of a one-column grid, row by row.
+QStringList Column(const TCustomGrid& grid);
+// Types the word by clicking, for each letter, a button that shows it and
+// is still up. Fails the test when the cross cannot spell it.
+void TypeWord(const TWindowHarness& h, const QString& word);
