@@ -56,8 +56,10 @@ public:
     bool down = false;
 };
 
-struct Quiet : game::IGameDialogs, game::ISoundPlayer, game::ISoundSwitch {
+struct Quiet : game::IGameDialogs, game::ISoundPlayer, game::ISoundSwitch, game::IListView {
     bool Confirm(const std::string&) override { return true; }
+    void ScrollRowIntoView(int) override {}
+    void ShowFirstRow() override {}
     void Inform(const std::string&) override {}
     void Play(const std::string&) override {}
     bool Checked() const override { return false; }
@@ -184,6 +186,7 @@ void BM_NewPuzzle(benchmark::State& state)
             .wordsGrid = c.wordsGrid,
             .possibleWordsGrid = c.possibleWordsGrid,
             .guessedWordsGrid = c.guessedWordsGrid,
+            .guessedWordsView = quiet,
             .label1 = c.label1,
             .lettersLabel = c.lettersLabel,
             .label2 = c.label2,

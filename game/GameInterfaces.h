@@ -28,6 +28,18 @@ public:
     virtual int MaxRowCount() const { return std::numeric_limits<int>::max(); }
 };
 
+// What the visible list shows of its rows: it follows the play.
+class IListView {
+public:
+    virtual ~IListView() = default;
+    // Scrolls as little as possible so that the row shows whole; the
+    // current row stays.
+    virtual void ScrollRowIntoView(int row) = 0;
+    // Scrolls back to the first row and makes it the current one (the
+    // selection shrinks onto it).
+    virtual void ShowFirstRow() = 0;
+};
+
 // A label: the hidden ones (LettersLabel, Label1, Label2, PossibleWordsLabel)
 // and the visible smooth labels (NumWordsLabel, ScoreLabel,
 // PotentialWordsLabel, CurrentWordLabel, whose caption is the current word).

@@ -102,6 +102,8 @@ void TWordGame::ShowPuzzle(const std::string& letters, const std::vector<int>& r
     list.SetRowCount(count);
     for (int r = 0; r < count; ++r)
         list.SetCell(r, StarredForm(words[static_cast<std::size_t>(r)]));
+    // The longest words at the top are in view, the first of them current.
+    m_controls.guessedWordsView.ShowFirstRow();
 
     m_score = 0;
     m_wordsFound = 0;
@@ -167,7 +169,9 @@ void TWordGame::CheckWord(const std::string& word)
 {
     IRowStore& answers = m_controls.possibleWordsGrid;
     IRowStore& list = m_controls.guessedWordsGrid;
-    // Every row is compared, so a word listed twice is revealed twice.
+    // Every row is compared, so a word listed twice is revealed twice; the
+    // list scrolls to the first of them.
+    bool shown = false;
     for (int r = 0; r < answers.RowCount(); ++r) {
         const std::string answer = answers.Cell(r);
         if (answer != word || r >= list.RowCount())
@@ -177,6 +181,10 @@ void TWordGame::CheckWord(const std::string& word)
             continue;
         }
         list.SetCell(r, answer);
+        if (!shown) {
+            m_controls.guessedWordsView.ScrollRowIntoView(r);
+            shown = true;
+        }
         m_wordsFound += 1;
         m_score += static_cast<int>(answer.size());
         SetNumber(m_controls.numWordsLabel, m_wordsFound);

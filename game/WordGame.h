@@ -28,6 +28,7 @@ struct GameControls {
     IRowStore& wordsGrid;         // the word store (hidden)
     IRowStore& possibleWordsGrid; // the answers of the puzzle (hidden)
     IRowStore& guessedWordsGrid;  // the visible list
+    IListView& guessedWordsView;  // the rows it shows
     ILabel& label1;               // "Words: " and the words loaded (hidden)
     ILabel& lettersLabel;         // the nine letters (hidden)
     ILabel& label2;               // "Passes: " and the draws needed (hidden)

@@ -24,6 +24,11 @@ std::string StarredForm(std::string_view word)
     return std::string(kStars.substr(0, word.size()));
 }
 
+bool IsRevealedWord(std::string_view cellText)
+{
+    return !cellText.empty() && cellText.front() != '*';
+}
+
 std::uint32_t GuessedWordsCellColor(std::string_view cellText)
 {
     std::uint32_t color = kStarredWordColor;

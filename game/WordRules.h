@@ -20,6 +20,10 @@ std::string StarredForm(std::string_view word);
 inline constexpr std::uint32_t kStarredWordColor = 0x000000;  // black
 inline constexpr std::uint32_t kRevealedWordColor = 0xAA0000; // dark blue
 
+// True when a cell of the visible list shows its word: the cell is not
+// empty and does not start with an asterisk.
+bool IsRevealedWord(std::string_view cellText);
+
 // The font colour of a cell of the visible list: black while its text
 // starts with an asterisk, dark blue otherwise (an empty cell included).
 std::uint32_t GuessedWordsCellColor(std::string_view cellText);

@@ -13,10 +13,11 @@ struct NamedResource {
 };
 
 // The program's named data resources and the embedded files holding them.
-constexpr std::array<NamedResource, 3> kNamedResources = {{
+constexpr std::array<NamedResource, 4> kNamedResources = {{
     {"BIBLEWORDS", ":/biblewords.txt"},
     {"USEDWORD", ":/usedword.wav"},
     {"NEWWORD", ":/newword.wav"},
+    {"BIBLEVERSES", ":/bibleverses.txt"},
 }};
 
 QChar FoldAscii(QChar c)

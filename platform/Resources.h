@@ -1,7 +1,8 @@
 #pragma once
-// The data files carried inside the program: the word list and the two
-// sounds, looked up by their resource names ("biblewords", "usedword",
-// "newword") without regard to case.
+// The data files carried inside the program: the word list, the two sounds
+// and the verse of every word, looked up by their resource names
+// ("biblewords", "usedword", "newword", "bibleverses") without regard to
+// case.
 #include "platform/Service.h"
 
 #include <QByteArray>

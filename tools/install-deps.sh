@@ -13,7 +13,7 @@ qt6-multimedia-dev libcanberra-dev \
 libgtest-dev libgmock-dev libbenchmark-dev \
 clang libclang-rt-dev \
 fonts-wine fonts-liberation fonts-dejavu-core desktop-file-utils \
-xvfb xauth dbus dbus-bin at-spi2-core python3-pyatspi xdotool"
+xvfb xauth dbus dbus-bin at-spi2-core python3-pyatspi xdotool python3"
 
 missing=""
 for p in $PACKAGES; do

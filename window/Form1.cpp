@@ -24,6 +24,8 @@
 #include "window/GameKeys.h"
 #include "window/SettingsFile.h"
 #include "window/Themes.h"
+#include "window/VerseLookup.h"
+#include "window/VerseTip.h"
 #include "window/WindowChrome.h"
 
 #include <QApplication>
@@ -190,6 +192,13 @@ void TForm1::StartOverlayFace(const char* panelName)
 
 void TForm1::StartGameFace()
 {
+    // The verse of a revealed word shows when the pointer rests on it and
+    // when it is clicked; the verses themselves are read at the first.
+    m_verses = std::make_unique<TVerseLookup>();
+    m_verseTips = new TListVerseTips(RequireComponent<TCustomGrid>(*this, "GuessedWordsGrid"),
+                                     [this](int row) { return ListRowVerse(row); },
+                                     [this] { return VerseTipLook(); });
+
     RequireComponent<TControl>(*this, "UninstallPanel").SetLeft(-1000);
     RequireComponent<TControl>(*this, "InstallPanel").SetLeft(-1000);
     m_game->ExtractDataFiles(m_bindings->Resources());
@@ -429,6 +438,34 @@ void TForm1::GuessedWordsGridGetCellColor(QObject* Sender, int ARow, int ACol, T
 void TForm1::GuessedWordsGridGetCellAccessibleText(QObject*, int, int, QString& AText)
 {
     AText = QString::fromStdString(game::GuessedWordsCellSpokenText(AText.toStdString()));
+}
+
+// ---- Verses ---------------------------------------------------------------
+
+std::optional<game::TWordVerse> TForm1::ListRowVerse(int row) const
+{
+    const auto* list = dynamic_cast<TCustomGrid*>(FindComponent(u"GuessedWordsGrid"_qs));
+    if (!m_verses || !list || row < 0 || row >= list->RowCount())
+        return std::nullopt;
+    const QString word = list->Cells(0, row);
+    if (!game::IsRevealedWord(word.toStdString()))
+        return std::nullopt;
+    return m_verses->Find(word);
+}
+
+TVerseTipLook TForm1::VerseTipLook() const
+{
+    // The face of the game's buttons, the reference in the list's font and
+    // in the colour of a revealed word, the verse in the labels' font and
+    // the list's text colour.
+    TVerseTipLook look;
+    look.Face = RequireComponent<TCustomGlowButton>(*this, "GenerateLettersButton").Appearance()->Normal();
+    const TFont& listFont = *RequireComponent<TCustomGrid>(*this, "GuessedWordsGrid").Font();
+    look.ReferenceFont = listFont.ToQFont();
+    look.ReferenceColor = TColor(game::kRevealedWordColor);
+    look.TextFont = RequireComponent<TSmoothLabel>(*this, "WordLabel1").Caption()->Font()->ToQFont();
+    look.TextColor = listFont.Color();
+    return look;
 }
 
 // ---------------------------------------------------------------- installer faces

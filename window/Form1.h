@@ -21,9 +21,13 @@ class TFocusChain;
 class TFont;
 class TGameBindings;
 class QKeyEvent;
+class TListVerseTips;
+class TVerseLookup;
+struct TVerseTipLook;
 namespace game {
 class TRandomSource;
 class TWordGame;
+struct TWordVerse;
 }
 
 class TForm1 : public TForm {
@@ -57,6 +61,15 @@ public:
 
     // Applies theme StyleNumber (see window/Themes.h).
     void ApplyTheme();
+
+    // The verse of the word that row `row` of the visible list shows, once
+    // the word is revealed and has a verse; nothing for a starred or empty
+    // row, a row outside the list, or a word of a replaced word list that
+    // the Bible text does not hold. The list's verse tip shows it; it is
+    // also the row's accessible description.
+    std::optional<game::TWordVerse> ListRowVerse(int row) const;
+    // The verse tips of the visible list (nothing outside the game face).
+    TListVerseTips* VerseTips() const { return m_verseTips; }
 
     // ---- Handlers named by the form file
     void FormCreate(QObject* Sender);
@@ -118,6 +131,7 @@ private:
     void PressLetterKey(QChar letter);
     void PressButton(const char* name);
     void EndThemeFieldEditing(QWidget* pressed);
+    TVerseTipLook VerseTipLook() const;
 
     QString m_appFolder;
     int m_styleNumber = 1;
@@ -129,4 +143,6 @@ private:
     std::unique_ptr<TFocusChain> m_focusChain;
     std::unique_ptr<TGameBindings> m_bindings;
     std::unique_ptr<game::TWordGame> m_game;
+    std::unique_ptr<TVerseLookup> m_verses;
+    TListVerseTips* m_verseTips = nullptr; // owned by the list
 };

@@ -52,6 +52,18 @@ int TGridRowStore::MaxRowCount() const
     return TCustomGrid::kMaxCount;
 }
 
+void TGridListView::ScrollRowIntoView(int row)
+{
+    m_grid.ScrollIntoView(0, row);
+}
+
+void TGridListView::ShowFirstRow()
+{
+    m_grid.SetTopRow(0);
+    m_grid.SetHorzOffset(0);
+    m_grid.SetRow(0);
+}
+
 std::string TPlainLabelText::Caption() const
 {
     return ToUtf8(m_label.Caption());
@@ -136,6 +148,7 @@ struct TGameBindings::Parts {
         : wordsGrid(RequireComponent<TCustomGrid>(form, "WordsGrid"))
         , possibleWordsGrid(RequireComponent<TCustomGrid>(form, "PossibleWordsGrid"))
         , guessedWordsGrid(RequireComponent<TCustomGrid>(form, "GuessedWordsGrid"))
+        , guessedWordsView(RequireComponent<TCustomGrid>(form, "GuessedWordsGrid"))
         , label1(RequireComponent<TLabel>(form, "Label1"))
         , lettersLabel(RequireComponent<TLabel>(form, "LettersLabel"))
         , label2(RequireComponent<TLabel>(form, "Label2"))
@@ -158,6 +171,7 @@ struct TGameBindings::Parts {
     TGridRowStore wordsGrid;
     TGridRowStore possibleWordsGrid;
     TGridRowStore guessedWordsGrid;
+    TGridListView guessedWordsView;
     TPlainLabelText label1;
     TPlainLabelText lettersLabel;
     TPlainLabelText label2;
@@ -184,7 +198,7 @@ game::GameControls TGameBindings::Controls()
     for (std::size_t i = 0; i < buttons.size(); ++i)
         buttons[i] = &p.buttons[i];
     return game::GameControls{
-        p.wordsGrid, p.possibleWordsGrid, p.guessedWordsGrid, p.label1, p.lettersLabel, p.label2,
+        p.wordsGrid, p.possibleWordsGrid, p.guessedWordsGrid, p.guessedWordsView, p.label1, p.lettersLabel, p.label2,
         p.possibleWordsLabel, p.potentialWordsLabel, p.numWordsLabel, p.scoreLabel, p.currentWordLabel,
         buttons, p.soundCheckBox,
     };

@@ -34,6 +34,17 @@ private:
     TCustomGrid& m_grid;
 };
 
+// The visible list's view: GuessedWordsGrid's first visible and current row.
+class TGridListView : public game::IListView {
+public:
+    explicit TGridListView(TCustomGrid& grid) : m_grid(grid) {}
+    void ScrollRowIntoView(int row) override;
+    void ShowFirstRow() override;
+
+private:
+    TCustomGrid& m_grid;
+};
+
 // A plain (hidden) label's caption.
 class TPlainLabelText : public game::ILabel {
 public:

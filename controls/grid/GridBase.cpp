@@ -662,6 +662,13 @@ void TCustomGrid::SetHorzOffset(int offset)
     ViewChanged(oldTop, oldOffset);
 }
 
+void TCustomGrid::ScrollIntoView(int col, int row)
+{
+    const int oldTop = TopRow(), oldOffset = HorzOffset();
+    m_layout.ScrollIntoView(col, row);
+    ViewChanged(oldTop, oldOffset);
+}
+
 void TCustomGrid::ScrollRowsBy(int delta)
 {
     SetTopRow(TopRow() + delta);

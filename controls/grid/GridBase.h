@@ -264,6 +264,11 @@ public:
     void SetTopRow(int row);
     int HorzOffset() const { return m_layout.HorzOffset(); }
     void SetHorzOffset(int offset);
+    // The rows that show whole in the view.
+    int VisibleRowCount() const { return m_layout.FullyVisibleRows(); }
+    // Moves the view as little as possible so that the cell shows (its
+    // column only when it fits); the current cell stays.
+    void ScrollIntoView(int col, int row);
 
     // Sum of the accepted zoom steps, -10..+10; added to the font's point
     // size when text is drawn.

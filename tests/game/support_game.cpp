@@ -130,6 +130,7 @@ GameRig::GameRig(std::string folder)
               .wordsGrid = wordsGrid,
               .possibleWordsGrid = possibleWordsGrid,
               .guessedWordsGrid = guessedWordsGrid,
+              .guessedWordsView = guessedWordsView,
               .label1 = label1,
               .lettersLabel = lettersLabel,
               .label2 = label2,

@@ -28,6 +28,15 @@ public:
     int maxRows = std::numeric_limits<int>::max();
 };
 
+// The visible list's view: the rows it was asked to show, in order
+// (-1 for "back to the first row").
+class RecordingListView : public game::IListView {
+public:
+    void ScrollRowIntoView(int row) override { shown.push_back(row); }
+    void ShowFirstRow() override { shown.push_back(-1); }
+    std::vector<int> shown;
+};
+
 class MemoryLabel : public game::ILabel {
 public:
     explicit MemoryLabel(std::string text = {}) : caption(std::move(text)) {}
@@ -128,6 +137,7 @@ struct GameRig {
     MemoryRowStore wordsGrid { 100 };
     MemoryRowStore possibleWordsGrid { 100 };
     MemoryRowStore guessedWordsGrid { 100 };
+    RecordingListView guessedWordsView;
     MemoryLabel label1 { "Words: 0" };
     MemoryLabel lettersLabel { "ABCDEFGHI" };
     MemoryLabel label2 { "000" };

@@ -214,11 +214,14 @@ TEST_F(WordEntry, ADuplicatedListWordRevealsAndScoresBothRows)
 {
     std::vector<std::string> words = FortyWordList();
     words.insert(std::find(words.begin(), words.end(), "NOTE"), "NOTE");
+    rig.guessedWordsView.shown.clear();
     StartPuzzle(words);
     ASSERT_EQ(rig.possibleWordsGrid.RowCount(), 41);
+    EXPECT_EQ(rig.guessedWordsView.shown, std::vector<int> { -1 }) << "a new puzzle shows its first row";
     rig.Type("NOTE");
     EXPECT_EQ(rig.guessedWordsGrid.rows[kNoteRow], "NOTE");
     EXPECT_EQ(rig.guessedWordsGrid.rows[kNoteRow + 1], "NOTE");
+    EXPECT_EQ(rig.guessedWordsView.shown, (std::vector<int> { -1, kNoteRow })) << "the list shows the first of them";
     EXPECT_EQ(rig.game.WordsFound(), 2);
     EXPECT_EQ(rig.game.Score(), 8);
     EXPECT_EQ(rig.currentWordLabel.caption, "");

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -59,6 +60,12 @@ TForm1& TWindowHarness::Start(const QString& programName)
     m_form->show();
     if (!QTest::qWaitForWindowExposed(m_form.get()))
         ADD_FAILURE() << "the window was not exposed";
+    // A test that pressed a button without releasing it leaves it held for
+    // QTest and Qt alike, and with a button held the pointer never rests:
+    // every window starts with the buttons up.
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        if (QTestPrivate::qtestMouseButtons.testFlag(button))
+            QTest::mouseRelease(m_form->windowHandle(), button, Qt::NoModifier, QPoint(0, 0));
     return *m_form;
 }
 

@@ -23,6 +23,7 @@
 #include <stdexcept>
 
 class TCustomGlowButton;
+class TCustomGrid;
 
 class TWindowHarness {
 public:

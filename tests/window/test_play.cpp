@@ -10,6 +10,7 @@
 #include "game/WordGame.h"
 
 #include <QStringList>
+#include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -181,4 +182,45 @@ TEST(WindowPlay, SoundsFollowTheCheckBox)
     h.Click("SoundCheckBox");
     TypeWord(h, shortest);
     EXPECT_EQ(h.sound.played, QStringList{h.PathOf("usedword.wav")});
+}
+
+TEST(WindowPlay, TheListFollowsThePlay)
+{
+    TWindowHarness h;
+    h.Start();
+    h.Click("GenerateLettersButton");
+    TCustomGrid& list = h.Get<TCustomGrid>("GuessedWordsGrid");
+    const QStringList answers = Column(h.Get<TCustomGrid>("PossibleWordsGrid"));
+    const int visible = list.VisibleRowCount();
+    ASSERT_GT(answers.size(), visible + 1) << "the last rows start below the view";
+    ASSERT_EQ(list.TopRow(), 0);
+
+    // The last row, one of the shortest words, is found below the view: the
+    // list moves just far enough to show it at the bottom; the current row
+    // stays where it was.
+    const int last = int(answers.size()) - 1;
+    TypeWord(h, answers[last]);
+    ASSERT_EQ(list.Cells(0, last), answers[last]);
+    EXPECT_EQ(list.TopRow(), last - visible + 1);
+    EXPECT_EQ(list.Row(), 0);
+    // A word found in view leaves the view alone.
+    const int top = list.TopRow();
+    TypeWord(h, answers[last - 1]);
+    ASSERT_EQ(list.Cells(0, last - 1), answers[last - 1]);
+    EXPECT_EQ(list.TopRow(), top);
+
+    // The player clicks a row; Quit leaves the list where it is.
+    const int clicked = top + 2;
+    QTest::mouseClick(&list, Qt::LeftButton, Qt::NoModifier, list.CellRect(0, clicked).center());
+    ASSERT_EQ(list.Row(), clicked);
+    h.Click("QuitButton");
+    EXPECT_EQ(list.TopRow(), top);
+    EXPECT_EQ(list.Row(), clicked);
+
+    // New Puzzle shows the first row and makes it current, as the first
+    // puzzle did.
+    h.Click("GenerateLettersButton");
+    EXPECT_EQ(list.TopRow(), 0);
+    EXPECT_EQ(list.Row(), 0);
+    EXPECT_EQ(list.Selection(), (TGridRect{0, 0, 0, 0}));
 }

@@ -11,6 +11,7 @@
 // same pictures.
 #include "controls/core/Application.h"
 #include "controls/glowbutton/GlowButton.h"
+#include "controls/grid/GridBase.h"
 #include "game/RandomSource.h"
 #include "game/WordGame.h"
 #include "platform/Dialogs.h"
@@ -19,6 +20,7 @@
 #include "window/Form1.h"
 #include "window/ProgramFile.h"
 #include "window/Themes.h"
+#include "window/VerseTip.h"
 #include "tests/support/RecordingDialogs.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/RecordingSound.h"
@@ -26,6 +28,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
@@ -43,6 +47,7 @@ struct TShot {
     bool puzzle = false; // draw a puzzle and find a few words
     bool instructions = false;
     bool alsoAtRatio2 = false; // a second picture at two device pixels per logical pixel
+    bool verse = false; // click the last word found, so that its verse shows
 };
 
 // Plays a little: the last two answers found, and two letters of the next
@@ -88,6 +93,38 @@ bool Save(const QImage& image, const QString& path)
     return saved;
 }
 
+// Clicks the last row of the list, as the player would; its verse shows.
+void ClickLastWord(TForm1& form)
+{
+    auto* list = dynamic_cast<TCustomGrid*>(form.FindComponent(QStringLiteral("GuessedWordsGrid")));
+    const int last = list->RowCount() - 1;
+    list->ScrollIntoView(0, last);
+    const QPoint at = list->CellRect(0, last).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, at, list->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(list, &click);
+    }
+}
+
+// The window, and over it the verse tip where it shows on the screen.
+QImage Picture(TForm1& form)
+{
+    const QImage window = form.grab().toImage();
+    const TVerseTip* tip = form.VerseTips() ? form.VerseTips()->Tip() : nullptr;
+    if (!tip || !tip->isVisible())
+        return window;
+    const QRect windowRect(form.mapToGlobal(QPoint(0, 0)), window.size());
+    const QRect tipRect(tip->pos(), tip->size());
+    const QRect all = windowRect.united(tipRect);
+    QImage picture(all.size(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawImage(windowRect.topLeft() - all.topLeft(), window);
+    painter.drawImage(tipRect.topLeft() - all.topLeft(), const_cast<TVerseTip*>(tip)->grab().toImage());
+    return picture;
+}
+
 bool Render(const TShot& shot, const QString& outFolder)
 {
     QTemporaryDir folder;
@@ -108,8 +145,11 @@ bool Render(const TShot& shot, const QString& outFolder)
         form->HowToPlayButtonClick(nullptr);
     form->show();
     QCoreApplication::processEvents();
+    if (shot.verse)
+        ClickLastWord(*form);
+    QCoreApplication::processEvents();
     const QString path = QDir(outFolder).filePath(shot.fileName);
-    bool saved = Save(form->grab().toImage(), path);
+    bool saved = Save(Picture(*form), path);
     if (shot.alsoAtRatio2) {
         QString path2 = path;
         path2.insert(path2.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
@@ -147,6 +187,11 @@ int main(int argc, char** argv)
         const QString name = QString::fromLatin1(kThemes[std::size_t(n - 1)].Name).toLower();
         shots << TShot{QStringLiteral("theme-%1-%2.png").arg(n).arg(name), QStringLiteral("lumora"),
                        QByteArray("STYLE= ") + QByteArray::number(n) + "\r\nSOUND ON\r\n", true, false, true};
+    }
+    for (int n : {1, 3, 4, 5}) {
+        const QString name = QString::fromLatin1(kThemes[std::size_t(n - 1)].Name).toLower();
+        shots << TShot{QStringLiteral("verse-%1-%2.png").arg(n).arg(name), QStringLiteral("lumora"),
+                       QByteArray("STYLE= ") + QByteArray::number(n) + "\r\nSOUND ON\r\n", true, false, false, true};
     }
     shots << TShot{QStringLiteral("instructions.png"), QStringLiteral("lumora"), {}, false, true};
     shots << TShot{QStringLiteral("face-installer.png"), QStringLiteral("InstallLumora"), {}, false, false};
