@@ -120,6 +120,8 @@ void TForm1::RegisterHandlers()
     RegisterHandler(u"QuitButtonClick"_qs, &TForm1::QuitButtonClick);
     RegisterHandler(u"GuessedWordsGridGetCellColor"_qs, &TForm1::GuessedWordsGridGetCellColor);
     RegisterHandler(u"GuessedWordsGridGetCellAccessibleText"_qs, &TForm1::GuessedWordsGridGetCellAccessibleText);
+    RegisterHandler(u"GuessedWordsGridGetCellAccessibleDescription"_qs,
+                    &TForm1::GuessedWordsGridGetCellAccessibleDescription);
     RegisterHandler(u"SelectInstallDirButtonClick"_qs, &TForm1::SelectInstallDirButtonClick);
     RegisterHandler(u"GlowButton1Click"_qs, &TForm1::GlowButton1Click);
     RegisterHandler(u"GlowButton2Click"_qs, &TForm1::GlowButton2Click);
@@ -441,6 +443,12 @@ void TForm1::GuessedWordsGridGetCellAccessibleText(QObject*, int, int, QString& 
 }
 
 // ---- Verses ---------------------------------------------------------------
+
+void TForm1::GuessedWordsGridGetCellAccessibleDescription(QObject*, int ARow, int, QString& AText)
+{
+    if (const std::optional<game::TWordVerse> verse = ListRowVerse(ARow))
+        AText = QString::fromStdString(verse->reference + ": " + verse->text);
+}
 
 std::optional<game::TWordVerse> TForm1::ListRowVerse(int row) const
 {

@@ -96,6 +96,8 @@ public:
     void GuessedWordsGridGetCellColor(QObject* Sender, int ARow, int ACol, TGridDrawState AState,
                                       TCellBrush* ABrush, TFont* AFont);
     void GuessedWordsGridGetCellAccessibleText(QObject* Sender, int ARow, int ACol, QString& AText);
+    // A found word is described by its verse: "John 11:35: Jesus wept."
+    void GuessedWordsGridGetCellAccessibleDescription(QObject* Sender, int ARow, int ACol, QString& AText);
     // Installer and uninstaller faces (see install/).
     void SelectInstallDirButtonClick(QObject* Sender);
     void GlowButton1Click(QObject* Sender);

@@ -28,9 +28,13 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (t != QAccessible::Name || !isValid())
+        if (!isValid())
             return {};
-        return m_grid->CellAccessibleText(m_col, m_row);
+        if (t == QAccessible::Name)
+            return m_grid->CellAccessibleText(m_col, m_row);
+        if (t == QAccessible::Description)
+            return m_grid->CellAccessibleDescription(m_col, m_row);
+        return {};
     }
 
     QRect rect() const override

@@ -11,5 +11,8 @@ QString ErrorBoxText(const QString& message);
 // application's display name.
 QString ApplicationTitle();
 void SetApplicationTitle(const QString& title);
+// What the error box says for e: its message, or plain words for a failed
+// allocation ("std::bad_alloc" is no message for a player).
+QString ExceptionMessage(const std::exception& e);
 // Shows the error box for e through the platform's dialogs.
 void ShowException(const std::exception& e);

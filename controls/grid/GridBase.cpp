@@ -378,10 +378,20 @@ QString TCustomGrid::CellAccessibleText(int col, int row) const
     return text;
 }
 
+QString TCustomGrid::CellAccessibleDescription(int col, int row) const
+{
+    QString text;
+    if (OnGetCellAccessibleDescription)
+        OnGetCellAccessibleDescription(const_cast<TCustomGrid*>(this), row, col, text);
+    return text;
+}
+
 bool TCustomGrid::SetEvent(const QString& name, const std::any& handler)
 {
     if (name == u"OnGetCellAccessibleText")
         return AssignEvent(OnGetCellAccessibleText, handler);
+    if (name == u"OnGetCellAccessibleDescription")
+        return AssignEvent(OnGetCellAccessibleDescription, handler);
     return TCustomControl::SetEvent(name, handler);
 }
 

@@ -281,10 +281,14 @@ public:
     const TGridLayout& Layout() const { return m_layout; }
 
     // For screen readers: the cells are the grid's accessible children, row
-    // by row, and each says what CellAccessibleText gives.
+    // by row; each is named by what CellAccessibleText gives and described
+    // by what CellAccessibleDescription gives (empty unless the handler
+    // says more).
     int CellChildIndex(int col, int row) const { return row * ColCount() + col; }
     QString CellAccessibleText(int col, int row) const;
+    QString CellAccessibleDescription(int col, int row) const;
     TGridAccessibleTextEvent OnGetCellAccessibleText;
+    TGridAccessibleTextEvent OnGetCellAccessibleDescription;
     bool SetEvent(const QString& name, const std::any& handler) override;
 
     bool VertScrollBarShown() const { return m_vertShown; }

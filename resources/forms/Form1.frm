@@ -340,6 +340,7 @@ object Form1: TForm1
       SelectionColor = $005EC1F1
       OnGetCellColor = GuessedWordsGridGetCellColor
       OnGetCellAccessibleText = GuessedWordsGridGetCellAccessibleText
+      OnGetCellAccessibleDescription = GuessedWordsGridGetCellAccessibleDescription
       AccessibleName = 'Potential Words'
     end
     object StatusPanel: TStyledPanel

@@ -399,6 +399,13 @@ TEST(ErrorBox, FullStopIsAppendedOnlyAfterCharactersThatSortAfterIt)
     EXPECT_EQ(ErrorBoxText(QString()), QString());
 }
 
+TEST(ErrorBox, AFailedAllocationIsToldInPlainWords)
+{
+    EXPECT_EQ(ExceptionMessage(std::bad_alloc()),
+              QStringLiteral("There is not enough memory to go on. Close other programs and try again."));
+    EXPECT_EQ(ExceptionMessage(std::runtime_error("Disk full")), QStringLiteral("Disk full"));
+}
+
 class ErrorDispatch : public ::testing::Test {
 protected:
     platform::RecordingDialogs dialogs;
