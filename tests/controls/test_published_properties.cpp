@@ -65,7 +65,7 @@ struct WriteBack {
                 Write(object, p, value, where);
             if (value.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
                 QObject* sub = value.value<QObject*>();
-                if (sub && !AsComponent(sub))
+                if (sub && !dynamic_cast<TComponent*>(sub))
                     Object(sub, where);
             }
         }
