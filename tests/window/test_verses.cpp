@@ -109,12 +109,12 @@ TEST(WindowVerses, ARevealedWordShowsItsVerseWhenThePointerRestsOnItOrItIsClicke
     ASSERT_TRUE(expected);
     // A screen reader hears the verse as the found row's description, and
     // nothing of a starred row.
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&grid);
-    ASSERT_NE(list, nullptr);
-    ASSERT_GT(list->childCount(), std::max(found, starred));
-    EXPECT_EQ(list->child(found)->text(QAccessible::Description).toStdString(),
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(&grid);
+    ASSERT_NE(heard, nullptr);
+    ASSERT_GT(heard->childCount(), std::max(found, starred));
+    EXPECT_EQ(heard->child(found)->text(QAccessible::Description).toStdString(),
               expected->reference + ": " + expected->text);
-    EXPECT_EQ(list->child(starred)->text(QAccessible::Description), QString());
+    EXPECT_EQ(heard->child(starred)->text(QAccessible::Description), QString());
 
     // The pointer rests on the found word: its verse shows.
     QWindow* window = form.windowHandle();
