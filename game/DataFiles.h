@@ -21,9 +21,8 @@ inline constexpr const char* kUsedWordSoundFileName = "usedword.wav";
 // The settings file the window keeps beside the program.
 inline constexpr const char* kSettingsFileName = "lumora.ini";
 
-// The one list of the files the game writes beside the program from its
-// resources, in the order they are extracted; the uninstaller removes the
-// same list.
+// The files the game writes beside the program from its resources, in the
+// order they are extracted; the uninstaller removes each of them.
 inline constexpr std::array<DataFile, 3> kDataFiles = {{
     {kWordListFileName, "biblewords"},
     {kUsedWordSoundFileName, "usedword"},

@@ -22,9 +22,12 @@ QString DefaultInstallFolder()
 
 QStringList FilesRemovedByUninstaller()
 {
-    QStringList names = {QLatin1String(kGameFile), QLatin1String(game::kSettingsFileName)};
-    for (const game::DataFile& file : game::kDataFiles)
-        names << QLatin1String(file.fileName);
+    // In the uninstaller's order: the program, its settings, the word list,
+    // then the two sounds. The uninstaller's test checks that this covers
+    // every file of game::kDataFiles the game writes.
+    QStringList names = {QLatin1String(kGameFile), QLatin1String(game::kSettingsFileName),
+                         QLatin1String(game::kWordListFileName), QLatin1String(game::kNewWordSoundFileName),
+                         QLatin1String(game::kUsedWordSoundFileName)};
     // What a start killed while writing a data file left behind.
     for (const game::DataFile& file : game::kDataFiles)
         names << QString::fromStdString(game::TemporaryPathOf(file.fileName));
