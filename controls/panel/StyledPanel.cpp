@@ -1,6 +1,5 @@
 #include "controls/panel/StyledPanel.h"
 
-#include "controls/paint/DeviceRatio.h"
 #include "controls/panel/PanelPainter.h"
 #include "platform/Shell.h"
 #include "controls/paint/Property.h"
@@ -60,7 +59,6 @@ TCustomStyledPanel::~TCustomStyledPanel()
 
 void TCustomStyledPanel::Changed()
 {
-    m_bufferStale = true;
     update();
 }
 
@@ -75,11 +73,6 @@ void TCustomStyledPanel::CaptionChanged()
 
 void TCustomStyledPanel::ColorChanged() { Changed(); }
 void TCustomStyledPanel::FontChanged() { Changed(); }
-
-void TCustomStyledPanel::BoundsChanged()
-{
-    m_bufferStale = true;
-}
 
 // ---------------------------------------------------------------- setters
 
@@ -106,7 +99,6 @@ void TCustomStyledPanel::SetHoverColor(TColor v) { if (SetIfChanged(m_hoverColor
 void TCustomStyledPanel::SetHoverFontColor(TColor v) { if (SetIfChanged(m_hoverFontColor, v)) Changed(); }
 void TCustomStyledPanel::SetShadowColor(TColor v) { if (SetIfChanged(m_shadowColor, v)) Changed(); }
 void TCustomStyledPanel::SetShadowOffset(int v) { if (SetIfChanged(m_shadowOffset, v)) Changed(); }
-void TCustomStyledPanel::SetBuffered(bool v) { if (SetIfChanged(m_buffered, v)) Changed(); }
 void TCustomStyledPanel::SetCanSize(bool v) { if (SetIfChanged(m_canSize, v)) Changed(); }
 void TCustomStyledPanel::SetImages(IImageList* v) { if (SetIfChanged(m_images, v)) Changed(); }
 void TCustomStyledPanel::SetPictureContainer(IPictureContainer* v) { if (SetIfChanged(m_pictureContainer, v)) Changed(); }
@@ -215,36 +207,22 @@ void TCustomStyledPanel::PaintTo(TCanvas& canvas)
         OnPaint(this, canvas, TRect{0, 0, Width(), Height()});
 }
 
-void TCustomStyledPanel::paintEvent(QPaintEvent* e)
+void TCustomStyledPanel::paintEvent(QPaintEvent*)
 {
     if (width() <= 0 || height() <= 0)
         return;
+    // Every widget draws into its window's backing store, an off-screen
+    // image at the screen's pixel density that reaches the screen in one
+    // step, so the panel draws straight into it: the face appears whole and
+    // without flicker, and no second image of the panel's size is held.
     QPainter painter(this);
-    if (!m_buffered) {
-        TCanvas canvas(painter);
-        PaintTo(canvas);
-        return;
-    }
-    // The off-screen image, at the screen's pixel density, is redrawn only
-    // when the panel changed (or an OnPaint handler may draw something new);
-    // a child's repaint then only copies the part of the image under it.
-    const qreal ratio = PaintRatio(painter);
-    if (m_buffer.size() != DeviceSize(size(), ratio) || m_buffer.devicePixelRatio() != ratio)
-        m_bufferStale = true;
-    if (m_bufferStale || OnPaint) {
-        PrepareBuffer(m_buffer, size(), ratio);
-        QPainter bufferPainter(&m_buffer);
-        TCanvas canvas(bufferPainter);
-        PaintTo(canvas);
-        m_bufferStale = false;
-    }
-    painter.drawImage(QRectF(e->rect()), m_buffer, DeviceRect(QRectF(e->rect()), ratio));
+    TCanvas canvas(painter);
+    PaintTo(canvas);
 }
 
 void TCustomStyledPanel::resizeEvent(QResizeEvent* e)
 {
     TControl::resizeEvent(e);
-    m_bufferStale = true;
     // Every child is told to repaint along with the panel.
     for (QObject* child : children())
         if (auto* w = qobject_cast<QWidget*>(child))

@@ -107,9 +107,11 @@ public:
     int ShadowOffset() const { return m_shadowOffset; }
     void SetShadowOffset(int v);
 
-    // Paint through an off-screen image of the panel's size.
+    // Paint through an off-screen image: the window's backing store is
+    // one for every panel, so the value is kept for the form files and
+    // changes nothing drawn.
     bool Buffered() const { return m_buffered; }
-    void SetBuffered(bool v);
+    void SetBuffered(bool v) { m_buffered = v; }
 
     // User interaction switches (kept, see the header comment).
     bool CanMove() const { return m_canMove; }
@@ -169,7 +171,6 @@ public:
 protected:
     void ColorChanged() override;
     void FontChanged() override;
-    void BoundsChanged() override;
 
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -238,10 +239,6 @@ private:
     TPanelTextArea m_hoverArea = TPanelTextArea::Body;
     int m_hoverIndex = -1;
     QString m_hoverReference;
-
-    // The off-screen image and whether it still shows the current state.
-    QImage m_buffer;
-    bool m_bufferStale = true;
 };
 
 class TStyledPanel : public TCustomStyledPanel {
