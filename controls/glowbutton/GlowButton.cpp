@@ -831,12 +831,15 @@ void TCustomGlowButton::paintEvent(QPaintEvent*)
     } reset{m_painting};
 
     // Double buffered: the whole face off-screen at the screen's pixel
-    // density, then one copy.
+    // density, then one copy. The image lives for this paint only: every
+    // paint draws the whole face afresh, so keeping it would only hold its
+    // memory between frames.
     QPainter screen(this);
-    PaintFace(m_buffer, PaintRatio(screen));
-    if (m_buffer.isNull())
+    QImage face;
+    PaintFace(face, PaintRatio(screen));
+    if (face.isNull())
         return;
-    screen.drawImage(0, 0, m_buffer);
+    screen.drawImage(0, 0, face);
 }
 
 TGlowButton::TGlowButton(TComponent* owner, QWidget* parent)

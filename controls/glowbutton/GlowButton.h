@@ -272,7 +272,6 @@ private:
     bool m_loadedDownSet = false;
     bool m_loadedDown = false;
     bool m_painting = false;
-    QImage m_buffer;
 };
 
 class TGlowButton : public TCustomGlowButton {
