@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QResource>
 
 #include <array>
 #include <cstdlib>
@@ -76,15 +77,26 @@ QByteArray EmboldenedBold(QByteArray font)
     return font;
 }
 
+// The bytes of an embedded file. A file stored uncompressed is handed over
+// where it lies in the program's image, so the font database reads it there
+// instead of holding a copy on the heap; a compressed one is read out.
+QByteArray EmbeddedBytes(const QString& path)
+{
+    const QResource resource(path);
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression && resource.data())
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size());
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 int AddEmbeddedFont(const EmbeddedFace& face, const char* file)
 {
-    const QString path = kFontFolder + QLatin1String(file);
-    if (!face.boldWithRegularOutlines || qstrcmp(face.boldWithRegularOutlines, file) != 0)
-        return QFontDatabase::addApplicationFont(path);
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    QByteArray bytes = EmbeddedBytes(kFontFolder + QLatin1String(file));
+    if (bytes.isEmpty())
         return -1;
-    return QFontDatabase::addApplicationFontFromData(EmboldenedBold(f.readAll()));
+    if (face.boldWithRegularOutlines && qstrcmp(face.boldWithRegularOutlines, file) == 0)
+        bytes = EmboldenedBold(std::move(bytes)); // writing detaches: a copy of its own
+    return QFontDatabase::addApplicationFontFromData(bytes);
 }
 
 bool HasFamily(const QStringList& families, const QString& name)
