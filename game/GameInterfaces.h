@@ -11,6 +11,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace game {
 
@@ -24,6 +25,13 @@ public:
     virtual void SetRowCount(int rows) = 0;
     virtual std::string Cell(int row) const = 0;
     virtual void SetCell(int row, const std::string& text) = 0;
+    // Replaces every row in one step: RowCount becomes rows.size().
+    virtual void SetRows(const std::vector<std::string>& rows)
+    {
+        SetRowCount(static_cast<int>(rows.size()));
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            SetCell(static_cast<int>(r), rows[r]);
+    }
     // The most rows the store can hold.
     virtual int MaxRowCount() const { return std::numeric_limits<int>::max(); }
 };

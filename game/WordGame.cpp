@@ -36,11 +36,8 @@ void TWordGame::LoadWordList()
     const int maxRows = std::max(0, store.MaxRowCount());
     const std::vector<std::string> lines =
         ReadWordListLines(m_appFolder + kWordListFileName, static_cast<std::size_t>(maxRows));
-    const int n = static_cast<int>(lines.size());
-    store.SetRowCount(n);
-    for (int r = 0; r < n; ++r)
-        store.SetCell(r, lines[static_cast<std::size_t>(r)]);
-    m_controls.label1.SetCaption("Words: " + std::to_string(n));
+    store.SetRows(lines);
+    m_controls.label1.SetCaption("Words: " + std::to_string(lines.size()));
     m_finder.Rebuild(lines);
 }
 

@@ -47,6 +47,16 @@ void TGridRowStore::SetCell(int row, const std::string& text)
     m_grid.SetCells(0, row, FromUtf8(text));
 }
 
+void TGridRowStore::SetRows(const std::vector<std::string>& rows)
+{
+    std::vector<QString> cells;
+    cells.reserve(rows.size());
+    for (const std::string& row : rows)
+        cells.push_back(FromUtf8(row));
+    m_grid.SetRowCount(static_cast<int>(rows.size()));
+    m_grid.SetColumnCells(0, std::move(cells));
+}
+
 int TGridRowStore::MaxRowCount() const
 {
     return TCustomGrid::kMaxCount;

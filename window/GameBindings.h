@@ -28,6 +28,7 @@ public:
     void SetRowCount(int rows) override;
     std::string Cell(int row) const override;
     void SetCell(int row, const std::string& text) override;
+    void SetRows(const std::vector<std::string>& rows) override;
     int MaxRowCount() const override;
 
 private:

@@ -370,6 +370,20 @@ void TCustomGrid::SetCells(int col, int row, const QString& text)
     accessibility::AnnounceChildNameChange(this, CellChildIndex(col, row));
 }
 
+void TCustomGrid::SetColumnCells(int col, std::vector<QString> cells)
+{
+    if (col < 0 || col >= ColCount() || cells.size() > std::size_t(RowCount()))
+        throw std::out_of_range("Grid index out of range: " + std::to_string(cells.size()) + " cells for column "
+                                + std::to_string(col) + " of a grid of " + std::to_string(ColCount()) + " by "
+                                + std::to_string(RowCount()));
+    if (std::size_t(col) >= m_cells.size())
+        m_cells.resize(std::size_t(col) + 1);
+    if (!SetIfChanged(m_cells[std::size_t(col)], std::move(cells)))
+        return;
+    update();
+    accessibility::AnnounceTableReset(this);
+}
+
 QString TCustomGrid::CellAccessibleText(int col, int row) const
 {
     QString text = Cells(col, row);

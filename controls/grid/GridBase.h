@@ -202,6 +202,12 @@ public:
     // 0..RowCount-1 throws std::out_of_range and changes nothing.
     QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString& text);
+    // Writes a whole column in one step: row r reads cells[r], and the rows
+    // past its end read empty (no text cut off before is kept). The column
+    // is stored as given, with no room to spare; the grid repaints once and
+    // a screen reader hears of one reset. More cells than RowCount, or a
+    // column outside the grid, throws std::out_of_range and changes nothing.
+    void SetColumnCells(int col, std::vector<QString> cells);
 
     // Counts run from 1 to 1,000,000 (a larger one throws std::out_of_range
     // and changes nothing); widths and heights from 0 to 2,000 pixels.

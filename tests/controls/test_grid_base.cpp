@@ -141,6 +141,25 @@ TEST(GridStore, WritingOutsideTheGridIsRefusedWithAMessageAndChangesNothing)
     EXPECT_EQ(g.Cells(0, 2), QString());
 }
 
+TEST(GridStore, AColumnWrittenInOneStepReplacesTheWholeColumnOrNothing)
+{
+    TStringGrid g;
+    g.SetColCount(2);
+    g.SetRowCount(6);
+    for (int r = 0; r < 6; ++r)
+        g.SetCells(0, r, QStringLiteral("old"));
+    g.SetCells(1, 0, QStringLiteral("other column"));
+
+    g.SetColumnCells(0, {QStringLiteral("ARK"), QStringLiteral("DOVE"), QString()});
+    const QStringList column{g.Cells(0, 0), g.Cells(0, 1), g.Cells(0, 2), g.Cells(0, 3), g.Cells(0, 5)};
+    EXPECT_EQ(column, QStringList({"ARK", "DOVE", "", "", ""})) << "rows past the given cells read empty";
+    EXPECT_EQ(g.Cells(1, 0), QStringLiteral("other column"));
+
+    EXPECT_THROW(g.SetColumnCells(0, std::vector<QString>(7, QStringLiteral("X"))), std::out_of_range);
+    EXPECT_THROW(g.SetColumnCells(2, {QStringLiteral("X")}), std::out_of_range);
+    EXPECT_EQ(g.Cells(0, 0), QStringLiteral("ARK")) << "a refused column changes nothing";
+}
+
 TEST(GridStore, CountsBelowOneGiveOneAndFixedCellsAreRefused)
 {
     TStringGrid g;
