@@ -152,7 +152,6 @@ TCustomOfficeComboBox::TCustomOfficeComboBox(TComponent* owner, QWidget* parent)
     , m_edit(new TComboEdit(this))
     , m_button(new TComboBtn(this))
     , m_selection(new TSelectionAppearance(this))
-    , m_dropDown(new TDropDownWindow(this))
 {
     setFocusProxy(m_edit);
     m_edit->setFocusPolicy(Qt::StrongFocus);
@@ -164,19 +163,12 @@ TCustomOfficeComboBox::TCustomOfficeComboBox(TComponent* owner, QWidget* parent)
         SetEditRect();
         m_edit->update();
     };
-    m_selection->OnChange = [this] { List()->viewport()->update(); };
-
-    TDropDownList* list = List();
-    list->SetRowHeight(m_itemHeight);
-    list->OnDrawRow = [this](QPainter& p, int row, const QRect& r, bool selected, bool focused) {
-        DrawRow(p, row, r, selected, focused);
+    m_selection->OnChange = [this] {
+        if (TDropDownList* list = BuiltList())
+            list->viewport()->update();
     };
-    list->OnKey = [this](QKeyEvent* e) { return ListKey(e); };
-    list->OnMouseUp = [this](QPoint p) { ListMouseUp(p); };
-    m_dropDown->OnHide = [this] { ListHidden(); };
 
     SetBounds(0, 0, 145, 21);
-    m_dropDown->resize(Width(), 20);
     ApplyFieldLook();
     SetEditRect();
 }
@@ -186,17 +178,40 @@ TCustomOfficeComboBox::~TCustomOfficeComboBox()
     // The field and the popup no longer call a half-destroyed selector.
     m_edit->Detach();
     disconnect(m_edit, nullptr, this, nullptr);
-    m_dropDown->OnHide = nullptr;
-    List()->OnDrawRow = nullptr;
-    delete m_dropDown;
+    if (m_dropDown) {
+        m_dropDown->OnHide = nullptr;
+        m_dropDown->List()->OnDrawRow = nullptr;
+        delete m_dropDown;
+    }
+}
+
+TDropDownWindow& TCustomOfficeComboBox::Popup() const
+{
+    if (m_dropDown)
+        return *m_dropDown;
+    auto* self = const_cast<TCustomOfficeComboBox*>(this);
+    m_dropDown = new TDropDownWindow(self);
+    TDropDownList* list = m_dropDown->List();
+    list->SetRowHeight(ListItemHeight());
+    list->OnDrawRow = [self](QPainter& p, int row, const QRect& r, bool selected, bool focused) {
+        self->DrawRow(p, row, r, selected, focused);
+    };
+    list->OnKey = [self](QKeyEvent* e) { return self->ListKey(e); };
+    list->OnMouseUp = [self](QPoint p) { self->ListMouseUp(p); };
+    m_dropDown->OnHide = [self] { self->ListHidden(); };
+    m_dropDown->resize(Width(), 20);
+    self->FillDropDownList();
+    return *m_dropDown;
 }
 
 // --- published values
 
 void TCustomOfficeComboBox::SetAntiAlias(TAntiAlias v)
 {
-    if (SetIfChanged(m_antiAlias, v))
-        List()->viewport()->update();
+    if (!SetIfChanged(m_antiAlias, v))
+        return;
+    if (TDropDownList* list = BuiltList())
+        list->viewport()->update();
 }
 
 void TCustomOfficeComboBox::SetDisplayRecentSelection(bool v)
@@ -251,8 +266,10 @@ void TCustomOfficeComboBox::SetItemIndex(int v)
 void TCustomOfficeComboBox::SetItemHeight(int v)
 {
     v = std::max(1, v);
-    if (SetIfChanged(m_itemHeight, v))
-        List()->SetRowHeight(ListItemHeight());
+    if (!SetIfChanged(m_itemHeight, v))
+        return;
+    if (TDropDownList* list = BuiltList())
+        list->SetRowHeight(ListItemHeight());
 }
 
 void TCustomOfficeComboBox::SetStyle(TComboStyle v)
@@ -272,7 +289,7 @@ TSelectorGeometry TCustomOfficeComboBox::Geometry() const
 
 void TCustomOfficeComboBox::DropDown()
 {
-    if (m_dropped || m_dropDown->isVisible())
+    if (m_dropped || (m_dropDown && m_dropDown->isVisible()))
         return;
     if (OnBeforeDropDown)
         OnBeforeDropDown(this);
@@ -333,7 +350,7 @@ void TCustomOfficeComboBox::AnnounceExpanded()
 
 void TCustomOfficeComboBox::CloseUp()
 {
-    if (m_dropDown->isVisible())
+    if (m_dropDown && m_dropDown->isVisible())
         m_dropDown->hide(); // ListHidden follows
     m_dropped = false;
     m_edit->repaint();
@@ -352,6 +369,9 @@ void TCustomOfficeComboBox::ListHidden()
 
 void TCustomOfficeComboBox::FillDropDownList()
 {
+    TDropDownList* list = BuiltList();
+    if (!list)
+        return; // filled when it is built
     QStringList rows;
     m_recentRows = 0;
     if (m_displayRecent) {
@@ -361,7 +381,7 @@ void TCustomOfficeComboBox::FillDropDownList()
         }
     }
     rows << m_items;
-    List()->SetRows(rows);
+    list->SetRows(rows);
 }
 
 void TCustomOfficeComboBox::ConfirmText()

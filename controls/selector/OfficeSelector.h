@@ -124,8 +124,9 @@ public:
 
     // The parts, for tests and the benchmark.
     TComboEdit* Editor() const { return m_edit; }
-    TDropDownWindow* DropDownWindow() const { return m_dropDown; }
-    TDropDownList* List() const { return m_dropDown->List(); }
+    // The popup and its list, built when first asked for.
+    TDropDownWindow* DropDownWindow() const { return &Popup(); }
+    TDropDownList* List() const { return Popup().List(); }
     TSelectorGeometry Geometry() const;
 
     // --- events
@@ -193,11 +194,17 @@ private:
     void DrawRow(QPainter& painter, int row, const QRect& rect, bool selected, bool focused);
     QFont DrawingFont() const;
     bool PlainText() const;
+    TDropDownWindow& Popup() const;
+    // The list when the popup is built, else nullptr: for changes that
+    // only a built list has to follow.
+    TDropDownList* BuiltList() const { return m_dropDown ? m_dropDown->List() : nullptr; }
 
     TComboEdit* m_edit;
     TComboBtn* m_button;
     TSelectionAppearance* m_selection;
-    TDropDownWindow* m_dropDown;
+    // Built on first use (a selector that is never opened holds no list),
+    // so that even a const question about the list's rows may build it.
+    mutable TDropDownWindow* m_dropDown = nullptr;
     QStringList m_items;
     QStringList m_recent;       // newest last
     int m_recentRows = 0;       // recent rows at the top of the list
