@@ -122,8 +122,6 @@ public:
     // Opens the key, creating it with its parents when canCreate; false
     // when it is missing (or cannot be created). Closes the previous key.
     bool OpenKey(const QString& key, bool canCreate);
-    // The open key's path, empty when none is open.
-    QString CurrentPath() const { return m_current; }
     void CloseKey();
 
     // Writes a string value into the open key. Throws ERegistryException
