@@ -55,11 +55,11 @@ public:
 // Accessor pair for one published value; the setter ignores an unchanged
 // value and otherwise raises OnChange.
 
-    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor)
-    LUMORA_PROPERTY(TColor, BorderColorHot, m_borderColorHot)
-    LUMORA_PROPERTY(TColor, BorderColorDown, m_borderColorDown)
-    LUMORA_PROPERTY(TColor, BorderColorChecked, m_borderColorChecked)
-    LUMORA_PROPERTY(TColor, BorderColorDisabled, m_borderColorDisabled)
+    LUMORA_PROPERTY(TColor, BorderColor, m_normal.Border)
+    LUMORA_PROPERTY(TColor, BorderColorHot, m_hot.Border)
+    LUMORA_PROPERTY(TColor, BorderColorDown, m_down.Border)
+    LUMORA_PROPERTY(TColor, BorderColorChecked, m_checked.Border)
+    LUMORA_PROPERTY(TColor, BorderColorDisabled, m_disabled.Border)
     LUMORA_PROPERTY(TColor, Color, m_normal.Color)
     LUMORA_PROPERTY(TColor, ColorTo, m_normal.ColorTo)
     LUMORA_PROPERTY(TColor, ColorChecked, m_checked.Color)
@@ -92,31 +92,22 @@ public:
     LUMORA_PROPERTY(TGDIPGradient, GradientMirrorDisabled, m_disabled.GradientMirror)
     LUMORA_PROPERTY(bool, SystemFont, m_systemFont)
 
-    // The five colours and two gradient kinds of each look, with its border.
-    TFaceColors Normal() const { return WithBorder(m_normal, m_borderColor); }
-    TFaceColors Hot() const { return WithBorder(m_hot, m_borderColorHot); }
-    TFaceColors Down() const { return WithBorder(m_down, m_borderColorDown); }
-    TFaceColors Checked() const { return WithBorder(m_checked, m_borderColorChecked); }
-    TFaceColors Disabled() const { return WithBorder(m_disabled, m_borderColorDisabled); }
-
-    // Copies every value of another appearance; raises OnChange once when
-    // anything differed.
-    void AssignFrom(const TGlowButtonAppearance& other);
+    // The four colours, the border and the two gradient kinds of each look.
+    enum class TLook { Normal, Hot, Down, Checked, Disabled };
+    const TFaceColors& Normal() const { return m_normal; }
+    const TFaceColors& Hot() const { return m_hot; }
+    const TFaceColors& Down() const { return m_down; }
+    const TFaceColors& Checked() const { return m_checked; }
+    const TFaceColors& Disabled() const { return m_disabled; }
+    // Writes one whole look; raises OnChange once when anything differed.
+    void SetLook(TLook look, const TFaceColors& v);
 
     // Raised after every change of a value.
     std::function<void()> OnChange;
 
 private:
-    static TFaceColors WithBorder(TFaceColors set, TColor border)
-    {
-        set.Border = border;
-        return set;
-    }
     void Changed();
 
-    // The face colours and gradient kinds of each look live in these sets;
-    // their Border field stays unused (the border colours are kept apart).
     TFaceColors m_normal, m_hot, m_down, m_checked, m_disabled;
-    TColor m_borderColor, m_borderColorHot, m_borderColorDown, m_borderColorChecked, m_borderColorDisabled;
     bool m_systemFont = true;
 };

@@ -68,10 +68,15 @@ public:
     // Negative widths are refused (the value stays).
     void SetWidth(int v);
 
-    // The three looks as one value each.
+    // The three looks as one value each (the button has no border: Border
+    // stays clNone).
+    enum class TLook { Normal, Hot, Down };
     const TFaceColors& Normal() const { return m_normal; }
     const TFaceColors& Hot() const { return m_hot; }
     const TFaceColors& Down() const { return m_down; }
+    // Writes the colours and gradient kinds of one look; raises OnChange
+    // once when anything differed.
+    void SetLook(TLook look, TFaceColors v);
 
     // The arrow colours (not published).
     TColor ArrowColor() const { return m_arrow; }

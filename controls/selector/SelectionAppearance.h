@@ -40,6 +40,18 @@ public:
 
     // The face colours and gradient kinds as one value.
     const TFaceColors& Face() const { return m_face; }
+    // Writes the four colours of v; the gradient kinds stay. Raises
+    // OnChange once when a colour differed.
+    void SetFaceColors(const TFaceColors& v)
+    {
+        TFaceColors face = m_face;
+        face.Color = v.Color;
+        face.ColorTo = v.ColorTo;
+        face.ColorMirror = v.ColorMirror;
+        face.ColorMirrorTo = v.ColorMirrorTo;
+        if (SetIfChanged(m_face, face))
+            Changed();
+    }
 
     std::function<void()> OnChange;
 
