@@ -14,6 +14,7 @@
 #include "controls/core/Form.h"
 #include "controls/paint/Color.h"
 #include "controls/style/VisualStyle.h"
+#include "PublishedPropertiesKit.h"
 
 #include <QFile>
 #include <QMetaEnum>
@@ -32,39 +33,20 @@ constexpr TVisualStyle kStyles[] = {tsOffice2003Blue, tsOffice2003Silver, tsOffi
     tsOffice2007Luna, tsOffice2007Obsidian, tsWindowsXP, tsWhidbey, tsCustom, tsOffice2007Silver, tsWindowsVista,
     tsWindows7, tsTerminal};
 
-// The properties a class publishes itself, after Qt's own.
-int FirstOwnProperty(const QMetaObject* mo)
-{
-    while (mo->superClass() && !QByteArray(mo->className()).startsWith('Q'))
-        mo = mo->superClass();
-    return mo->propertyCount();
-}
-
 bool IsColour(const QMetaProperty& p)
 {
     return p.metaType() == QMetaType::fromType<TColor>() && QByteArray(p.name()).contains("Color");
 }
 
-// Calls visit(object, property, path) for every readable property of
-// `object` and of the objects it publishes that are not components.
+// Calls visit(object, property, path) for every published value that is
+// not an object of its own.
 template <class Visit>
 void Walk(QObject* object, const QString& path, Visit&& visit)
 {
-    const QMetaObject* mo = object->metaObject();
-    for (int i = FirstOwnProperty(mo); i < mo->propertyCount(); ++i) {
-        const QMetaProperty p = mo->property(i);
-        if (!p.isReadable())
-            continue;
-        const QString where = path + QLatin1Char('.') + QLatin1String(p.name());
-        const QVariant value = p.read(object);
-        if (value.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
-            QObject* sub = value.value<QObject*>();
-            if (sub && !dynamic_cast<TComponent*>(sub))
-                Walk(sub, where, visit);
-            continue;
-        }
-        visit(object, p, where);
-    }
+    WalkPublished(object, path, [&](QObject* o, const QMetaProperty& p, const QString& where, const QVariant& value) {
+        if (!value.metaType().flags().testFlag(QMetaType::PointerToQObject))
+            visit(o, p, where);
+    });
 }
 
 // A colour no style gives: the n-th writable colour of an instance.
