@@ -306,14 +306,18 @@ void TCustomGlowButton::keyPressEvent(QKeyEvent* e)
 void TCustomGlowButton::keyReleaseEvent(QKeyEvent* e)
 {
     m_pressed = false;
-    if (m_style == bsCheck && m_down)
-        m_drawState = TDrawState::Pressed;
-    else if (m_down && m_groupIndex != 0)
-        m_drawState = TDrawState::Checked;
-    else
-        m_drawState = TDrawState::Up;
+    m_drawState = RestingDrawState();
     update();
     TCustomControl::keyReleaseEvent(e);
+}
+
+TCustomGlowButton::TDrawState TCustomGlowButton::RestingDrawState() const
+{
+    if (m_style == bsCheck && m_down)
+        return TDrawState::Pressed;
+    if (m_down && m_groupIndex != 0)
+        return TDrawState::Checked;
+    return TDrawState::Up;
 }
 
 void TCustomGlowButton::WatchWindowKeys()
@@ -353,12 +357,7 @@ void TCustomGlowButton::DialogKey()
     Click();
     if (!alive)
         return;
-    if (m_style == bsCheck && m_down)
-        m_drawState = TDrawState::Pressed;
-    else if (m_down && m_groupIndex != 0)
-        m_drawState = TDrawState::Checked;
-    else
-        m_drawState = TDrawState::Up;
+    m_drawState = RestingDrawState();
     update();
 }
 

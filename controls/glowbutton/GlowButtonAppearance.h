@@ -52,44 +52,17 @@ class TGlowButtonAppearance : public QObject {
 public:
     explicit TGlowButtonAppearance(QObject* parent = nullptr);
 
-// Accessor pair for one published value; the setter ignores an unchanged
-// value and otherwise raises OnChange.
-
+    // Every setter ignores an unchanged value and otherwise raises OnChange.
     LUMORA_PROPERTY(TColor, BorderColor, m_normal.Border)
     LUMORA_PROPERTY(TColor, BorderColorHot, m_hot.Border)
     LUMORA_PROPERTY(TColor, BorderColorDown, m_down.Border)
     LUMORA_PROPERTY(TColor, BorderColorChecked, m_checked.Border)
     LUMORA_PROPERTY(TColor, BorderColorDisabled, m_disabled.Border)
-    LUMORA_PROPERTY(TColor, Color, m_normal.Color)
-    LUMORA_PROPERTY(TColor, ColorTo, m_normal.ColorTo)
-    LUMORA_PROPERTY(TColor, ColorChecked, m_checked.Color)
-    LUMORA_PROPERTY(TColor, ColorCheckedTo, m_checked.ColorTo)
-    LUMORA_PROPERTY(TColor, ColorDisabled, m_disabled.Color)
-    LUMORA_PROPERTY(TColor, ColorDisabledTo, m_disabled.ColorTo)
-    LUMORA_PROPERTY(TColor, ColorDown, m_down.Color)
-    LUMORA_PROPERTY(TColor, ColorDownTo, m_down.ColorTo)
-    LUMORA_PROPERTY(TColor, ColorHot, m_hot.Color)
-    LUMORA_PROPERTY(TColor, ColorHotTo, m_hot.ColorTo)
-    LUMORA_PROPERTY(TColor, ColorMirror, m_normal.ColorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_normal.ColorMirrorTo)
-    LUMORA_PROPERTY(TColor, ColorMirrorHot, m_hot.ColorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorHotTo, m_hot.ColorMirrorTo)
-    LUMORA_PROPERTY(TColor, ColorMirrorDown, m_down.ColorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorDownTo, m_down.ColorMirrorTo)
-    LUMORA_PROPERTY(TColor, ColorMirrorChecked, m_checked.ColorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorCheckedTo, m_checked.ColorMirrorTo)
-    LUMORA_PROPERTY(TColor, ColorMirrorDisabled, m_disabled.ColorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorDisabledTo, m_disabled.ColorMirrorTo)
-    LUMORA_PROPERTY(TGDIPGradient, Gradient, m_normal.Gradient)
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirror, m_normal.GradientMirror)
-    LUMORA_PROPERTY(TGDIPGradient, GradientHot, m_hot.Gradient)
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorHot, m_hot.GradientMirror)
-    LUMORA_PROPERTY(TGDIPGradient, GradientDown, m_down.Gradient)
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorDown, m_down.GradientMirror)
-    LUMORA_PROPERTY(TGDIPGradient, GradientChecked, m_checked.Gradient)
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorChecked, m_checked.GradientMirror)
-    LUMORA_PROPERTY(TGDIPGradient, GradientDisabled, m_disabled.Gradient)
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorDisabled, m_disabled.GradientMirror)
+    LUMORA_FACE_ACCESSORS(, m_normal)
+    LUMORA_FACE_ACCESSORS(Hot, m_hot)
+    LUMORA_FACE_ACCESSORS(Down, m_down)
+    LUMORA_FACE_ACCESSORS(Checked, m_checked)
+    LUMORA_FACE_ACCESSORS(Disabled, m_disabled)
     LUMORA_PROPERTY(bool, SystemFont, m_systemFont)
 
     // The four colours, the border and the two gradient kinds of each look.

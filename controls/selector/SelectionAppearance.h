@@ -29,12 +29,7 @@ public:
     }
 
     LUMORA_PROPERTY(TColor, BorderColor, m_border)
-    LUMORA_PROPERTY(TColor, Color, m_face.Color)
-    LUMORA_PROPERTY(TColor, ColorTo, m_face.ColorTo)
-    LUMORA_PROPERTY(TColor, ColorMirror, m_face.ColorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_face.ColorMirrorTo)
-    LUMORA_PROPERTY(TGDIPGradient, Gradient, m_face.Gradient)
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirror, m_face.GradientMirror)
+    LUMORA_FACE_ACCESSORS(, m_face)
     LUMORA_PROPERTY(TColor, TextColor, m_textColor)
     LUMORA_PROPERTY(bool, Rounded, m_rounded)
 
