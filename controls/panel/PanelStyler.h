@@ -73,28 +73,47 @@ class TPanelSettings : public QObject {
 public:
     explicit TPanelSettings(QObject* parent = nullptr);
 
-    LUMORA_PROPERTY(bool, AnchorHint, m_anchorHint)
-    LUMORA_PROPERTY(bool, AutoHideChildren, m_autoHideChildren)
-    LUMORA_PROPERTY(TBevelCut, BevelInner, m_bevelInner)
-    LUMORA_PROPERTY(TBevelCut, BevelOuter, m_bevelOuter)
-    LUMORA_PROPERTY(int, BevelWidth, m_bevelWidth)
-    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor)
-    LUMORA_PROPERTY(bool, BorderShadow, m_borderShadow)
-    LUMORA_PROPERTY(PanelTypes::TBorderStyle, BorderStyle, m_borderStyle)
-    LUMORA_PROPERTY(int, BorderWidth, m_borderWidth)
-    LUMORA_PROPERTY(bool, CanMove, m_canMove)
-    LUMORA_PROPERTY(bool, CanSize, m_canSize)
+    bool AnchorHint() const { return m_anchorHint; }
+    void SetAnchorHint(bool v) { if (SetIfChanged(m_anchorHint, v)) Changed(); }
+    bool AutoHideChildren() const { return m_autoHideChildren; }
+    void SetAutoHideChildren(bool v) { if (SetIfChanged(m_autoHideChildren, v)) Changed(); }
+    TBevelCut BevelInner() const { return m_bevelInner; }
+    void SetBevelInner(TBevelCut v) { if (SetIfChanged(m_bevelInner, v)) Changed(); }
+    TBevelCut BevelOuter() const { return m_bevelOuter; }
+    void SetBevelOuter(TBevelCut v) { if (SetIfChanged(m_bevelOuter, v)) Changed(); }
+    int BevelWidth() const { return m_bevelWidth; }
+    void SetBevelWidth(int v) { if (SetIfChanged(m_bevelWidth, v)) Changed(); }
+    TColor BorderColor() const { return m_borderColor; }
+    void SetBorderColor(TColor v) { if (SetIfChanged(m_borderColor, v)) Changed(); }
+    bool BorderShadow() const { return m_borderShadow; }
+    void SetBorderShadow(bool v) { if (SetIfChanged(m_borderShadow, v)) Changed(); }
+    PanelTypes::TBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(PanelTypes::TBorderStyle v) { if (SetIfChanged(m_borderStyle, v)) Changed(); }
+    int BorderWidth() const { return m_borderWidth; }
+    void SetBorderWidth(int v) { if (SetIfChanged(m_borderWidth, v)) Changed(); }
+    bool CanMove() const { return m_canMove; }
+    void SetCanMove(bool v) { if (SetIfChanged(m_canMove, v)) Changed(); }
+    bool CanSize() const { return m_canSize; }
+    void SetCanSize(bool v) { if (SetIfChanged(m_canSize, v)) Changed(); }
     TPanelCaption* Caption() const { return m_caption; }
-    LUMORA_PROPERTY(bool, Collaps, m_collaps)
-    LUMORA_PROPERTY(TColor, CollapsColor, m_collapsColor)
-    LUMORA_PROPERTY(int, CollapsDelay, m_collapsDelay)
-    LUMORA_PROPERTY(int, CollapsSteps, m_collapsSteps)
+    bool Collaps() const { return m_collaps; }
+    void SetCollaps(bool v) { if (SetIfChanged(m_collaps, v)) Changed(); }
+    TColor CollapsColor() const { return m_collapsColor; }
+    void SetCollapsColor(TColor v) { if (SetIfChanged(m_collapsColor, v)) Changed(); }
+    int CollapsDelay() const { return m_collapsDelay; }
+    void SetCollapsDelay(int v) { if (SetIfChanged(m_collapsDelay, v)) Changed(); }
+    int CollapsSteps() const { return m_collapsSteps; }
+    void SetCollapsSteps(int v) { if (SetIfChanged(m_collapsSteps, v)) Changed(); }
     TColor Color() const { return m_color; }
     void SetColor(TColor v) { m_color = v; }
-    LUMORA_PROPERTY(TColor, ColorTo, m_colorTo)
-    LUMORA_PROPERTY(TColor, ColorMirror, m_colorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_colorMirrorTo)
-    LUMORA_PROPERTY(int, Cursor, m_cursor)
+    TColor ColorTo() const { return m_colorTo; }
+    void SetColorTo(TColor v) { if (SetIfChanged(m_colorTo, v)) Changed(); }
+    TColor ColorMirror() const { return m_colorMirror; }
+    void SetColorMirror(TColor v) { if (SetIfChanged(m_colorMirror, v)) Changed(); }
+    TColor ColorMirrorTo() const { return m_colorMirrorTo; }
+    void SetColorMirrorTo(TColor v) { if (SetIfChanged(m_colorMirrorTo, v)) Changed(); }
+    int Cursor() const { return m_cursor; }
+    void SetCursor(int v) { if (SetIfChanged(m_cursor, v)) Changed(); }
     TFont* Font() const { return m_font; }
     bool FixedTop() const { return m_fixedTop; }
     void SetFixedTop(bool v) { m_fixedTop = v; }
@@ -108,10 +127,14 @@ public:
     void SetHeight(int v) { m_height = v; }
     const QString& Hint() const { return m_hint; }
     void SetHint(const QString& v) { m_hint = v; }
-    LUMORA_PROPERTY(bool, Hover, m_hover)
-    LUMORA_PROPERTY(TColor, HoverColor, m_hoverColor)
-    LUMORA_PROPERTY(TColor, HoverFontColor, m_hoverFontColor)
-    LUMORA_PROPERTY(int, Indent, m_indent)
+    bool Hover() const { return m_hover; }
+    void SetHover(bool v) { if (SetIfChanged(m_hover, v)) Changed(); }
+    TColor HoverColor() const { return m_hoverColor; }
+    void SetHoverColor(TColor v) { if (SetIfChanged(m_hoverColor, v)) Changed(); }
+    TColor HoverFontColor() const { return m_hoverFontColor; }
+    void SetHoverFontColor(TColor v) { if (SetIfChanged(m_hoverFontColor, v)) Changed(); }
+    int Indent() const { return m_indent; }
+    void SetIndent(int v) { if (SetIfChanged(m_indent, v)) Changed(); }
     TColor ShadowColor() const { return m_shadowColor; }
     void SetShadowColor(TColor v) { m_shadowColor = v; }
     int ShadowOffset() const { return m_shadowOffset; }
@@ -123,9 +146,12 @@ public:
     TPanelStatusBar* StatusBar() const { return m_statusBar; }
     const QString& Text() const { return m_text; }
     void SetText(const QString& v) { if (SetIfChanged(m_text, v)) Changed(); }
-    LUMORA_PROPERTY(TTextVAlignment, TextVAlign, m_textVAlign)
-    LUMORA_PROPERTY(int, TopIndent, m_topIndent)
-    LUMORA_PROPERTY(TColor, URLColor, m_urlColor)
+    TTextVAlignment TextVAlign() const { return m_textVAlign; }
+    void SetTextVAlign(TTextVAlignment v) { if (SetIfChanged(m_textVAlign, v)) Changed(); }
+    int TopIndent() const { return m_topIndent; }
+    void SetTopIndent(int v) { if (SetIfChanged(m_topIndent, v)) Changed(); }
+    TColor URLColor() const { return m_urlColor; }
+    void SetURLColor(TColor v) { if (SetIfChanged(m_urlColor, v)) Changed(); }
     int Width() const { return m_width; }
     void SetWidth(int v) { m_width = v; }
 
