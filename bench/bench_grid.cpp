@@ -2,6 +2,7 @@
 // the hidden word store the way start-up does.
 #include "controls/grid/StringGrid.h"
 #include "controls/grid/StyledStringGrid.h"
+#include "tests/support/WordListGrid.h"
 
 #include <QApplication>
 #include <QImage>
@@ -14,20 +15,9 @@ namespace {
 // every visible row holding a starred or revealed word, coloured per row.
 void ConfigureWordList(TStyledStringGrid& g)
 {
-    g.SetBounds(0, 0, 161, 344);
-    g.SetColCount(1);
-    g.SetDefaultRowHeight(20);
-    g.SetColWidth(0, 140);
-    g.Font()->SetName(QStringLiteral("Arial"));
-    g.Font()->SetHeight(-15);
-    g.Font()->SetStyle(fsBold);
-    g.Font()->SetColor(0x723708);
+    ShapeLikeTheWordList(g);
     g.ApplyComponentStyle(tsOffice2007Obsidian);
-    g.OnGetCellColor = [&g](QObject*, int row, int col, TGridDrawState, TCellBrush*, TFont* font) {
-        font->SetColor(clBlack);
-        if (!g.Cells(col, row).startsWith(QLatin1Char('*')))
-            font->SetColor(0xAA0000);
-    };
+    ColourLikeTheGame(g);
     g.SetRowCount(60);
     for (int r = 0; r < 60; ++r)
         g.SetCells(0, r, r % 3 == 0 ? QStringLiteral("SHEPHERD") : QString(9 - r % 5, QLatin1Char('*')));

@@ -7,20 +7,6 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 
-namespace {
-
-Qt::CursorShape ToCursorShape(int cursor)
-{
-    switch (cursor) {
-    case TControl::crHandPoint: return Qt::PointingHandCursor;
-    case TControl::crIBeam: return Qt::IBeamCursor;
-    case TControl::crSizeAll: return Qt::SizeAllCursor;
-    default: return Qt::ArrowCursor;
-    }
-}
-
-} // namespace
-
 // Watches a parent that is not a TControl (a TControl parent tells its
 // children itself, at once, even while hidden) for resizes and font changes.
 class TAnchorKeeper : public QObject {
@@ -44,6 +30,16 @@ public:
 private:
     TControl* m_control;
 };
+
+Qt::CursorShape TControl::CursorShape(int cursor)
+{
+    switch (cursor) {
+    case crHandPoint: return Qt::PointingHandCursor;
+    case crIBeam: return Qt::IBeamCursor;
+    case crSizeAll: return Qt::SizeAllCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
 
 TControl::TControl(TComponent* owner, QWidget* parent)
     : QWidget(parent)
@@ -212,7 +208,7 @@ void TControl::SetColor(TColor v)
 void TControl::SetCursor(int v)
 {
     if (SetIfChanged(m_cursor, v))
-        setCursor(ToCursorShape(v));
+        setCursor(CursorShape(v));
 }
 
 TControl* TControl::ParentControl() const

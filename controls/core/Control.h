@@ -52,6 +52,8 @@ public:
     // Cursor values as the form files give them.
     enum TCursor { crDefault = 0, crArrow = -2, crIBeam = -4, crHandPoint = -21, crSizeAll = -22 };
     Q_ENUM(TCursor)
+    // The pointer shape a Cursor value shows (the arrow for any other).
+    static Qt::CursorShape CursorShape(int cursor);
 
     explicit TControl(TComponent* owner = nullptr, QWidget* parent = nullptr);
     ~TControl() override;

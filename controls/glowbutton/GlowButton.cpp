@@ -14,6 +14,10 @@
 #include "controls/core/Accessibility.h"
 #include "platform/Fonts.h"
 #include "controls/paint/Property.h"
+#include "controls/style/StateFaces.h"
+#include "controls/style/StyleTable.h"
+
+#include <optional>
 
 namespace {
 
@@ -31,26 +35,37 @@ void BlendInto(TFaceColors& set, const TFaceColors& a, const TFaceColors& b, int
         set.Border = BlendColor(a.Border, b.Border, level);
 }
 
-// One row of the style table: the five normal colours, whether the XP set
-// replaces the common one, and the checked border (clNone: kept).
-struct TGlowStyleRow {
-    TVisualStyle style;
-    TColor color, colorTo, mirror, mirrorTo, border;
-    bool xp;
-    TColor borderChecked;
+// What a style gives a button: the normal look, the hot, down and checked
+// looks, and the checked border (none: kept).
+struct TGlowStyleColors {
+    TFaceColors Normal;
+    const TStateFaces* States;
+    std::optional<TColor> BorderChecked;
 };
 
-constexpr TGlowStyleRow kStyleRows[] = {
-    {tsOffice2003Blue, 0xEEDBC8, 0xF6DDC9, 0xEDD4C0, 0xF7E1D0, 0xE0B99B, false, clNone},
-    {tsOffice2003Silver, 0xE6E9E2, 0xE6D8D8, 0xE6E9E2, 0xC8B2B3, 0x927476, false, clNone},
-    {tsOffice2003Olive, 0xCFF0EA, 0xCFF0EA, 0xCFF0EA, 0x8CC0B1, 0x8CC0B1, false, clNone},
-    {tsOffice2003Classic, 0xFFFFFF, 0xC9D1D5, 0xFFFFFF, 0xC9D1D5, 0x000000, false, clNone},
-    {tsOffice2007Luna, 0xEEDBC8, 0xF6DDC9, 0xEDD4C0, 0xF7E1D0, 0xE0B99B, false, 0x45667B},
-    {tsOffice2007Obsidian, 0xDFDED6, 0xE4E2DB, 0xD7D5CE, 0xE7E5E0, 0xC0BCB2, false, 0x45667B},
-    {tsWindowsXP, 0xFFFFFF, 0xB9D8DC, 0xB9D8DC, 0xB9D8DC, 0xB9D8DC, true, 0x000000},
-    {tsWhidbey, 0xFFFFFF, 0xDFEDF0, 0xDFEDF0, 0xDFEDF0, 0x99A8AC, false, clNone},
-    {tsOffice2007Silver, 0xF3F3F1, 0xF5F5F3, 0xEEEAE7, 0xF8F7F6, 0xCCCAC9, false, 0x45667B},
+constexpr TStyleRow<TGlowStyleColors> kStyleRows[] = {
+    {tsOffice2003Blue, {{0xEEDBC8, 0xF6DDC9, 0xEDD4C0, 0xF7E1D0, 0xE0B99B}, &kOfficeStateFaces, std::nullopt}},
+    {tsOffice2003Silver, {{0xE6E9E2, 0xE6D8D8, 0xE6E9E2, 0xC8B2B3, 0x927476}, &kOfficeStateFaces, std::nullopt}},
+    {tsOffice2003Olive, {{0xCFF0EA, 0xCFF0EA, 0xCFF0EA, 0x8CC0B1, 0x8CC0B1}, &kOfficeStateFaces, std::nullopt}},
+    {tsOffice2003Classic, {{0xFFFFFF, 0xC9D1D5, 0xFFFFFF, 0xC9D1D5, 0x000000}, &kOfficeStateFaces, std::nullopt}},
+    {tsOffice2007Luna, {{0xEEDBC8, 0xF6DDC9, 0xEDD4C0, 0xF7E1D0, 0xE0B99B}, &kOfficeStateFaces, 0x45667B}},
+    {tsOffice2007Obsidian, {{0xDFDED6, 0xE4E2DB, 0xD7D5CE, 0xE7E5E0, 0xC0BCB2}, &kOfficeStateFaces, 0x45667B}},
+    {tsWindowsXP, {{0xFFFFFF, 0xB9D8DC, 0xB9D8DC, 0xB9D8DC, 0xB9D8DC}, &kWindowsXPStateFaces, 0x000000}},
+    {tsWhidbey, {{0xFFFFFF, 0xDFEDF0, 0xDFEDF0, 0xDFEDF0, 0x99A8AC}, &kOfficeStateFaces, std::nullopt}},
+    {tsOffice2007Silver, {{0xF3F3F1, 0xF5F5F3, 0xEEEAE7, 0xF8F7F6, 0xCCCAC9}, &kOfficeStateFaces, 0x45667B}},
 };
+
+// Writes a style's looks into the appearance (every half vertical).
+void ApplyStyleColors(TGlowButtonAppearance& a, const TGlowStyleColors& colors)
+{
+    using TLook = TGlowButtonAppearance::TLook;
+    TFaceColors checked = colors.States->Checked;
+    checked.Border = colors.BorderChecked.value_or(a.BorderColorChecked());
+    a.SetLook(TLook::Normal, colors.Normal);
+    a.SetLook(TLook::Hot, colors.States->Hot);
+    a.SetLook(TLook::Down, colors.States->Down);
+    a.SetLook(TLook::Checked, checked);
+}
 
 // The user-interface face for captions with SystemFont: Tahoma, which the
 // program carries with it, so captions look alike on every machine.
@@ -232,59 +247,8 @@ void TCustomGlowButton::Loaded()
 
 void TCustomGlowButton::ApplyComponentStyle(TVisualStyle style)
 {
-    const TGlowStyleRow* row = nullptr;
-    for (const auto& r : kStyleRows)
-        if (r.style == style)
-            row = &r;
-    if (row) {
-        TGlowButtonAppearance& a = *m_appearance;
-        a.SetColor(row->color);
-        a.SetColorTo(row->colorTo);
-        a.SetColorMirror(row->mirror);
-        a.SetColorMirrorTo(row->mirrorTo);
-        a.SetBorderColor(row->border);
-        if (row->xp) {
-            a.SetColorHot(0xEFD3C6);
-            a.SetColorHotTo(0xEFD3C6);
-            a.SetColorMirrorHot(0xEFD3C6);
-            a.SetColorMirrorHotTo(0xEFD3C6);
-            a.SetBorderColorHot(clHighlight);
-            a.SetColorDown(0xB59284);
-            a.SetColorDownTo(0xB59284);
-            a.SetColorMirrorDown(0xB59284);
-            a.SetColorMirrorDownTo(0xB59284);
-            a.SetBorderColorDown(clHighlight);
-            a.SetColorChecked(0xB9D8DC);
-            a.SetColorCheckedTo(0xB9D8DC);
-            a.SetColorMirrorChecked(0xB9D8DC);
-            a.SetColorMirrorCheckedTo(0xB9D8DC);
-        } else {
-            a.SetColorHot(0xEBFDFF);
-            a.SetColorHotTo(0xACECFF);
-            a.SetColorMirrorHot(0x59DAFF);
-            a.SetColorMirrorHotTo(0xA4E9FF);
-            a.SetBorderColorHot(0x99CEDB);
-            a.SetColorDown(0x76AFF1);
-            a.SetColorDownTo(0x4190F3);
-            a.SetColorMirrorDown(0x0E72F1);
-            a.SetColorMirrorDownTo(0x4C9FFD);
-            a.SetBorderColorDown(0x45667B);
-            a.SetColorChecked(0xB5DBFB);
-            a.SetColorCheckedTo(0x78C7FE);
-            a.SetColorMirrorChecked(0x9FEBFD);
-            a.SetColorMirrorCheckedTo(0x56B4FE);
-        }
-        if (row->borderChecked != clNone)
-            a.SetBorderColorChecked(row->borderChecked);
-        a.SetGradient(ggVertical);
-        a.SetGradientMirror(ggVertical);
-        a.SetGradientHot(ggVertical);
-        a.SetGradientMirrorHot(ggVertical);
-        a.SetGradientDown(ggVertical);
-        a.SetGradientMirrorDown(ggVertical);
-        a.SetGradientChecked(ggVertical);
-        a.SetGradientMirrorChecked(ggVertical);
-    }
+    if (const TGlowStyleColors* colors = StyleRowFor(kStyleRows, style))
+        ApplyStyleColors(*m_appearance, *colors);
     // Styles without a row keep the colours but still repaint.
     update();
 }
@@ -342,14 +306,18 @@ void TCustomGlowButton::keyPressEvent(QKeyEvent* e)
 void TCustomGlowButton::keyReleaseEvent(QKeyEvent* e)
 {
     m_pressed = false;
-    if (m_style == bsCheck && m_down)
-        m_drawState = TDrawState::Pressed;
-    else if (m_down && m_groupIndex != 0)
-        m_drawState = TDrawState::Checked;
-    else
-        m_drawState = TDrawState::Up;
+    m_drawState = RestingDrawState();
     update();
     TCustomControl::keyReleaseEvent(e);
+}
+
+TCustomGlowButton::TDrawState TCustomGlowButton::RestingDrawState() const
+{
+    if (m_style == bsCheck && m_down)
+        return TDrawState::Pressed;
+    if (m_down && m_groupIndex != 0)
+        return TDrawState::Checked;
+    return TDrawState::Up;
 }
 
 void TCustomGlowButton::WatchWindowKeys()
@@ -389,12 +357,7 @@ void TCustomGlowButton::DialogKey()
     Click();
     if (!alive)
         return;
-    if (m_style == bsCheck && m_down)
-        m_drawState = TDrawState::Pressed;
-    else if (m_down && m_groupIndex != 0)
-        m_drawState = TDrawState::Checked;
-    else
-        m_drawState = TDrawState::Up;
+    m_drawState = RestingDrawState();
     update();
 }
 

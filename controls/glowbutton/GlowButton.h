@@ -207,6 +207,9 @@ private:
     void AnnounceDown();
     void GroupButtonDown(int groupIndex, TCustomGlowButton* sender);
     void DialogKey();
+    // The state a key's release or a dialog key leaves: a down check
+    // button stays pressed, a down grouped button checked, others up.
+    TDrawState RestingDrawState() const;
     void WatchWindowKeys();
     void CopyModalResult();
 

@@ -52,71 +52,35 @@ class TGlowButtonAppearance : public QObject {
 public:
     explicit TGlowButtonAppearance(QObject* parent = nullptr);
 
-// Accessor pair for one published value; the setter ignores an unchanged
-// value and otherwise raises OnChange.
-
-    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor)
-    LUMORA_PROPERTY(TColor, BorderColorHot, m_borderColorHot)
-    LUMORA_PROPERTY(TColor, BorderColorDown, m_borderColorDown)
-    LUMORA_PROPERTY(TColor, BorderColorChecked, m_borderColorChecked)
-    LUMORA_PROPERTY(TColor, BorderColorDisabled, m_borderColorDisabled)
-    LUMORA_PROPERTY(TColor, Color, m_normal.Color)
-    LUMORA_PROPERTY(TColor, ColorTo, m_normal.ColorTo)
-    LUMORA_PROPERTY(TColor, ColorChecked, m_checked.Color)
-    LUMORA_PROPERTY(TColor, ColorCheckedTo, m_checked.ColorTo)
-    LUMORA_PROPERTY(TColor, ColorDisabled, m_disabled.Color)
-    LUMORA_PROPERTY(TColor, ColorDisabledTo, m_disabled.ColorTo)
-    LUMORA_PROPERTY(TColor, ColorDown, m_down.Color)
-    LUMORA_PROPERTY(TColor, ColorDownTo, m_down.ColorTo)
-    LUMORA_PROPERTY(TColor, ColorHot, m_hot.Color)
-    LUMORA_PROPERTY(TColor, ColorHotTo, m_hot.ColorTo)
-    LUMORA_PROPERTY(TColor, ColorMirror, m_normal.ColorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_normal.ColorMirrorTo)
-    LUMORA_PROPERTY(TColor, ColorMirrorHot, m_hot.ColorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorHotTo, m_hot.ColorMirrorTo)
-    LUMORA_PROPERTY(TColor, ColorMirrorDown, m_down.ColorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorDownTo, m_down.ColorMirrorTo)
-    LUMORA_PROPERTY(TColor, ColorMirrorChecked, m_checked.ColorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorCheckedTo, m_checked.ColorMirrorTo)
-    LUMORA_PROPERTY(TColor, ColorMirrorDisabled, m_disabled.ColorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorDisabledTo, m_disabled.ColorMirrorTo)
-    LUMORA_PROPERTY(TGDIPGradient, Gradient, m_normal.Gradient)
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirror, m_normal.GradientMirror)
-    LUMORA_PROPERTY(TGDIPGradient, GradientHot, m_hot.Gradient)
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorHot, m_hot.GradientMirror)
-    LUMORA_PROPERTY(TGDIPGradient, GradientDown, m_down.Gradient)
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorDown, m_down.GradientMirror)
-    LUMORA_PROPERTY(TGDIPGradient, GradientChecked, m_checked.Gradient)
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorChecked, m_checked.GradientMirror)
-    LUMORA_PROPERTY(TGDIPGradient, GradientDisabled, m_disabled.Gradient)
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorDisabled, m_disabled.GradientMirror)
+    // Every setter ignores an unchanged value and otherwise raises OnChange.
+    LUMORA_PROPERTY(TColor, BorderColor, m_normal.Border)
+    LUMORA_PROPERTY(TColor, BorderColorHot, m_hot.Border)
+    LUMORA_PROPERTY(TColor, BorderColorDown, m_down.Border)
+    LUMORA_PROPERTY(TColor, BorderColorChecked, m_checked.Border)
+    LUMORA_PROPERTY(TColor, BorderColorDisabled, m_disabled.Border)
+    LUMORA_FACE_ACCESSORS(, m_normal)
+    LUMORA_FACE_ACCESSORS(Hot, m_hot)
+    LUMORA_FACE_ACCESSORS(Down, m_down)
+    LUMORA_FACE_ACCESSORS(Checked, m_checked)
+    LUMORA_FACE_ACCESSORS(Disabled, m_disabled)
     LUMORA_PROPERTY(bool, SystemFont, m_systemFont)
 
-    // The five colours and two gradient kinds of each look, with its border.
-    TFaceColors Normal() const { return WithBorder(m_normal, m_borderColor); }
-    TFaceColors Hot() const { return WithBorder(m_hot, m_borderColorHot); }
-    TFaceColors Down() const { return WithBorder(m_down, m_borderColorDown); }
-    TFaceColors Checked() const { return WithBorder(m_checked, m_borderColorChecked); }
-    TFaceColors Disabled() const { return WithBorder(m_disabled, m_borderColorDisabled); }
-
-    // Copies every value of another appearance; raises OnChange once when
-    // anything differed.
-    void AssignFrom(const TGlowButtonAppearance& other);
+    // The four colours, the border and the two gradient kinds of each look.
+    enum class TLook { Normal, Hot, Down, Checked, Disabled };
+    const TFaceColors& Normal() const { return m_normal; }
+    const TFaceColors& Hot() const { return m_hot; }
+    const TFaceColors& Down() const { return m_down; }
+    const TFaceColors& Checked() const { return m_checked; }
+    const TFaceColors& Disabled() const { return m_disabled; }
+    // Writes one whole look; raises OnChange once when anything differed.
+    void SetLook(TLook look, const TFaceColors& v);
 
     // Raised after every change of a value.
     std::function<void()> OnChange;
 
 private:
-    static TFaceColors WithBorder(TFaceColors set, TColor border)
-    {
-        set.Border = border;
-        return set;
-    }
     void Changed();
 
-    // The face colours and gradient kinds of each look live in these sets;
-    // their Border field stays unused (the border colours are kept apart).
     TFaceColors m_normal, m_hot, m_down, m_checked, m_disabled;
-    TColor m_borderColor, m_borderColorHot, m_borderColorDown, m_borderColorChecked, m_borderColorDisabled;
     bool m_systemFont = true;
 };

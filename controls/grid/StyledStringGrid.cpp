@@ -2,6 +2,7 @@
 
 #include "controls/grid/GridPainter.h"
 #include "controls/paint/Property.h"
+#include "controls/style/StyleTable.h"
 
 #include <optional>
 
@@ -33,32 +34,31 @@ struct TGridStyleColors {
     std::optional<TColor> GridLine; // none: the grid lines keep their colour
 };
 
-std::optional<TGridStyleColors> StyleColors(TVisualStyle style)
-{
-    constexpr TColor officeGrey = 0xC0C0C0;
-    switch (style) {
-    case tsOffice2003Blue:
-    case tsOffice2003Silver:
-    case tsOffice2003Olive:
-    case tsOffice2003Classic:
-    case tsWindowsXP:
-    case tsWhidbey: return TGridStyleColors{clHighlight, clHighlightText, officeGrey};
-    case tsOffice2007Luna: return TGridStyleColors{0x5EC1F1, 0x000000, 0xF1EDEB};
-    case tsOffice2007Obsidian: return TGridStyleColors{0x5EC1F1, 0x000000, 0xE5D7D0};
-    case tsOffice2007Silver: return TGridStyleColors{0x95C7F5, 0x000000, 0xE5D7D0};
-    case tsWindowsVista:
-    case tsWindows7: return TGridStyleColors{0xEACAB6, 0x000000, 0xECECF0};
-    case tsCustom:
-    case tsTerminal: return TGridStyleColors{clHighlight, clHighlightText, std::nullopt};
-    }
-    return std::nullopt;
-}
+constexpr TColor kOfficeGrey = 0xC0C0C0;
+
+// Every style has a row here: tsCustom and tsTerminal too, which set the
+// selection colours and keep the grid lines.
+constexpr TStyleRow<TGridStyleColors> kStyleRows[] = {
+    {tsOffice2003Blue, {clHighlight, clHighlightText, kOfficeGrey}},
+    {tsOffice2003Silver, {clHighlight, clHighlightText, kOfficeGrey}},
+    {tsOffice2003Olive, {clHighlight, clHighlightText, kOfficeGrey}},
+    {tsOffice2003Classic, {clHighlight, clHighlightText, kOfficeGrey}},
+    {tsOffice2007Luna, {0x5EC1F1, 0x000000, 0xF1EDEB}},
+    {tsOffice2007Obsidian, {0x5EC1F1, 0x000000, 0xE5D7D0}},
+    {tsWindowsXP, {clHighlight, clHighlightText, kOfficeGrey}},
+    {tsWhidbey, {clHighlight, clHighlightText, kOfficeGrey}},
+    {tsCustom, {clHighlight, clHighlightText, std::nullopt}},
+    {tsOffice2007Silver, {0x95C7F5, 0x000000, 0xE5D7D0}},
+    {tsWindowsVista, {0xEACAB6, 0x000000, 0xECECF0}},
+    {tsWindows7, {0xEACAB6, 0x000000, 0xECECF0}},
+    {tsTerminal, {clHighlight, clHighlightText, std::nullopt}},
+};
 
 } // namespace
 
 void TStyledStringGrid::ApplyComponentStyle(TVisualStyle style)
 {
-    const std::optional<TGridStyleColors> colors = StyleColors(style);
+    const TGridStyleColors* colors = StyleRowFor(kStyleRows, style);
     if (!colors)
         return;
     m_selectionColor = colors->Selection;

@@ -8,6 +8,22 @@
 
 namespace minihtml {
 
+namespace {
+
+// The outputs of a call before anything is laid out: no hit, no extent,
+// no anchors.
+void ClearResult(TMiniHtmlResult& r)
+{
+    r.Hit = false;
+    r.FocusedAnchorRef.clear();
+    r.ExtentX = 0;
+    r.ExtentY = 0;
+    r.AnchorCount = 0;
+    r.AnchorIndexAtPoint = -1;
+}
+
+} // namespace
+
 TRenderer::TRenderer(const TMiniHtmlParams& params, TMiniHtmlResult& result)
     : m_p(params)
     , m_r(result)
@@ -56,12 +72,7 @@ void TRenderer::Prepare()
     m_pos = 0;
 
     // Outputs.
-    m_r.Hit = false;
-    m_r.FocusedAnchorRef.clear();
-    m_r.ExtentX = 0;
-    m_r.ExtentY = 0;
-    m_r.AnchorCount = 0;
-    m_r.AnchorIndexAtPoint = -1;
+    ClearResult(m_r);
     m_call.anchorAtPoint = m_r.AnchorAtPoint;
     m_call.anchorRectAtPoint = m_r.AnchorRectAtPoint;
 
@@ -203,12 +214,7 @@ bool TRenderer::AnchorStyled(int index) const
 bool RenderMiniHtml(const TMiniHtmlParams& p, TMiniHtmlResult& r)
 {
     if (!p.Canvas) {
-        r.Hit = false;
-        r.FocusedAnchorRef.clear();
-        r.ExtentX = 0;
-        r.ExtentY = 0;
-        r.AnchorCount = 0;
-        r.AnchorIndexAtPoint = -1;
+        minihtml::ClearResult(r);
         return false;
     }
     minihtml::TRenderer renderer(p, r);

@@ -115,8 +115,6 @@ public:
     std::function<void()> OnChange;
 
 private:
-    template <class T>
-    void Store(T& field, const T& value);
     void Changed();
 
     bool m_visible = false;

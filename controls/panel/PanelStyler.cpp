@@ -1,6 +1,7 @@
 #include "controls/panel/PanelStyler.h"
 
 #include "controls/panel/StyledPanel.h"
+#include "controls/style/StyleTable.h"
 #include "controls/style/ThemeNotifierWindow.h"
 
 #include <QWidget>
@@ -270,20 +271,28 @@ void WriteRow(TPanelSettings& settings, const StyleRow& row)
 
 // ---------------------------------------------------------------- styler
 
+namespace {
+
+// The panel style each application style stands for.
+constexpr TStyleRow<TPanelStyle> kPanelStyleOf[] = {
+    {tsOffice2003Blue, psOffice2003Blue},
+    {tsOffice2003Silver, psOffice2003Silver},
+    {tsOffice2003Olive, psOffice2003Olive},
+    {tsOffice2003Classic, psOffice2003Classic},
+    {tsOffice2007Luna, psOffice2007Luna},
+    {tsOffice2007Obsidian, psOffice2007Obsidian},
+    {tsWindowsXP, psWindowsXP},
+    {tsWhidbey, psWhidbey},
+    {tsOffice2007Silver, psOffice2007Silver},
+};
+
+} // namespace
+
 std::optional<TPanelStyle> PanelStyleFor(TVisualStyle style)
 {
-    switch (style) {
-    case tsOffice2003Blue: return psOffice2003Blue;
-    case tsOffice2003Silver: return psOffice2003Silver;
-    case tsOffice2003Olive: return psOffice2003Olive;
-    case tsOffice2003Classic: return psOffice2003Classic;
-    case tsOffice2007Luna: return psOffice2007Luna;
-    case tsOffice2007Obsidian: return psOffice2007Obsidian;
-    case tsWindowsXP: return psWindowsXP;
-    case tsWhidbey: return psWhidbey;
-    case tsOffice2007Silver: return psOffice2007Silver;
-    default: return std::nullopt;
-    }
+    if (const TPanelStyle* panelStyle = StyleRowFor(kPanelStyleOf, style))
+        return *panelStyle;
+    return std::nullopt;
 }
 
 TPanelStyler::TPanelStyler(TComponent* owner)

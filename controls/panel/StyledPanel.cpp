@@ -30,16 +30,6 @@ private:
     TCanvas m_canvas;
 };
 
-Qt::CursorShape CursorShapeOf(int cursor)
-{
-    switch (cursor) {
-    case TControl::crHandPoint: return Qt::PointingHandCursor;
-    case TControl::crIBeam: return Qt::IBeamCursor;
-    case TControl::crSizeAll: return Qt::SizeAllCursor;
-    default: return Qt::ArrowCursor;
-    }
-}
-
 } // namespace
 
 TCustomStyledPanel::TCustomStyledPanel(TComponent* owner, QWidget* parent)
@@ -273,7 +263,7 @@ void TCustomStyledPanel::ClearHover()
 
 void TCustomStyledPanel::ApplyCursor(bool overAnchor)
 {
-    setCursor(overAnchor ? Qt::PointingHandCursor : CursorShapeOf(Cursor()));
+    setCursor(overAnchor ? Qt::PointingHandCursor : CursorShape(Cursor()));
 }
 
 void TCustomStyledPanel::mousePressEvent(QMouseEvent* e)

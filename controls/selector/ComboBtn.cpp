@@ -33,3 +33,11 @@ void TComboBtn::SetWidth(int v)
     if (OnWidthChange)
         OnWidthChange();
 }
+
+void TComboBtn::SetLook(TLook look, TFaceColors v)
+{
+    TFaceColors* const looks[] = {&m_normal, &m_hot, &m_down};
+    v.Border = clNone;
+    if (SetIfChanged(*looks[int(look)], v))
+        Changed();
+}

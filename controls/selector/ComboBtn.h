@@ -41,24 +41,9 @@ class TComboBtn : public QObject {
 public:
     explicit TComboBtn(QObject* parent = nullptr);
 
-    LUMORA_PROPERTY(TColor, Color, m_normal.Color)
-    LUMORA_PROPERTY(TColor, ColorTo, m_normal.ColorTo)
-    LUMORA_PROPERTY(TColor, ColorMirror, m_normal.ColorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_normal.ColorMirrorTo)
-    LUMORA_PROPERTY(TGDIPGradient, Gradient, m_normal.Gradient)
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirror, m_normal.GradientMirror)
-    LUMORA_PROPERTY(TColor, ColorHot, m_hot.Color)
-    LUMORA_PROPERTY(TColor, ColorHotTo, m_hot.ColorTo)
-    LUMORA_PROPERTY(TColor, ColorMirrorHot, m_hot.ColorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorHotTo, m_hot.ColorMirrorTo)
-    LUMORA_PROPERTY(TGDIPGradient, GradientHot, m_hot.Gradient)
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorHot, m_hot.GradientMirror)
-    LUMORA_PROPERTY(TColor, ColorDown, m_down.Color)
-    LUMORA_PROPERTY(TColor, ColorDownTo, m_down.ColorTo)
-    LUMORA_PROPERTY(TColor, ColorMirrorDown, m_down.ColorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorDownTo, m_down.ColorMirrorTo)
-    LUMORA_PROPERTY(TGDIPGradient, GradientDown, m_down.Gradient)
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirrorDown, m_down.GradientMirror)
+    LUMORA_FACE_ACCESSORS(, m_normal)
+    LUMORA_FACE_ACCESSORS(Hot, m_hot)
+    LUMORA_FACE_ACCESSORS(Down, m_down)
 
     TGDIPPicture* Glyph() const { return m_glyph; }
     TGDIPPicture* GlyphHot() const { return m_glyphHot; }
@@ -68,10 +53,15 @@ public:
     // Negative widths are refused (the value stays).
     void SetWidth(int v);
 
-    // The three looks as one value each.
+    // The three looks as one value each (the button has no border: Border
+    // stays clNone).
+    enum class TLook { Normal, Hot, Down };
     const TFaceColors& Normal() const { return m_normal; }
     const TFaceColors& Hot() const { return m_hot; }
     const TFaceColors& Down() const { return m_down; }
+    // Writes the colours and gradient kinds of one look; raises OnChange
+    // once when anything differed.
+    void SetLook(TLook look, TFaceColors v);
 
     // The arrow colours (not published).
     TColor ArrowColor() const { return m_arrow; }

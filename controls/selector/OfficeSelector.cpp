@@ -1,4 +1,7 @@
 #include "controls/selector/OfficeSelector.h"
+
+#include "controls/style/StateFaces.h"
+#include "controls/style/StyleTable.h"
 #include "controls/core/Accessibility.h"
 
 #include "platform/Fonts.h"
@@ -15,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -25,29 +29,41 @@ constexpr int kEditVerticalMargin = 1;
 // The most of an item that a completion appends.
 constexpr int kMaxCompletion = 255;
 
-// One row of the style table: the drop button's normal colours and the
-// frame colours; which set gives the hot, down and selection colours.
-enum class TColourSet { Office2003, Office2007, XP, Kept };
-
-struct TSelectorStyleRow {
-    TVisualStyle style;
-    TColor color, colorTo, mirror, mirrorTo;
-    TColourSet set;
-    TColor border;
-    bool keepBorderHot;
-    TColor borderHot;
+// The hot and down looks of the drop button and the look of the list's
+// highlighted row that a style gives.
+struct TSelectorStateColors {
+    const TStateFaces* Button;
+    TFaceColors Selection; // its four colours; the gradient kinds and the outline stay
+    TColor SelectionText;
+    bool Rounded;
 };
 
-constexpr TSelectorStyleRow kStyleRows[] = {
-    {tsOffice2003Blue, 0xEEDBC8, 0xF6DDC9, 0xF6DDC9, 0xF7E1D0, TColourSet::Office2003, 0xE0B99B, false, 0x99CEDB},
-    {tsOffice2003Silver, 0xE6D8D8, 0xEDD4C0, 0xEDD4C0, 0xC8B2B3, TColourSet::Office2003, 0xE0B99B, false, 0x99CEDB},
-    {tsOffice2003Olive, 0xCFF0EA, 0xCFF0EA, 0xCFF0EA, 0x8CC0B1, TColourSet::Office2003, 0xE0B99B, false, 0x99CEDB},
-    {tsOffice2003Classic, clBtnFace, clBtnFace, clBtnFace, clBtnFace, TColourSet::Kept, clNone, false, 0x99CEDB},
-    {tsOffice2007Luna, 0xEEDBC8, 0xF6DDC9, 0xEDD4C0, 0xF7E1D0, TColourSet::Office2007, 0xE0B99B, false, 0x99CEDB},
-    {tsOffice2007Obsidian, 0xDFDED6, 0xE4E2DB, 0xD7D5CE, 0xE7E5E0, TColourSet::Office2007, 0xC0BCB2, true, clNone},
-    {tsWindowsXP, 0xFFFFFF, 0xB9D8DC, 0xB9D8DC, 0xB9D8DC, TColourSet::XP, clNone, false, 0xE0B99B},
-    {tsWhidbey, 0xFFFFFF, 0xDFEDF0, 0xDFEDF0, 0xDFEDF0, TColourSet::Office2003, clNone, false, 0x99CEDB},
-    {tsOffice2007Silver, 0xF3F3F1, 0xF5F5F3, 0xEEEAE7, 0xF8F7F6, TColourSet::Office2007, 0xCCCAC9, false, 0x99CEDB},
+constexpr TSelectorStateColors kOffice2003Selector{
+    &kOffice2003StateFaces, {0xACECFF, 0xACECFF, 0xACECFF, 0xACECFF}, 0x000000, false};
+constexpr TSelectorStateColors kOffice2007Selector{
+    &kOfficeStateFaces, {0xEBFDFF, 0xABEBFF, 0x69D6FF, 0x96E4FF}, 0x000000, true};
+constexpr TSelectorStateColors kWindowsXPSelector{
+    &kWindowsXPStateFaces, {clHighlight, clHighlight, clHighlight, clHighlight}, clHighlightText, false};
+
+// What a style gives a selector: the drop button's normal look, the frame
+// colours (BorderHot none: kept) and the state looks (none: kept).
+struct TSelectorStyleColors {
+    TFaceColors Button;
+    TColor Border;
+    std::optional<TColor> BorderHot;
+    const TSelectorStateColors* States;
+};
+
+constexpr TStyleRow<TSelectorStyleColors> kStyleRows[] = {
+    {tsOffice2003Blue, {{0xEEDBC8, 0xF6DDC9, 0xF6DDC9, 0xF7E1D0}, 0xE0B99B, 0x99CEDB, &kOffice2003Selector}},
+    {tsOffice2003Silver, {{0xE6D8D8, 0xEDD4C0, 0xEDD4C0, 0xC8B2B3}, 0xE0B99B, 0x99CEDB, &kOffice2003Selector}},
+    {tsOffice2003Olive, {{0xCFF0EA, 0xCFF0EA, 0xCFF0EA, 0x8CC0B1}, 0xE0B99B, 0x99CEDB, &kOffice2003Selector}},
+    {tsOffice2003Classic, {{clBtnFace, clBtnFace, clBtnFace, clBtnFace}, clNone, 0x99CEDB, nullptr}},
+    {tsOffice2007Luna, {{0xEEDBC8, 0xF6DDC9, 0xEDD4C0, 0xF7E1D0}, 0xE0B99B, 0x99CEDB, &kOffice2007Selector}},
+    {tsOffice2007Obsidian, {{0xDFDED6, 0xE4E2DB, 0xD7D5CE, 0xE7E5E0}, 0xC0BCB2, std::nullopt, &kOffice2007Selector}},
+    {tsWindowsXP, {{0xFFFFFF, 0xB9D8DC, 0xB9D8DC, 0xB9D8DC}, clNone, 0xE0B99B, &kWindowsXPSelector}},
+    {tsWhidbey, {{0xFFFFFF, 0xDFEDF0, 0xDFEDF0, 0xDFEDF0}, clNone, 0x99CEDB, &kOffice2003Selector}},
+    {tsOffice2007Silver, {{0xF3F3F1, 0xF5F5F3, 0xEEEAE7, 0xF8F7F6}, 0xCCCAC9, 0x99CEDB, &kOffice2007Selector}},
 };
 
 bool IsBackspaceOrDelete(int key) { return key == Qt::Key_Backspace || key == Qt::Key_Delete; }
@@ -873,65 +889,20 @@ void TCustomOfficeComboBox::Loaded()
 void TCustomOfficeComboBox::ApplyComponentStyle(TVisualStyle style)
 {
     m_selection->SetRounded(false);
-    const TSelectorStyleRow* row = nullptr;
-    for (const auto& r : kStyleRows)
-        if (r.style == style)
-            row = &r;
-    if (!row)
+    const TSelectorStyleColors* colors = StyleRowFor(kStyleRows, style);
+    if (!colors)
         return;
-
-    TComboBtn& b = *m_button;
-    b.SetGradient(ggVertical);
-    b.SetGradientMirror(ggVertical);
-    b.SetColor(row->color);
-    b.SetColorTo(row->colorTo);
-    b.SetColorMirror(row->mirror);
-    b.SetColorMirrorTo(row->mirrorTo);
-    SetBorderColor(row->border);
-    if (!row->keepBorderHot)
-        SetBorderHotColor(row->borderHot);
-    if (row->set == TColourSet::Kept)
-        return;
-
-    TSelectionAppearance& s = *m_selection;
-    for (auto setGradient : {&TComboBtn::SetGradientHot, &TComboBtn::SetGradientMirrorHot, &TComboBtn::SetGradientDown,
-                             &TComboBtn::SetGradientMirrorDown})
-        (b.*setGradient)(ggVertical);
-    if (row->set == TColourSet::XP) {
-        for (auto set : {&TComboBtn::SetColorHot, &TComboBtn::SetColorHotTo, &TComboBtn::SetColorMirrorHot,
-                         &TComboBtn::SetColorMirrorHotTo})
-            (b.*set)(0xEFD3C6);
-        for (auto set : {&TComboBtn::SetColorDown, &TComboBtn::SetColorDownTo, &TComboBtn::SetColorMirrorDown,
-                         &TComboBtn::SetColorMirrorDownTo})
-            (b.*set)(0xB59284);
-        for (auto set : {&TSelectionAppearance::SetColor, &TSelectionAppearance::SetColorTo,
-                         &TSelectionAppearance::SetColorMirror, &TSelectionAppearance::SetColorMirrorTo})
-            (s.*set)(clHighlight);
-        s.SetTextColor(clHighlightText);
-        return;
+    m_button->SetLook(TComboBtn::TLook::Normal, colors->Button);
+    SetBorderColor(colors->Border);
+    if (colors->BorderHot)
+        SetBorderHotColor(*colors->BorderHot);
+    if (const TSelectorStateColors* states = colors->States) {
+        m_button->SetLook(TComboBtn::TLook::Hot, states->Button->Hot);
+        m_button->SetLook(TComboBtn::TLook::Down, states->Button->Down);
+        m_selection->SetFaceColors(states->Selection);
+        m_selection->SetTextColor(states->SelectionText);
+        m_selection->SetRounded(states->Rounded);
     }
-
-    const bool office2007 = row->set == TColourSet::Office2007;
-    b.SetColorHot(0xEBFDFF);
-    b.SetColorHotTo(0xACECFF);
-    b.SetColorMirrorHot(office2007 ? 0x59DAFF : 0xACECFF);
-    b.SetColorMirrorHotTo(0xA4E9FF);
-    b.SetColorDown(0x76AFF1);
-    b.SetColorDownTo(0x4190F3);
-    b.SetColorMirrorDown(office2007 ? 0x0E72F1 : 0x4190F3);
-    b.SetColorMirrorDownTo(0x4C9FFD);
-    if (office2007) {
-        s.SetColor(0xEBFDFF);
-        s.SetColorTo(0xABEBFF);
-        s.SetColorMirror(0x69D6FF);
-        s.SetColorMirrorTo(0x96E4FF);
-        s.SetRounded(true);
-    } else {
-        for (auto set : {&TSelectionAppearance::SetColor, &TSelectionAppearance::SetColorTo,
-                         &TSelectionAppearance::SetColorMirror, &TSelectionAppearance::SetColorMirrorTo})
-            (s.*set)(0xACECFF);
-    }
-    s.SetTextColor(0x000000);
 }
 
 // --- events

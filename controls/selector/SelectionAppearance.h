@@ -29,17 +29,24 @@ public:
     }
 
     LUMORA_PROPERTY(TColor, BorderColor, m_border)
-    LUMORA_PROPERTY(TColor, Color, m_face.Color)
-    LUMORA_PROPERTY(TColor, ColorTo, m_face.ColorTo)
-    LUMORA_PROPERTY(TColor, ColorMirror, m_face.ColorMirror)
-    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_face.ColorMirrorTo)
-    LUMORA_PROPERTY(TGDIPGradient, Gradient, m_face.Gradient)
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirror, m_face.GradientMirror)
+    LUMORA_FACE_ACCESSORS(, m_face)
     LUMORA_PROPERTY(TColor, TextColor, m_textColor)
     LUMORA_PROPERTY(bool, Rounded, m_rounded)
 
     // The face colours and gradient kinds as one value.
     const TFaceColors& Face() const { return m_face; }
+    // Writes the four colours of v; the gradient kinds stay. Raises
+    // OnChange once when a colour differed.
+    void SetFaceColors(const TFaceColors& v)
+    {
+        TFaceColors face = m_face;
+        face.Color = v.Color;
+        face.ColorTo = v.ColorTo;
+        face.ColorMirror = v.ColorMirror;
+        face.ColorMirrorTo = v.ColorMirrorTo;
+        if (SetIfChanged(m_face, face))
+            Changed();
+    }
 
     std::function<void()> OnChange;
 

@@ -44,32 +44,25 @@ public:
 
     const QString& Text() const { return m_text; }
     void SetText(const QString& v);
-    TSmoothLabelLocation Location() const { return m_location; }
-    void SetLocation(TSmoothLabelLocation v) { if (SetIfChanged(m_location, v)) Changed(); }
+    LUMORA_PROPERTY(TSmoothLabelLocation, Location, m_location)
     // Family, size and style of the text; its colour is not used.
     TFont* Font() const { return m_font; }
     // Position of the text for plCustom.
-    int Left() const { return m_left; }
-    void SetLeft(int v) { if (SetIfChanged(m_left, v)) Changed(); }
-    int Top() const { return m_top; }
-    void SetTop(int v) { if (SetIfChanged(m_top, v)) Changed(); }
+    LUMORA_PROPERTY(int, Left, m_left)
+    LUMORA_PROPERTY(int, Top, m_top)
     // The texture of gtTexture. Setting copies the content.
     TFillPicture* Picture() const { return m_picture; }
     void SetPicture(TFillPicture* v);
-    TColor ColorStart() const { return m_colorStart; }
-    void SetColorStart(TColor v) { if (SetIfChanged(m_colorStart, v)) Changed(); }
+    LUMORA_PROPERTY(TColor, ColorStart, m_colorStart)
     // clNone paints the text in ColorStart alone.
-    TColor ColorEnd() const { return m_colorEnd; }
-    void SetColorEnd(TColor v) { if (SetIfChanged(m_colorEnd, v)) Changed(); }
+    LUMORA_PROPERTY(TColor, ColorEnd, m_colorEnd)
     // Opacities are bytes: values outside 0..255 are clamped.
     int OpacityStart() const { return m_opacityStart; }
     void SetOpacityStart(int v);
     int OpacityEnd() const { return m_opacityEnd; }
     void SetOpacityEnd(int v);
-    TGDIPFill::TGradientType GradientType() const { return m_gradientType; }
-    void SetGradientType(TGDIPFill::TGradientType v) { if (SetIfChanged(m_gradientType, v)) Changed(); }
-    int HatchStyle() const { return m_hatchStyle; }
-    void SetHatchStyle(int v) { if (SetIfChanged(m_hatchStyle, v)) Changed(); }
+    LUMORA_PROPERTY(TGDIPFill::TGradientType, GradientType, m_gradientType)
+    LUMORA_PROPERTY(int, HatchStyle, m_hatchStyle)
 
     // Copies everything but the font.
     void AssignAllButFont(const TSmoothLabelCaption& other);

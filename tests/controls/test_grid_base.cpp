@@ -4,6 +4,7 @@
 #include "controls/grid/GridBase.h"
 #include "controls/grid/StringGrid.h"
 #include "controls/grid/StyledStringGrid.h"
+#include "tests/support/WordListGrid.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -21,15 +22,8 @@ namespace {
 // 20-pixel rows, 100 rows until a puzzle sets its own count.
 void ConfigureWordList(TStyledStringGrid& g)
 {
-    g.SetBounds(0, 0, 161, 344);
-    g.SetColCount(1);
-    g.SetDefaultRowHeight(20);
-    g.SetColWidth(0, 140);
+    ShapeLikeTheWordList(g);
     g.SetRowCount(100);
-    g.Font()->SetName(QStringLiteral("Arial"));
-    g.Font()->SetHeight(-15);
-    g.Font()->SetStyle(fsBold);
-    g.Font()->SetColor(0x723708);
 }
 
 // One wheel notch over the middle of the widget: +1 towards the user.

@@ -4,6 +4,7 @@
 #include "controls/grid/GridPainter.h"
 #include "controls/grid/StringGrid.h"
 #include "controls/grid/StyledStringGrid.h"
+#include "tests/support/WordListGrid.h"
 
 #include <QApplication>
 #include <QImage>
@@ -15,30 +16,14 @@
 
 namespace {
 
+// The word list with the colours of the window's form file.
 void ConfigureWordList(TStyledStringGrid& g)
 {
-    g.SetBounds(0, 0, 161, 344);
-    g.SetColCount(1);
-    g.SetDefaultRowHeight(20);
-    g.SetColWidth(0, 140);
+    ShapeLikeTheWordList(g);
     g.SetRowCount(100);
-    g.Font()->SetName(QStringLiteral("Arial"));
-    g.Font()->SetHeight(-15);
-    g.Font()->SetStyle(fsBold);
-    g.Font()->SetColor(0x723708);
     g.SetGridLineColor(0xE5D7D0);
     g.SetSelectionColor(0x5EC1F1);
     g.SetSelectionTextColor(0x000000);
-}
-
-// The game's colouring: starred words black, revealed ones dark blue.
-void ColourLikeTheGame(TStyledStringGrid& g)
-{
-    g.OnGetCellColor = [&g](QObject*, int row, int col, TGridDrawState, TCellBrush*, TFont* font) {
-        font->SetColor(clBlack);
-        if (!g.Cells(col, row).startsWith(QLatin1Char('*')))
-            font->SetColor(0xAA0000);
-    };
 }
 
 QImage Render(QWidget& w)

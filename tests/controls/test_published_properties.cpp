@@ -3,6 +3,7 @@
 // each: no widget of the application may repaint for it.
 #include "controls/core/ComponentRegistry.h"
 #include "controls/core/Form.h"
+#include "PublishedPropertiesKit.h"
 
 #include <QApplication>
 #include <QMetaProperty>
@@ -36,39 +37,17 @@ void Settle()
     }
 }
 
-// The first property a class publishes itself: Qt's own (QWidget's,
-// QObject's) come before it.
-int FirstOwnProperty(const QMetaObject* mo)
-{
-    while (mo->superClass() && !QByteArray(mo->className()).startsWith('Q'))
-        mo = mo->superClass();
-    return mo->propertyCount();
-}
-
 struct WriteBack {
     PaintCounter& counter;
     QStringList& repainted;
 
-    // Writes every writable property of `object` with its own value, and
-    // goes into the objects it publishes (fonts, appearances, pictures)
-    // that are not components of their own.
+    // Writes every writable published property of `object` with its own value.
     void Object(QObject* object, const QString& path)
     {
-        const QMetaObject* mo = object->metaObject();
-        for (int i = FirstOwnProperty(mo); i < mo->propertyCount(); ++i) {
-            const QMetaProperty p = mo->property(i);
-            if (!p.isReadable())
-                continue;
-            const QString where = path + QLatin1Char('.') + QLatin1String(p.name());
-            const QVariant value = p.read(object);
+        WalkPublished(object, path, [this](QObject* o, const QMetaProperty& p, const QString& where, const QVariant& value) {
             if (p.isWritable())
-                Write(object, p, value, where);
-            if (value.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
-                QObject* sub = value.value<QObject*>();
-                if (sub && !dynamic_cast<TComponent*>(sub))
-                    Object(sub, where);
-            }
-        }
+                Write(o, p, value, where);
+        });
     }
 
     void Write(QObject* object, const QMetaProperty& p, const QVariant& value, const QString& where)

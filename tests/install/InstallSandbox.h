@@ -21,6 +21,10 @@
 #include <utility>
 #include <vector>
 
+// The key of the game's uninstall entry below HKEY_LOCAL_MACHINE, written
+// out here rather than taken from the installer's names.
+inline const QString kEntryKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumora Game";
+
 class TInstallSandbox {
 public:
     TInstallSandbox()
@@ -52,6 +56,8 @@ public:
     QString Desktop() const { return Home() + "/Desktop"; }
     QString ShortcutPath() const { return Desktop() + "/Lumora.desktop"; }
     QString DefaultFolder() const { return DataFolder() + "/Pellamar/Lumora"; }
+    // Where the registry of the sandbox keeps HKEY_LOCAL_MACHINE.
+    QString MachineRegistry() const { return DataFolder() + "/Pellamar/registry/HKEY_LOCAL_MACHINE"; }
 
     // A stand-in program file: executable, with recognisable bytes.
     QString MakeProgram(const QString& path, const QByteArray& bytes = QByteArray("\x7f" "ELF lumora program\0\1\2", 22))

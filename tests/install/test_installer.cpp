@@ -15,16 +15,14 @@ using namespace install;
 
 namespace {
 
-const QString kKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumora Game";
-
 class InstallerTest : public ::testing::Test {
 protected:
     TInstallSandbox box;
-    platform::TFileRegistryStore store{box.DataFolder() + "/Pellamar/registry/HKEY_LOCAL_MACHINE"};
+    platform::TFileRegistryStore store{box.MachineRegistry()};
     QString program = box.MakeProgram(box.Root() + "/download/InstallLumora");
     QByteArray programBytes = TInstallSandbox::Read(program);
 
-    std::optional<QString> Value(const QString& name) const { return store.ReadString(kKey, name); }
+    std::optional<QString> Value(const QString& name) const { return store.ReadString(kEntryKey, name); }
 };
 
 TEST_F(InstallerTest, DefaultFolderInstallsEverythingInOrder)
@@ -42,7 +40,7 @@ TEST_F(InstallerTest, DefaultFolderInstallsEverythingInOrder)
     // The entry, read through the real store of the data folder.
     EXPECT_EQ(Value("DisplayName"), "Lumora");
     EXPECT_EQ(Value("UninstallString"), folder + "/RemoveLumora");
-    EXPECT_EQ(store.ValueNames(kKey).size(), 2);
+    EXPECT_EQ(store.ValueNames(kEntryKey).size(), 2);
     // The shortcut, and the menu entry with its uninstall action and icon.
     EXPECT_EQ(TInstallSandbox::Read(box.ShortcutPath()),
               ("[Desktop Entry]\nType=Application\nName=Lumora\nExec=" + folder + "/Lumora\nPath=" + folder
@@ -162,7 +160,7 @@ TEST_F(InstallerTest, NoProgramFileCopiedWritesNothingStartsNothingAndSaysSo)
     EXPECT_EQ(texts[3], texts[1]);
     // No entry for an uninstaller that is not there, no shortcut, no menu
     // entry, nothing started, and an exit code that says it failed.
-    EXPECT_FALSE(store.KeyExists(kKey));
+    EXPECT_FALSE(store.KeyExists(kEntryKey));
     EXPECT_FALSE(QFile::exists(box.ShortcutPath()));
     EXPECT_FALSE(QFile::exists(box.DataFolder() + "/applications/lumora.desktop"));
     EXPECT_EQ(box.dialogs.Texts("error"), QStringList{"Lumora could not be installed in \"" + box.Root()
@@ -194,7 +192,7 @@ TEST_F(InstallerTest, TheRootAndTheHomeFolderCanBeChosen)
 TEST_F(InstallerTest, RegistryFailureKeepsTheCopiesAndStopsThere)
 {
     // Something in the way of the uninstall keys.
-    TInstallSandbox::Write(box.DataFolder() + "/Pellamar/registry/HKEY_LOCAL_MACHINE/SOFTWARE", "in the way");
+    TInstallSandbox::Write(box.MachineRegistry() + "/SOFTWARE", "in the way");
     const QString folder = box.Root() + "/Games";
     try {
         TInstaller(program).Install(folder, true);

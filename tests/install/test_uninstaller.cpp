@@ -16,12 +16,10 @@ using namespace install;
 
 namespace {
 
-const QString kKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumora Game";
-
 class UninstallerTest : public ::testing::Test {
 protected:
     TInstallSandbox box;
-    platform::TFileRegistryStore store{box.DataFolder() + "/Pellamar/registry/HKEY_LOCAL_MACHINE"};
+    platform::TFileRegistryStore store{box.MachineRegistry()};
     QString folder = box.Root() + "/Games";
 
     // Any resource the game asks for.
@@ -49,12 +47,12 @@ TEST_F(UninstallerTest, RemovesEverythingButItself)
     InstallAndPlay();
     TInstallSandbox::Write(folder + "/notes.txt", "the user's own");
     QDir().mkpath(folder + "/saves");
-    ASSERT_TRUE(store.KeyExists(kKey));
+    ASSERT_TRUE(store.KeyExists(kEntryKey));
     ASSERT_TRUE(QFile::exists(box.ShortcutPath()));
 
     TUninstaller(folder + "/").Uninstall();
     EXPECT_EQ(TInstallSandbox::Tree(folder), (QStringList{"RemoveLumora", "notes.txt", "saves/"}));
-    EXPECT_FALSE(store.KeyExists(kKey));
+    EXPECT_FALSE(store.KeyExists(kEntryKey));
     EXPECT_TRUE(store.KeyExists("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"));
     EXPECT_FALSE(QFile::exists(box.ShortcutPath()));
     EXPECT_EQ(box.dialogs.Texts("inform"), QStringList{"Lumora has been uninstalled"});
@@ -83,7 +81,7 @@ TEST_F(UninstallerTest, ACopyElsewhereDeletesBesideItselfAndTheEntryButNotTheIns
     TUninstaller(other + "/").Uninstall();
     EXPECT_EQ(TInstallSandbox::Tree(other), QStringList{"RemoveLumora"});
     EXPECT_EQ(TInstallSandbox::Tree(folder).size(), 7) << "the install folder is not touched";
-    EXPECT_FALSE(store.KeyExists(kKey));
+    EXPECT_FALSE(store.KeyExists(kEntryKey));
     EXPECT_TRUE(QFile::exists(box.ShortcutPath())) << "it starts the game of the install folder, which stays";
 }
 
@@ -101,11 +99,11 @@ TEST_F(UninstallerTest, WhatStaysIsNamedAndTheFilesStillGo)
     platform::ScopedService<platform::IRegistryStore> use(stubborn);
 
     TUninstaller(folder + "/").Uninstall();
-    EXPECT_TRUE(store.KeyExists(kKey));
+    EXPECT_TRUE(store.KeyExists(kEntryKey));
     EXPECT_EQ(TInstallSandbox::Tree(folder), QStringList{"RemoveLumora"});
     ASSERT_EQ(box.dialogs.Texts("inform").size(), 1);
     EXPECT_EQ(box.dialogs.Texts("inform").first(),
-              "Lumora has been uninstalled, but these could not be removed:\n\nThe uninstall entry \"" + kKey
+              "Lumora has been uninstalled, but these could not be removed:\n\nThe uninstall entry \"" + kEntryKey
                   + "\" could not be deleted");
     EXPECT_EQ(box.process.exitCodes, QList<int>{1});
 }
@@ -172,13 +170,13 @@ TEST_F(UninstallerTest, FoldersNamedLikeItsFilesAreNeverDeleted)
 TEST(UninstallEntry, NamesAndValuesAreExact)
 {
     TInstallSandbox box;
-    platform::TFileRegistryStore store(box.DataFolder() + "/Pellamar/registry/HKEY_LOCAL_MACHINE");
+    platform::TFileRegistryStore store(box.MachineRegistry());
     WriteUninstallEntry("Lumora", "Lumora Game", "/a b/RemoveLumora");
     EXPECT_EQ(store.SubKeys("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"), QStringList{"Lumora Game"});
-    EXPECT_EQ(store.ValueNames(kKey), (QStringList{"DisplayName", "UninstallString"}));
-    EXPECT_EQ(store.ReadString(kKey, "UninstallString"), "/a b/RemoveLumora");
+    EXPECT_EQ(store.ValueNames(kEntryKey), (QStringList{"DisplayName", "UninstallString"}));
+    EXPECT_EQ(store.ReadString(kEntryKey, "UninstallString"), "/a b/RemoveLumora");
     DeleteUninstallEntry("Lumora Game");
-    EXPECT_FALSE(store.KeyExists(kKey));
+    EXPECT_FALSE(store.KeyExists(kEntryKey));
     DeleteUninstallEntry("Lumora Game"); // missing: passed over
 }
 

@@ -145,37 +145,40 @@ TEST(ShippedWordList, KeepsTheTextFormTheGameReliesOn)
     EXPECT_GT(lines.size(), 10000);
 }
 
-TEST(ShippedSounds, NewWordIsAShortMonoChime)
+TEST(ShippedSounds, AreAShortMonoChimeAndALongerStereoToneWithATrailingList)
 {
-    const QList<Chunk> chunks = RiffChunks(*Resources().Find("newword"));
-    ASSERT_EQ(Ids(chunks), QStringList({"fmt ", "fact", "data"}));
-    const PcmFormat f = Format(chunks[0]);
-    EXPECT_EQ(f.tag, 1);
-    EXPECT_EQ(f.channels, 1);
-    EXPECT_EQ(f.rate, 22050u);
-    EXPECT_EQ(f.bits, 16);
-    EXPECT_EQ(f.blockAlign, 2);
-    EXPECT_EQ(f.byteRate, 44100u);
-    EXPECT_EQ(chunks[2].size, 3380u);
-    EXPECT_EQ(qFromLittleEndian<quint32>(chunks[1].body.constData()), 3380u / 2) << "fact: sample frames";
-    EXPECT_EQ(Resources().Find("newword")->size(), 3436);
-}
-
-TEST(ShippedSounds, UsedWordIsALongerStereoToneWithATrailingList)
-{
-    const QList<Chunk> chunks = RiffChunks(*Resources().Find("usedword"));
-    ASSERT_EQ(Ids(chunks), QStringList({"fmt ", "fact", "data", "LIST"}));
-    const PcmFormat f = Format(chunks[0]);
-    EXPECT_EQ(f.tag, 1);
-    EXPECT_EQ(f.channels, 2);
-    EXPECT_EQ(f.rate, 44100u);
-    EXPECT_EQ(f.bits, 16);
-    EXPECT_EQ(f.blockAlign, 4);
-    EXPECT_EQ(f.byteRate, 176400u);
-    EXPECT_EQ(chunks[2].size, 189896u);
-    EXPECT_EQ(qFromLittleEndian<quint32>(chunks[1].body.constData()), 189896u / 4);
-    EXPECT_EQ(chunks[3].body.left(4), "INFO");
-    EXPECT_EQ(Resources().Find("usedword")->size(), 189980);
+    struct Sound {
+        const char* name;
+        QStringList chunks;
+        quint16 channels;
+        quint32 rate;
+        quint16 blockAlign;
+        quint32 byteRate;
+        quint32 dataSize;
+        qsizetype fileSize;
+    };
+    const Sound sounds[] = {
+        {"newword", {"fmt ", "fact", "data"}, 1, 22050, 2, 44100, 3380, 3436},
+        {"usedword", {"fmt ", "fact", "data", "LIST"}, 2, 44100, 4, 176400, 189896, 189980},
+    };
+    for (const Sound& s : sounds) {
+        SCOPED_TRACE(s.name);
+        const QList<Chunk> chunks = RiffChunks(*Resources().Find(s.name));
+        ASSERT_EQ(Ids(chunks), s.chunks);
+        const PcmFormat f = Format(chunks[0]);
+        EXPECT_EQ(f.tag, 1);
+        EXPECT_EQ(f.channels, s.channels);
+        EXPECT_EQ(f.rate, s.rate);
+        EXPECT_EQ(f.bits, 16);
+        EXPECT_EQ(f.blockAlign, s.blockAlign);
+        EXPECT_EQ(f.byteRate, s.byteRate);
+        EXPECT_EQ(chunks[2].size, s.dataSize);
+        EXPECT_EQ(qFromLittleEndian<quint32>(chunks[1].body.constData()), s.dataSize / s.blockAlign)
+            << "fact: sample frames";
+        if (chunks.size() > 3)
+            EXPECT_EQ(chunks[3].body.left(4), "INFO");
+        EXPECT_EQ(Resources().Find(s.name)->size(), s.fileSize);
+    }
 }
 
 TEST(ShippedSounds, AreNotSilent)

@@ -28,8 +28,6 @@
 
 namespace {
 
-const QString kKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumora Game";
-
 struct TChild {
     const char* name;
     const char* className;
@@ -42,7 +40,7 @@ class FaceTest : public ::testing::Test {
 protected:
     TWindowHarness h;
     TInstallSandbox box; // after the harness: its dialogs answer
-    platform::TFileRegistryStore store{box.DataFolder() + "/Pellamar/registry/HKEY_LOCAL_MACHINE"};
+    platform::TFileRegistryStore store{box.MachineRegistry()};
 
     TForm1& StartAs(const QString& name)
     {
@@ -121,8 +119,8 @@ TEST_F(InstallFace, InstallWithTheDefaultFolderCreatesItAndEndsTheProcess)
     EXPECT_EQ(TInstallSandbox::Tree(folder), (QStringList{"Lumora", "RemoveLumora"}));
     EXPECT_EQ(TInstallSandbox::Read(folder + "/Lumora"), ProgramBytes("InstallLumora"));
     EXPECT_TRUE(QFileInfo(folder + "/RemoveLumora").isExecutable());
-    EXPECT_EQ(store.ReadString(kKey, "DisplayName"), "Lumora");
-    EXPECT_EQ(store.ReadString(kKey, "UninstallString"), folder + "/RemoveLumora");
+    EXPECT_EQ(store.ReadString(kEntryKey, "DisplayName"), "Lumora");
+    EXPECT_EQ(store.ReadString(kEntryKey, "UninstallString"), folder + "/RemoveLumora");
     EXPECT_TRUE(TInstallSandbox::Read(box.ShortcutPath()).contains(("Exec=" + folder + "/Lumora\n").toUtf8()));
     EXPECT_EQ(box.process.started, QStringList{folder + "/Lumora"});
     EXPECT_EQ(box.process.exitCodes, QList<int>{0});
@@ -160,7 +158,7 @@ TEST_F(InstallFace, TrailingSeparatorAndUncheckedBoxAsTyped)
     h.Click("GlowButton1");
 
     EXPECT_TRUE(QFile::exists(box.Root() + "/With Blanks/Lumora"));
-    EXPECT_EQ(store.ReadString(kKey, "UninstallString"), box.Root() + "/With Blanks//RemoveLumora");
+    EXPECT_EQ(store.ReadString(kEntryKey, "UninstallString"), box.Root() + "/With Blanks//RemoveLumora");
     EXPECT_EQ(TInstallSandbox::Read(box.ShortcutPath()), "left alone");
 }
 
@@ -196,7 +194,7 @@ TEST_F(InstallFace, EmptyFolderTextShowsTheErrorAndWritesNothing)
 TEST_F(InstallFace, RegistryFailureShowsItsValueAndStopsBeforeTheShortcut)
 {
     StartAs("InstallLumora");
-    TInstallSandbox::Write(box.DataFolder() + "/Pellamar/registry/HKEY_LOCAL_MACHINE/SOFTWARE", "in the way");
+    TInstallSandbox::Write(box.MachineRegistry() + "/SOFTWARE", "in the way");
     Location().SetText(box.Root() + "/Games");
     h.Click("GlowButton1");
     EXPECT_EQ(box.dialogs.Texts("error"), QStringList{"Failed to set data for 'DisplayName'"});
@@ -232,13 +230,13 @@ TEST_F(UninstallFace, RemovesWhatTheInstallerAndTheGameWrote)
     for (const char* name : {"Lumora", "lumora.ini", "biblewords.txt", "newword.wav", "usedword.wav", "notes.txt"})
         TInstallSandbox::Write(h.PathOf(name), "x");
     platform::TRegistry reg;
-    ASSERT_TRUE(reg.OpenKey(kKey, true));
+    ASSERT_TRUE(reg.OpenKey(kEntryKey, true));
     reg.WriteString("DisplayName", "Lumora");
     TInstallSandbox::Write(box.ShortcutPath(), platform::DesktopEntryText(h.PathOf("Lumora"), h.Folder()).toUtf8());
 
     h.Click("UnistallButton");
     EXPECT_EQ(TInstallSandbox::Tree(h.Folder()), (QStringList{"RemoveLumora", "notes.txt"}));
-    EXPECT_FALSE(store.KeyExists(kKey));
+    EXPECT_FALSE(store.KeyExists(kEntryKey));
     EXPECT_FALSE(QFile::exists(box.ShortcutPath()));
     EXPECT_EQ(box.dialogs.Texts("inform"), QStringList{"Lumora has been uninstalled"});
     EXPECT_EQ(box.process.exitCodes, QList<int>{0});
