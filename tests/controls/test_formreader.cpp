@@ -67,6 +67,7 @@ class TSample : public TCustomControl {
     Q_PROPERTY(TSampleSub* Sub READ Sub)
     Q_PROPERTY(QString Version READ Version)
     Q_PROPERTY(int Explode READ Explode WRITE SetExplode)
+    Q_PROPERTY(TNotifyEvent OnPing MEMBER OnPing)
 public:
     enum TKind { kdOne, kdTwo, kdThree };
     Q_ENUM(TKind)
@@ -116,12 +117,6 @@ public:
     bool loadingWhenTextWasSet = false;
     TNotifyEvent OnPing;
 
-    bool SetEvent(const QString& name, const std::any& handler) override
-    {
-        if (name == u"OnPing")
-            return AssignEvent(OnPing, handler);
-        return TCustomControl::SetEvent(name, handler);
-    }
     void Loaded() override
     {
         TCustomControl::Loaded();
