@@ -121,17 +121,6 @@ void TCustomOfficeCheckBox::UserToggle()
     Click();
 }
 
-bool TCustomOfficeCheckBox::SetEvent(const QString& name, const std::any& handler)
-{
-    if (name == u"OnAnchorClick")
-        return AssignEvent(OnAnchorClick, handler);
-    if (name == u"OnAnchorEnter")
-        return AssignEvent(OnAnchorEnter, handler);
-    if (name == u"OnAnchorExit")
-        return AssignEvent(OnAnchorExit, handler);
-    return TCustomControl::SetEvent(name, handler);
-}
-
 // -------------------------------------------------------------- geometry
 
 QPoint TCustomOfficeCheckBox::BoxOrigin() const

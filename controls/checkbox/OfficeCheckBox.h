@@ -44,6 +44,9 @@ private:
     Q_PROPERTY(TCheckBoxState State READ State WRITE SetState)
     Q_PROPERTY(bool Themed READ Themed WRITE SetThemed)
     Q_PROPERTY(TColor URLColor READ URLColor WRITE SetURLColor)
+    Q_PROPERTY(TAnchorClick OnAnchorClick MEMBER OnAnchorClick)
+    Q_PROPERTY(TAnchorClick OnAnchorEnter MEMBER OnAnchorEnter)
+    Q_PROPERTY(TAnchorClick OnAnchorExit MEMBER OnAnchorExit)
 
 public:
     explicit TCustomOfficeCheckBox(TComponent* owner = nullptr, QWidget* parent = nullptr);
@@ -106,7 +109,6 @@ public:
     TAnchorClick OnAnchorClick;
     TAnchorClick OnAnchorEnter;
     TAnchorClick OnAnchorExit;
-    bool SetEvent(const QString& name, const std::any& handler) override;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

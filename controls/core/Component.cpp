@@ -57,11 +57,6 @@ void TComponent::Loaded()
 
 void TComponent::Notification(TComponent*, TOperation) {}
 
-bool TComponent::SetEvent(const QString&, const std::any&)
-{
-    return false;
-}
-
 void TComponent::InsertComponent(TComponent* c)
 {
     c->m_owner = this;

@@ -12,7 +12,6 @@
 // through Notification(c, opRemove).
 #include <QObject>
 #include <QString>
-#include <any>
 #include <vector>
 
 enum class TOperation { opInsert, opRemove };
@@ -56,12 +55,6 @@ public:
     // On opRemove the component may be half destroyed (IsDestroying() on
     // the pointer given says so): then compare the pointer, never call it.
     virtual void Notification(TComponent* component, TOperation operation);
-
-    // Binds a handler to a published event by name (used by the form
-    // reader). Overrides handle their own events and fall back to their
-    // base; the base knows none and returns false. A handler whose type does
-    // not match the event's (see AssignEvent) is refused with false.
-    virtual bool SetEvent(const QString& name, const std::any& handler);
 
     // True once the destructor has begun (csDestroying).
     bool IsDestroying() const { return m_destroying; }

@@ -239,25 +239,6 @@ void TControl::Loaded()
     RecordAnchorDistances();
 }
 
-bool TControl::SetEvent(const QString& name, const std::any& handler)
-{
-    if (name == u"OnClick")
-        return AssignEvent(OnClick, handler);
-    if (name == u"OnDblClick")
-        return AssignEvent(OnDblClick, handler);
-    if (name == u"OnMouseDown")
-        return AssignEvent(OnMouseDown, handler);
-    if (name == u"OnMouseUp")
-        return AssignEvent(OnMouseUp, handler);
-    if (name == u"OnMouseMove")
-        return AssignEvent(OnMouseMove, handler);
-    if (name == u"OnMouseEnter")
-        return AssignEvent(OnMouseEnter, handler);
-    if (name == u"OnMouseLeave")
-        return AssignEvent(OnMouseLeave, handler);
-    return false;
-}
-
 TShiftState TControl::ShiftOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons)
 {
     TShiftState s;

@@ -44,6 +44,13 @@ class TControl : public QWidget, public TComponent {
     Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
     Q_PROPERTY(QString AccessibleName READ AccessibleName WRITE SetAccessibleName)
     Q_PROPERTY(QString AccessibleDescription READ AccessibleDescription WRITE SetAccessibleDescription)
+    Q_PROPERTY(TNotifyEvent OnClick MEMBER OnClick)
+    Q_PROPERTY(TNotifyEvent OnDblClick MEMBER OnDblClick)
+    Q_PROPERTY(TMouseEvent OnMouseDown MEMBER OnMouseDown)
+    Q_PROPERTY(TMouseEvent OnMouseUp MEMBER OnMouseUp)
+    Q_PROPERTY(TMouseMoveEvent OnMouseMove MEMBER OnMouseMove)
+    Q_PROPERTY(TNotifyEvent OnMouseEnter MEMBER OnMouseEnter)
+    Q_PROPERTY(TNotifyEvent OnMouseLeave MEMBER OnMouseLeave)
 public:
     enum TAnchorKind { akLeft = 0x1, akTop = 0x2, akRight = 0x4, akBottom = 0x8 };
     Q_DECLARE_FLAGS(TAnchors, TAnchorKind)
@@ -124,10 +131,6 @@ public:
     TMouseMoveEvent OnMouseMove;
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
-
-    // Event binding by published name (used by the form reader). Overrides
-    // handle their own events and fall back to the base.
-    bool SetEvent(const QString& name, const std::any& handler) override;
 
     // Raises OnClick. Controls that have a click call it when one completes;
     // the base never calls it by itself.

@@ -1,20 +1,68 @@
 #pragma once
-// Event types of the controls. An event is a std::function member named as
-// the control publishes it (OnClick, OnMouseDown, OnGetCellColor, ...); an
-// empty function means "not assigned". Controls raise an event simply by
-// calling it when it is assigned:
+// Event types of the controls. An event is a TEvent member named as the
+// control publishes it (OnClick, OnMouseDown, OnGetCellColor, ...), declared
+// to the meta-object system as a property of its own type:
+//
+//     Q_PROPERTY(TNotifyEvent OnClick MEMBER OnClick)
+//     TNotifyEvent OnClick;
+//
+// so that the form reader finds an event exactly as it finds any other
+// property. An empty event means "not assigned"; controls raise an event
+// simply by calling it when it is assigned:
 //
 //     if (OnClick) OnClick(this);
 //
-// Handlers that come from a form file are wrapped by GuardedHandler, so an
-// error thrown by the program's own handler reaches the application's
-// standard error box and never crosses Qt's event loop.
+// What tells an event from a value is its meta type alone (IsEventType):
+// every event type is a TEvent. Handlers that come from a form file are made
+// by GuardedHandler, so an error thrown by the program's own handler reaches
+// the application's standard error box and never crosses Qt's event loop.
 #include <QFlags>
+#include <QMetaProperty>
+#include <QMetaType>
 #include <QObject>
 #include <QString>
-#include <any>
+#include <QVariant>
+#include <cstddef>
 #include <functional>
+#include <memory>
+#include <type_traits>
 #include <utility>
+
+template <class Signature>
+class TEvent;
+
+// A handler of the signature R(Args...), or none. Copies share the handler
+// they were made from, and two events are equal when they hold the same
+// handler (or none): so writing an event with the handler it already holds
+// changes nothing, as with every published property.
+template <class R, class... Args>
+class TEvent<R(Args...)> {
+public:
+    TEvent() = default;
+    TEvent(std::nullptr_t) {}
+    template <class F>
+        requires(!std::is_same_v<std::remove_cvref_t<F>, TEvent> && std::is_invocable_r_v<R, F&, Args...>)
+    TEvent(F&& handler)
+    {
+        std::function<R(Args...)> fn(std::forward<F>(handler));
+        if (fn)
+            m_handler = std::make_shared<const std::function<R(Args...)>>(std::move(fn));
+    }
+
+    explicit operator bool() const { return m_handler != nullptr; }
+
+    R operator()(Args... args) const
+    {
+        if (!m_handler)
+            throw std::bad_function_call();
+        return (*m_handler)(std::forward<Args>(args)...);
+    }
+
+    friend bool operator==(const TEvent& a, const TEvent& b) { return a.m_handler == b.m_handler; }
+
+private:
+    std::shared_ptr<const std::function<R(Args...)>> m_handler;
+};
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
@@ -30,35 +78,36 @@ enum TShiftStateFlag {
 Q_DECLARE_FLAGS(TShiftState, TShiftStateFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TShiftState)
 
-using TNotifyEvent = std::function<void(QObject* Sender)>;
-using TMouseEvent = std::function<void(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
-using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
-using TKeyEvent = std::function<void(QObject* Sender, int& Key, TShiftState Shift)>;
-using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
+using TNotifyEvent = TEvent<void(QObject* Sender)>;
+using TMouseEvent = TEvent<void(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = TEvent<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
+using TKeyEvent = TEvent<void(QObject* Sender, int& Key, TShiftState Shift)>;
+using TKeyPressEvent = TEvent<void(QObject* Sender, QChar& Key)>;
 // An anchor of marked-up text was clicked, entered or left.
-using TAnchorClick = std::function<void(QObject* Sender, const QString& Anchor)>;
+using TAnchorClick = TEvent<void(QObject* Sender, const QString& Anchor)>;
+
+// True for the meta type of an event (a TEvent of any signature), false for
+// every value. This is the one test by which the form reader, and whatever
+// else walks the published properties, tells an event from a value.
+bool IsEventType(QMetaType type);
+inline bool IsEvent(const QMetaProperty& property) { return IsEventType(property.metaType()); }
+
+// Writes handler to the published event `name` of object. Refused (false)
+// when object publishes no event of that name, or when the handler is not
+// of exactly the event's type; the event is then left as it was.
+bool BindEvent(QObject& object, const QString& name, const QVariant& handler);
 
 // Runs fn; an exception it throws is shown in the application's standard
 // error box (see ShowException) and the rest of fn is skipped.
 void GuardedCall(const std::function<void()>& fn);
 
-// Assigns a type-erased handler to an event member when the types match.
-template <class Event>
-bool AssignEvent(Event& slot, const std::any& handler)
-{
-    if (const Event* h = std::any_cast<Event>(&handler)) {
-        slot = *h;
-        return true;
-    }
-    return false;
-}
-
-// Wraps a form's member function as an event handler of the matching type,
-// guarded so that its errors reach the standard error box.
+// Wraps a form's member function as an event handler, a QVariant of the
+// event type of exactly its parameter list, guarded so that its errors reach
+// the standard error box.
 template <class Form, class... Args>
-std::any GuardedHandler(Form* form, void (Form::*method)(Args...))
+QVariant GuardedHandler(Form* form, void (Form::*method)(Args...))
 {
-    return std::function<void(Args...)>([form, method](Args... args) {
+    return QVariant::fromValue(TEvent<void(Args...)>([form, method](Args... args) {
         GuardedCall([&] { (form->*method)(std::forward<Args>(args)...); });
-    });
+    }));
 }

@@ -27,12 +27,12 @@ void TForm::SetCaption(const QString& v)
     setWindowTitle(v);
 }
 
-void TForm::RegisterHandler(const QString& name, std::any handler)
+void TForm::RegisterHandler(const QString& name, QVariant handler)
 {
     m_handlers.insert(name, std::move(handler));
 }
 
-std::any TForm::FindHandler(const QString& name) const
+QVariant TForm::FindHandler(const QString& name) const
 {
     return m_handlers.value(name);
 }
@@ -44,13 +44,6 @@ std::optional<TFormError> TForm::LoadFromForm(const QByteArray& text)
     if (OnCreate)
         OnCreate(this);
     return std::nullopt;
-}
-
-bool TForm::SetEvent(const QString& name, const std::any& handler)
-{
-    if (name == u"OnCreate")
-        return AssignEvent(OnCreate, handler);
-    return TCustomControl::SetEvent(name, handler);
 }
 
 void TForm::paintEvent(QPaintEvent* e)

@@ -15,14 +15,15 @@
 // A registered handler is wrapped by GuardedHandler: an error it throws is
 // shown in the standard error box and the rest of the handler is skipped.
 // Its parameter list must match the event's type exactly (TNotifyEvent
-// handlers take `QObject* Sender`).
+// handlers take `QObject* Sender`): the form reader binds a handler only to
+// an event of the very same meta type.
 #include "controls/core/Control.h"
 #include "controls/core/FormReader.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QString>
-#include <any>
+#include <QVariant>
 #include <optional>
 
 class TForm : public TCustomControl {
@@ -31,6 +32,7 @@ class TForm : public TCustomControl {
     Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth)
     Q_PROPERTY(int ClientHeight READ ClientHeight WRITE SetClientHeight)
     Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
+    Q_PROPERTY(TNotifyEvent OnCreate MEMBER OnCreate)
 public:
     explicit TForm(TComponent* owner = nullptr, QWidget* parent = nullptr);
     ~TForm() override;
@@ -44,23 +46,21 @@ public:
     int ModalResult() const { return m_modalResult; }
     void SetModalResult(int v) { m_modalResult = v; }
 
-    // The handler table: name -> type-erased event handler.
-    void RegisterHandler(const QString& name, std::any handler);
+    // The handler table: name -> event handler, a QVariant of its event type.
+    void RegisterHandler(const QString& name, QVariant handler);
     template <class Form, class... Args>
     void RegisterHandler(const QString& name, void (Form::*method)(Args...))
     {
         static_assert(std::is_base_of_v<TForm, Form>, "handlers are methods of the form");
         RegisterHandler(name, GuardedHandler(static_cast<Form*>(this), method));
     }
-    // The handler of that name, or an empty std::any.
-    virtual std::any FindHandler(const QString& name) const;
+    // The handler of that name, or an invalid QVariant.
+    virtual QVariant FindHandler(const QString& name) const;
 
     // Reads the form file onto this form and its new components, then
     // raises OnCreate. On an error the components the file created are
     // freed again, OnCreate is not raised, and the error is returned.
     std::optional<TFormError> LoadFromForm(const QByteArray& text);
-
-    bool SetEvent(const QString& name, const std::any& handler) override;
 
     // Raised once the form file has been read and every component loaded.
     TNotifyEvent OnCreate;
@@ -69,6 +69,6 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    QHash<QString, std::any> m_handlers;
+    QHash<QString, QVariant> m_handlers;
     int m_modalResult = 0;
 };

@@ -3,6 +3,7 @@
 #include "controls/core/Component.h"
 #include "controls/core/ComponentRegistry.h"
 #include "controls/core/Control.h"
+#include "controls/core/Events.h"
 #include "controls/core/FormParser.h"
 #include "controls/core/Frame.h"
 #include "controls/paint/Color.h"
@@ -148,9 +149,9 @@ private:
         int line;
     };
     struct Event {
-        TComponent* component;
-        QPointer<QObject> object;
-        QString event;
+        QPointer<QObject> target; // the object that publishes the event
+        QString name;             // the event's name in its class
+        QString path;             // the property path as the file gives it
         QString handler;
         int line;
     };
@@ -222,8 +223,10 @@ private:
         const QMetaObject* mo = target->metaObject();
         const int index = mo->indexOfProperty(last.toLatin1().constData());
         if (index < 0) {
+            // An event the class lacks: reported by BindEvents, after the
+            // handler, as for a handler of the wrong type.
             if (p.path.size() == 1 && last.startsWith(u"On") && p.value.kind == Value::Kind::Ident) {
-                m_events.push_back({component, component->AsQObject(), last, p.value.text, p.line});
+                m_events.push_back({target, last, path, p.value.text, p.line});
                 return;
             }
             Fail(p.line, QStringLiteral("%1 has no property '%2'").arg(QLatin1String(mo->className()), last));
@@ -231,6 +234,15 @@ private:
         const QMetaProperty mp = mo->property(index);
         if (!mp.isWritable())
             Fail(p.line, QStringLiteral("the property '%1' of %2 is read-only").arg(path, QLatin1String(mo->className())));
+
+        // An event takes the name of a handler, bound once the file is read.
+        if (IsEvent(mp)) {
+            if (p.value.kind != Value::Kind::Ident)
+                Fail(p.line, QStringLiteral("expected the name of an event handler for '%1', found %2")
+                                 .arg(path, Describe(p.value.kind)));
+            m_events.push_back({target, last, path, p.value.text, p.line});
+            return;
+        }
 
         const QMetaType type = mp.metaType();
         if (type.flags() & QMetaType::PointerToQObject) {
@@ -244,7 +256,24 @@ private:
             m_references.push_back({target, mp, component, component->AsQObject(), p.value.text, path, p.line});
             return;
         }
-        Write(target, mp, Convert(target, mp, p.value, path), path, p.line);
+        QVariant value;
+        try {
+            value = Convert(target, mp, p.value, path);
+        } catch (const Failure&) {
+            if (p.value.kind == Value::Kind::Ident)
+                RefuseHandler(p.value.text, p.value.line, path, target);
+            throw;
+        }
+        Write(target, mp, value, path, p.line);
+    }
+
+    // A handler's name given for a value fails as such, rather than as the
+    // value it is not.
+    void RefuseHandler(const QString& name, int line, const QString& path, const QObject* target) const
+    {
+        if (m_handlers && m_handlers(name).isValid())
+            Fail(line, QStringLiteral("'%1' is an event handler, but '%2' of %3 is not an event")
+                           .arg(name, path, QLatin1String(target->metaObject()->className())));
     }
 
     QVariant Convert(const QObject* target, const QMetaProperty& mp, const Value& v, const QString& path)
@@ -404,8 +433,10 @@ private:
             if (!r.target || !r.contextObject)
                 Fail(r.line, QStringLiteral("the object of '%1' was freed while the form was read").arg(r.propertyPath));
             TComponent* found = FindByName(r.context, r.name);
-            if (!found)
+            if (!found) {
+                RefuseHandler(r.name, r.line, r.propertyPath, r.target);
                 Fail(r.line, QStringLiteral("unknown component '%1' for '%2'").arg(r.name, r.propertyPath));
+            }
             QObject* object = found->AsQObject();
             const QMetaType type = r.property.metaType();
             const QMetaObject* wanted = type.metaObject();
@@ -420,14 +451,14 @@ private:
     void BindEvents()
     {
         for (const Event& e : m_events) {
-            if (!e.object)
-                Fail(e.line, QStringLiteral("the component of '%1' was freed while the form was read").arg(e.event));
-            const std::any handler = m_handlers ? m_handlers(e.handler) : std::any();
-            if (!handler.has_value())
-                Fail(e.line, QStringLiteral("unknown event handler '%1' for '%2'").arg(e.handler, e.event));
-            if (!e.component->SetEvent(e.event, handler))
+            if (!e.target)
+                Fail(e.line, QStringLiteral("the component of '%1' was freed while the form was read").arg(e.path));
+            const QVariant handler = m_handlers ? m_handlers(e.handler) : QVariant();
+            if (!handler.isValid())
+                Fail(e.line, QStringLiteral("unknown event handler '%1' for '%2'").arg(e.handler, e.path));
+            if (!BindEvent(*e.target, e.name, handler))
                 Fail(e.line, QStringLiteral("%1 has no event '%2' that takes the handler '%3'")
-                                 .arg(QLatin1String(e.object->metaObject()->className()), e.event, e.handler));
+                                 .arg(QLatin1String(e.target->metaObject()->className()), e.name, e.handler));
         }
     }
 

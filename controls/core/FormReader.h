@@ -40,7 +40,9 @@
 //   name      True/False for Boolean properties, an enumeration value, a
 //             colour (clRed, clBtnFace, clNone, ...), a cursor (crHandPoint),
 //             a component name for a reference (nil for none), or a handler
-//             name for an event (properties named On...)
+//             name for an event (a property of an event type, IsEventType
+//             in controls/core/Events.h; a handler name is no value, nor is
+//             any other value a handler)
 //   set       [name, name, ...]; [] is the empty set
 //   list      ( value value ... ), may span lines; strings for string lists
 //   binary    { hexadecimal digits, blanks and line breaks allowed }
@@ -53,9 +55,12 @@
 // parent; it is told BeginLoading, gets its Name, and its properties are
 // set in file order through their Q_PROPERTY setters. Once the whole file
 // is read, references are resolved (in the referring component's owner,
-// then in the form), events are bound through each component's SetEvent to
-// the form's handlers, and Loaded() runs on the form and then on every new
-// component in creation order.
+// then in the form), events are bound to the form's handlers through their
+// Q_PROPERTY like any other property (BindEvent: only a handler of exactly
+// the event's meta type is taken), and Loaded() runs on the form and then on
+// every new component in creation order. A name that no property has but
+// that starts with "On" is taken for an event the class lacks, and reported
+// as such once the handler is known.
 //
 // A malformed file gives a TFormError naming the line and what was expected,
 // never a crash. A syntax error changes nothing; on any later error every
@@ -63,7 +68,7 @@
 // the root itself stay), and the root is no longer loading.
 #include <QByteArray>
 #include <QString>
-#include <any>
+#include <QVariant>
 #include <functional>
 #include <optional>
 
@@ -76,8 +81,9 @@ struct TFormError {
     QString ToString() const;
 };
 
-// Finds an event handler by name; an empty std::any when there is none.
-using THandlerLookup = std::function<std::any(const QString& name)>;
+// Finds an event handler by name: a QVariant of its event type (see
+// GuardedHandler), or an invalid QVariant when there is none.
+using THandlerLookup = std::function<QVariant(const QString& name)>;
 
 // Reads the form file onto root (whose class must be the root object's
 // class or derive from it). Returns the first error, or nothing on success.

@@ -136,13 +136,6 @@ void TCustomGlowButton::SetCancel(bool v)
     WatchWindowKeys();
 }
 
-bool TCustomGlowButton::SetEvent(const QString& name, const std::any& handler)
-{
-    if (name == u"OnDrawButton")
-        return AssignEvent(OnDrawButton, handler);
-    return TCustomControl::SetEvent(name, handler);
-}
-
 // ---- Down and groups -------------------------------------------------------
 
 void TCustomGlowButton::SetDown(bool v)

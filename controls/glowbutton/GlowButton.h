@@ -20,7 +20,6 @@
 #include <QImage>
 #include <QPointer>
 #include <QString>
-#include <functional>
 #include <memory>
 
 class QPainter;
@@ -53,6 +52,7 @@ class TCustomGlowButton : public TCustomControl, public IStyledComponent {
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(bool Default READ Default WRITE SetDefault)
     Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)
+    Q_PROPERTY(TGlowButtonDrawEvent OnDrawButton MEMBER OnDrawButton)
 public:
     enum TGlowButtonStyle { bsButton, bsCheck };
     Q_ENUM(TGlowButtonStyle)
@@ -80,7 +80,7 @@ public:
     // Called after the face is drawn, with the canvas, the client rectangle
     // and the button's state.
     using TGlowButtonDrawEvent =
-        std::function<void(QObject* Sender, QPainter* Canvas, QRect Rect, TGlowButtonState State)>;
+        TEvent<void(QObject* Sender, QPainter* Canvas, QRect Rect, TGlowButtonState State)>;
 
     // The draw state: how the face is chosen.
     enum class TDrawState { Up, Disabled, Pressed, Checked };
@@ -137,7 +137,6 @@ public:
     void SetCancel(bool v);
 
     TGlowButtonDrawEvent OnDrawButton;
-    bool SetEvent(const QString& name, const std::any& handler) override;
 
     // IStyledComponent: the style's colours, then a repaint.
     void ApplyComponentStyle(TVisualStyle style) override;

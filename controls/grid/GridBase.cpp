@@ -400,15 +400,6 @@ QString TCustomGrid::CellAccessibleDescription(int col, int row) const
     return text;
 }
 
-bool TCustomGrid::SetEvent(const QString& name, const std::any& handler)
-{
-    if (name == u"OnGetCellAccessibleText")
-        return AssignEvent(OnGetCellAccessibleText, handler);
-    if (name == u"OnGetCellAccessibleDescription")
-        return AssignEvent(OnGetCellAccessibleDescription, handler);
-    return TCustomControl::SetEvent(name, handler);
-}
-
 // --- dimensions -------------------------------------------------------------
 
 void TCustomGrid::SetColCount(int count)

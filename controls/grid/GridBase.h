@@ -15,7 +15,6 @@
 #include "platform/Service.h"
 
 #include <QFlags>
-#include <functional>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -149,7 +148,7 @@ private:
 // What a screen reader is told a cell says: AText comes in as the cell's
 // text and may be replaced (a word the player has not found yet is not
 // spoken). The row comes before the column.
-using TGridAccessibleTextEvent = std::function<void(QObject* Sender, int ARow, int ACol, QString& AText)>;
+using TGridAccessibleTextEvent = TEvent<void(QObject* Sender, int ARow, int ACol, QString& AText)>;
 
 class TCustomGrid : public TCustomControl {
     Q_OBJECT
@@ -165,6 +164,8 @@ class TCustomGrid : public TCustomControl {
     Q_PROPERTY(TScrollStyle ScrollBars READ ScrollBars WRITE SetScrollBars)
     Q_PROPERTY(QList<int> ColWidths READ ColWidthList WRITE SetColWidthList)
     Q_PROPERTY(QList<int> RowHeights READ RowHeightList WRITE SetRowHeightList)
+    Q_PROPERTY(TGridAccessibleTextEvent OnGetCellAccessibleText MEMBER OnGetCellAccessibleText)
+    Q_PROPERTY(TGridAccessibleTextEvent OnGetCellAccessibleDescription MEMBER OnGetCellAccessibleDescription)
 public:
     enum TGridOption {
         goFixedVertLine = 0x1,
@@ -295,7 +296,6 @@ public:
     QString CellAccessibleDescription(int col, int row) const;
     TGridAccessibleTextEvent OnGetCellAccessibleText;
     TGridAccessibleTextEvent OnGetCellAccessibleDescription;
-    bool SetEvent(const QString& name, const std::any& handler) override;
 
     bool VertScrollBarShown() const { return m_vertShown; }
     bool HorzScrollBarShown() const { return m_horzShown; }

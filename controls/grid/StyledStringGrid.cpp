@@ -85,13 +85,6 @@ void TStyledStringGrid::SetVAlignment(TVAlignment v)
         update();
 }
 
-bool TStyledStringGrid::SetEvent(const QString& name, const std::any& handler)
-{
-    if (name == u"OnGetCellColor")
-        return AssignEvent(OnGetCellColor, handler);
-    return TCustomGrid::SetEvent(name, handler);
-}
-
 // --- wheel ------------------------------------------------------------------
 
 void TStyledStringGrid::WheelNotch(int direction, Qt::KeyboardModifiers modifiers)

@@ -12,7 +12,6 @@
 #include "controls/style/VisualStyle.h"
 
 #include <QObject>
-#include <functional>
 
 // The brush that fills a cell's background; OnGetCellColor may change it.
 class TCellBrush {
@@ -25,8 +24,8 @@ private:
 };
 
 // The row comes before the column.
-using TGridColorEvent = std::function<void(QObject* Sender, int ARow, int ACol, TGridDrawState AState,
-                                           TCellBrush* ABrush, TFont* AFont)>;
+using TGridColorEvent = TEvent<void(QObject* Sender, int ARow, int ACol, TGridDrawState AState,
+                                     TCellBrush* ABrush, TFont* AFont)>;
 
 // What the mouse wheel does: move the current row, or scroll the view.
 class TGridMouseActions : public QObject {
@@ -87,6 +86,7 @@ class TStyledStringGrid : public TCustomGrid, public IStyledComponent {
     Q_PROPERTY(TColor URLColor READ URLColor WRITE SetURLColor)
     Q_PROPERTY(TVAlignment VAlignment READ VAlignment WRITE SetVAlignment)
     Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
+    Q_PROPERTY(TGridColorEvent OnGetCellColor MEMBER OnGetCellColor)
 public:
     enum TVAlignment { vtaTop, vtaCenter, vtaBottom };
     Q_ENUM(TVAlignment)
@@ -132,8 +132,6 @@ public:
     void SetWordWrap(bool v);
 
     TGridColorEvent OnGetCellColor;
-
-    bool SetEvent(const QString& name, const std::any& handler) override;
 
 protected:
     void DrawCell(TCanvas& canvas, int col, int row, const QRect& rect, TGridDrawState state) override;

@@ -175,19 +175,6 @@ void TCustomStyledPanel::Notification(TComponent* component, TOperation operatio
     }
 }
 
-bool TCustomStyledPanel::SetEvent(const QString& name, const std::any& handler)
-{
-    if (name == u"OnAnchorClick")
-        return AssignEvent(OnAnchorClick, handler);
-    if (name == u"OnAnchorEnter")
-        return AssignEvent(OnAnchorEnter, handler);
-    if (name == u"OnAnchorExit")
-        return AssignEvent(OnAnchorExit, handler);
-    if (name == u"OnPaint")
-        return AssignEvent(OnPaint, handler);
-    return TControl::SetEvent(name, handler);
-}
-
 // ---------------------------------------------------------------- painting
 
 void TCustomStyledPanel::PaintTo(TCanvas& canvas)

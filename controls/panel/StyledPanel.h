@@ -24,9 +24,8 @@
 #include <QImage>
 #include <QPointer>
 #include <QString>
-#include <functional>
 
-using TPaintEvent = std::function<void(QObject* Sender, TCanvas& Canvas, const TRect& Rect)>;
+using TPaintEvent = TEvent<void(QObject* Sender, TCanvas& Canvas, const TRect& Rect)>;
 
 // The texts of a panel that can hold anchors.
 enum class TPanelTextArea { Caption, Body, Status };
@@ -157,7 +156,6 @@ public:
 
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
-    bool SetEvent(const QString& name, const std::any& handler) override;
 
     TAnchorClick OnAnchorClick;
     TAnchorClick OnAnchorEnter;
@@ -285,6 +283,10 @@ class TStyledPanel : public TCustomStyledPanel {
     Q_PROPERTY(int TopIndent READ TopIndent WRITE SetTopIndent)
     Q_PROPERTY(TColor URLColor READ URLColor WRITE SetURLColor)
     Q_PROPERTY(QString Version READ Version)
+    Q_PROPERTY(TAnchorClick OnAnchorClick MEMBER OnAnchorClick)
+    Q_PROPERTY(TAnchorClick OnAnchorEnter MEMBER OnAnchorEnter)
+    Q_PROPERTY(TAnchorClick OnAnchorExit MEMBER OnAnchorExit)
+    Q_PROPERTY(TPaintEvent OnPaint MEMBER OnPaint)
 public:
     explicit TStyledPanel(TComponent* owner = nullptr, QWidget* parent = nullptr);
 };

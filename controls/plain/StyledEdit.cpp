@@ -55,13 +55,6 @@ void TStyledEdit::SetTabStop(bool v)
     m_editor->setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-bool TStyledEdit::SetEvent(const QString& name, const std::any& handler)
-{
-    if (name == u"OnChange")
-        return AssignEvent(OnChange, handler);
-    return TCustomControl::SetEvent(name, handler);
-}
-
 void TStyledEdit::FontChanged()
 {
     ApplyLook();

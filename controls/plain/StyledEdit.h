@@ -15,6 +15,7 @@ class TStyledEdit : public TCustomControl {
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
 public:
     explicit TStyledEdit(TComponent* owner = nullptr, QWidget* parent = nullptr);
 
@@ -34,7 +35,6 @@ public:
 
     // Raised after every change of the text, typed or set.
     TNotifyEvent OnChange;
-    bool SetEvent(const QString& name, const std::any& handler) override;
 
 protected:
     void FontChanged() override;

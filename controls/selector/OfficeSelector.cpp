@@ -905,29 +905,6 @@ void TCustomOfficeComboBox::ApplyComponentStyle(TVisualStyle style)
     }
 }
 
-// --- events
-
-bool TCustomOfficeComboBox::SetEvent(const QString& name, const std::any& handler)
-{
-    if (name == u"OnChange")
-        return AssignEvent(OnChange, handler);
-    if (name == u"OnKeyDown")
-        return AssignEvent(OnKeyDown, handler);
-    if (name == u"OnKeyPress")
-        return AssignEvent(OnKeyPress, handler);
-    if (name == u"OnKeyUp")
-        return AssignEvent(OnKeyUp, handler);
-    if (name == u"OnEnter")
-        return AssignEvent(OnEnter, handler);
-    if (name == u"OnExit")
-        return AssignEvent(OnExit, handler);
-    if (name == u"OnBeforeDropDown")
-        return AssignEvent(OnBeforeDropDown, handler);
-    if (name == u"OnSelect")
-        return AssignEvent(OnSelect, handler);
-    return TCustomControl::SetEvent(name, handler);
-}
-
 TOfficeSelector::TOfficeSelector(TComponent* owner, QWidget* parent)
     : TCustomOfficeComboBox(owner, parent)
 {

@@ -138,7 +138,6 @@ public:
     TNotifyEvent OnExit;
     TNotifyEvent OnBeforeDropDown;
     TNotifyEvent OnSelect;
-    bool SetEvent(const QString& name, const std::any& handler) override;
 
 protected:
     void FontChanged() override;
@@ -253,6 +252,14 @@ class TOfficeSelector : public TCustomOfficeComboBox {
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
     Q_PROPERTY(TCustomOfficeComboBox::TComboStyle Style READ Style WRITE SetStyle)
+    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
+    Q_PROPERTY(TKeyEvent OnKeyDown MEMBER OnKeyDown)
+    Q_PROPERTY(TKeyPressEvent OnKeyPress MEMBER OnKeyPress)
+    Q_PROPERTY(TKeyEvent OnKeyUp MEMBER OnKeyUp)
+    Q_PROPERTY(TNotifyEvent OnEnter MEMBER OnEnter)
+    Q_PROPERTY(TNotifyEvent OnExit MEMBER OnExit)
+    Q_PROPERTY(TNotifyEvent OnBeforeDropDown MEMBER OnBeforeDropDown)
+    Q_PROPERTY(TNotifyEvent OnSelect MEMBER OnSelect)
 public:
     explicit TOfficeSelector(TComponent* owner = nullptr, QWidget* parent = nullptr);
 };

@@ -171,10 +171,3 @@ void TSmoothLabel::BoundsChanged()
     if (OnResize)
         OnResize(this);
 }
-
-bool TSmoothLabel::SetEvent(const QString& name, const std::any& handler)
-{
-    if (name == u"OnResize")
-        return AssignEvent(OnResize, handler);
-    return TGraphicControl::SetEvent(name, handler);
-}

@@ -97,6 +97,7 @@ class TSmoothLabel : public TGraphicControl, public IStyledComponent {
     Q_PROPERTY(QString Version READ Version WRITE SetVersion)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
+    Q_PROPERTY(TNotifyEvent OnResize MEMBER OnResize)
 public:
     explicit TSmoothLabel(TComponent* owner = nullptr, QWidget* parent = nullptr);
 
@@ -122,7 +123,6 @@ public:
     void PaintTo(QPainter& painter) const;
 
     TNotifyEvent OnResize;
-    bool SetEvent(const QString& name, const std::any& handler) override;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -80,13 +80,6 @@ void TAppStyler::Loaded()
         AdaptToTheme();
 }
 
-bool TAppStyler::SetEvent(const QString& name, const std::any& handler)
-{
-    if (name == u"OnChange")
-        return AssignEvent(OnChange, handler);
-    return TNonVisualComponent::SetEvent(name, handler);
-}
-
 TThemeNotifierWindow* TAppStyler::Notifier() const
 {
     return m_notifier.data();

@@ -20,6 +20,7 @@ class TAppStyler : public TNonVisualComponent {
     Q_PROPERTY(bool AutoThemeAdapt READ AutoThemeAdapt WRITE SetAutoThemeAdapt)
     Q_PROPERTY(VisualStyleIF::TVisualStyle Style READ Style WRITE SetStyle)
     Q_PROPERTY(QString Version READ Version)
+    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
 public:
     explicit TAppStyler(TComponent* owner = nullptr);
     // Every following form styler loses its AppStyle (and keeps its Style).
@@ -52,7 +53,6 @@ public:
     void Assign(QObject* source);
 
     void Loaded() override;
-    bool SetEvent(const QString& name, const std::any& handler) override;
 
     // The notifier window: none when the application had no main form yet
     // when this styler was created (then theme changes are not heard).

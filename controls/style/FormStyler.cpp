@@ -159,15 +159,6 @@ void TFormStyler::Notification(TComponent* component, TOperation operation)
     m_appStyle = nullptr;
 }
 
-bool TFormStyler::SetEvent(const QString& name, const std::any& handler)
-{
-    if (name == u"OnApplyStyle")
-        return AssignEvent(OnApplyStyle, handler);
-    if (name == u"OnChange")
-        return AssignEvent(OnChange, handler);
-    return TNonVisualComponent::SetEvent(name, handler);
-}
-
 TThemeNotifierWindow* TFormStyler::Notifier() const
 {
     return m_notifier.data();

@@ -25,6 +25,8 @@ class TFormStyler : public TNonVisualComponent {
     Q_PROPERTY(bool AutoThemeAdapt READ AutoThemeAdapt WRITE SetAutoThemeAdapt)
     Q_PROPERTY(VisualStyleIF::TVisualStyle Style READ Style WRITE SetStyle)
     Q_PROPERTY(TAppStyler* AppStyle READ AppStyle WRITE SetAppStyle)
+    Q_PROPERTY(TApplyStyleEvent OnApplyStyle MEMBER OnApplyStyle)
+    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
     Q_PROPERTY(QString Version READ Version)
 public:
     explicit TFormStyler(TComponent* owner = nullptr);
@@ -65,7 +67,6 @@ public:
 
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
-    bool SetEvent(const QString& name, const std::any& handler) override;
 
     // The notifier window (none when the styler has no window to live on).
     TThemeNotifierWindow* Notifier() const;

@@ -1,9 +1,10 @@
 #pragma once
 // The visual styles of the application and the style interface through which
 // a control accepts one.
+#include "controls/core/Events.h"
+
 #include <QObject>
 #include <cstdint>
-#include <functional>
 
 class TComponent;
 
@@ -45,4 +46,4 @@ public:
 // Asked by a form styler before it styles each component: Sender is the form
 // styler, AComponent the component about to be styled; clearing Allow skips
 // that component.
-using TApplyStyleEvent = std::function<void(QObject* Sender, TComponent* AComponent, bool& Allow)>;
+using TApplyStyleEvent = TEvent<void(QObject* Sender, TComponent* AComponent, bool& Allow)>;

@@ -7,7 +7,11 @@
 #include "controls/core/FormReader.h"
 #include "controls/style/FormStyler.h"
 #include "controls/core/Frame.h"
+#include "controls/glowbutton/GlowButton.h"
+#include "controls/grid/StyledStringGrid.h"
+#include "controls/panel/StyledPanel.h"
 
+#include <QMetaProperty>
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -67,6 +71,8 @@ class TSample : public TCustomControl {
     Q_PROPERTY(TSampleSub* Sub READ Sub)
     Q_PROPERTY(QString Version READ Version)
     Q_PROPERTY(int Explode READ Explode WRITE SetExplode)
+    Q_PROPERTY(TNotifyEvent OnPing MEMBER OnPing)
+    Q_PROPERTY(bool OnTop READ OnTop WRITE SetOnTop)
 public:
     enum TKind { kdOne, kdTwo, kdThree };
     Q_ENUM(TKind)
@@ -106,6 +112,8 @@ public:
     void SetStyler(TAppStyler* v) { m_styler = v; }
     TSampleSub* Sub() const { return m_sub; }
     QString Version() const { return QStringLiteral("1.0"); }
+    bool OnTop() const { return m_onTop; }
+    void SetOnTop(bool v) { m_onTop = v; }
     int Explode() const { return 0; }
     void SetExplode(int v)
     {
@@ -116,12 +124,6 @@ public:
     bool loadingWhenTextWasSet = false;
     TNotifyEvent OnPing;
 
-    bool SetEvent(const QString& name, const std::any& handler) override
-    {
-        if (name == u"OnPing")
-            return AssignEvent(OnPing, handler);
-        return TCustomControl::SetEvent(name, handler);
-    }
     void Loaded() override
     {
         TCustomControl::Loaded();
@@ -149,6 +151,7 @@ private:
     TSample* m_buddy = nullptr;
     TAppStyler* m_styler = nullptr;
     TSampleSub* m_sub;
+    bool m_onTop = false;
 };
 
 namespace {
@@ -201,6 +204,7 @@ object SampleForm1: TForm
       'and a smile '#$263A
     Count = -42
     Flag = True
+    OnTop = True          // a value, though its name starts with On
     Ratio = 2.5
     Shade = clBtnFace
     Opacity = 200
@@ -254,6 +258,7 @@ TEST(FormReader, ReadsEveryKindOfValue)
     EXPECT_EQ(first->Text(), QStringLiteral("It's\r\ntwo lines and a smile \u263A"));
     EXPECT_EQ(first->Count(), -42);
     EXPECT_TRUE(first->Flag());
+    EXPECT_TRUE(first->OnTop());
     EXPECT_DOUBLE_EQ(first->Ratio(), 2.5);
     EXPECT_EQ(first->Shade(), clBtnFace);
     EXPECT_EQ(first->Opacity(), 200);
@@ -318,6 +323,78 @@ TEST(FormReader, BindsEventsToTheFormsGuardedHandlersAndRaisesOnCreate)
     EXPECT_EQ(form.pings, QList<QObject*>{first});
     EXPECT_TRUE(first->OnMouseDown);
     EXPECT_FALSE(Find<TSample>(form, "Second")->OnPing);
+}
+
+// A new handler of the event type `type`, or an invalid QVariant for a type
+// that is not one of the controls' event types.
+template <class... Events>
+QVariant NewHandlerOf(QMetaType type)
+{
+    QVariant handler;
+    ((QMetaType::fromType<Events>() == type ? void(handler = QVariant::fromValue(Events([](auto&&...) {}))) : void()), ...);
+    return handler;
+}
+
+QVariant NewHandler(QMetaType type)
+{
+    return NewHandlerOf<TNotifyEvent, TMouseEvent, TMouseMoveEvent, TKeyEvent, TKeyPressEvent, TAnchorClick,
+                        TApplyStyleEvent, TGridAccessibleTextEvent, TGridColorEvent, TPaintEvent,
+                        TCustomGlowButton::TGlowButtonDrawEvent>(type);
+}
+
+TEST(FormReader, EveryRegisteredClassBindsEachOfItsEventsAndRefusesAHandlerOfAnotherType)
+{
+    const QVariant notify = NewHandler(QMetaType::fromType<TNotifyEvent>());
+    const QVariant mouse = NewHandler(QMetaType::fromType<TMouseEvent>());
+    int events = 0;
+    for (const QString& className : RegisteredComponentClasses()) {
+        // The events the class publishes, each with a handler of its own.
+        TForm probe;
+        TComponent* sample = CreateComponent(className, &probe, &probe);
+        ASSERT_NE(sample, nullptr) << className.toStdString();
+        const QMetaObject* mo = sample->AsQObject()->metaObject();
+        TForm form;
+        QByteArray text = "object F: TForm\n  object C: " + className.toLatin1() + "\n";
+        std::vector<std::pair<QMetaProperty, QVariant>> bound;
+        for (int i = 0; i < mo->propertyCount(); ++i) {
+            const QMetaProperty p = mo->property(i);
+            if (!IsEvent(p))
+                continue;
+            const QVariant handler = NewHandler(p.metaType());
+            ASSERT_TRUE(handler.isValid()) << className.toStdString() << '.' << p.name() << " has an event type of its own: "
+                                           << p.metaType().name();
+            form.RegisterHandler(QStringLiteral("C%1").arg(QLatin1String(p.name())), handler);
+            text += QByteArray("    ") + p.name() + " = C" + p.name() + "\n";
+            bound.emplace_back(p, handler);
+        }
+        if (dynamic_cast<TControl*>(sample)) {
+            EXPECT_GE(bound.size(), 7u) << className.toStdString() << " publishes the click and mouse events";
+        }
+        text += "  end\nend\n";
+
+        const auto error = form.LoadFromForm(text);
+        ASSERT_FALSE(error) << className.toStdString() << ": " << error->ToString().toStdString();
+        QObject* c = form.FindComponent(QStringLiteral("C"))->AsQObject();
+        for (const auto& [p, handler] : bound) {
+            EXPECT_EQ(p.read(c), handler) << className.toStdString() << '.' << p.name() << " holds its own handler";
+            ++events;
+        }
+
+        // Each event, given a handler of another event type, is refused by
+        // name, on its own line, and the read keeps nothing.
+        for (const auto& [p, handler] : bound) {
+            TForm wrongForm;
+            wrongForm.RegisterHandler(QStringLiteral("Wrong"), p.metaType() == notify.metaType() ? mouse : notify);
+            const QByteArray wrong = "object F: TForm\n  object C: " + className.toLatin1() + "\n    " + p.name() +
+                                     " = Wrong\n  end\nend\n";
+            const auto refused = wrongForm.LoadFromForm(wrong);
+            ASSERT_TRUE(refused) << className.toStdString() << '.' << p.name();
+            EXPECT_EQ(refused->ToString(), QStringLiteral("Line 3: %1 has no event '%2' that takes the handler 'Wrong'")
+                                               .arg(QLatin1String(mo->className()), QLatin1String(p.name())));
+            EXPECT_EQ(wrongForm.ComponentCount(), 0);
+        }
+    }
+    EXPECT_GT(events, 50);
 }
 
 TEST(FormReader, FormStylerFollowsItsAppStylerAndStylesNothingAtLoadWhenEqual)
@@ -490,7 +567,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"object F: TForm\n  object A: TSample\n    OnPing = NoSuchHandler\n  end\nend\n", 3, "unknown event handler 'NoSuchHandler'"},
         BadCase{"object F: TForm\n  object A: TSample\n    OnPing = MouseDownHandler\n  end\nend\n", 3,
                 "no event 'OnPing' that takes the handler 'MouseDownHandler'"},
-        BadCase{"object F: TForm\n  object A: TSample\n    OnNothing = SamplePing\n  end\nend\n", 3, "no event 'OnNothing'"}));
+        BadCase{"object F: TForm\n  object A: TSample\n    OnNothing = SamplePing\n  end\nend\n", 3, "no event 'OnNothing'"},
+        // An event takes a handler's name and nothing else; a value (even
+        // one named On...) takes no handler.
+        BadCase{"object F: TForm\n  object A: TSample\n    OnPing = 'SamplePing'\n  end\nend\n", 3,
+                "expected the name of an event handler for 'OnPing', found a string"},
+        BadCase{"object F: TForm\n  object A: TSample\n    OnTop = SamplePing\n  end\nend\n", 3,
+                "'SamplePing' is an event handler, but 'OnTop' of TSample is not an event"},
+        BadCase{"object F: TForm\n  object A: TSample\n    Buddy = SamplePing\n  end\nend\n", 3,
+                "'SamplePing' is an event handler, but 'Buddy' of TSample is not an event"}));
 
 TEST(FormReader, NestingTooDeepIsAnErrorNotAStackOverflow)
 {

@@ -376,14 +376,21 @@ TEST(Control, MouseEventsBindByNameAndRefuseMismatchedHandlers)
     TForm form;
     auto* c = new CountingControl(&form, &form);
     int clicks = 0;
-    EXPECT_TRUE(c->SetEvent(QStringLiteral("OnClick"), TNotifyEvent([&](QObject*) { ++clicks; })));
+    EXPECT_TRUE(BindEvent(*c, QStringLiteral("OnClick"), QVariant::fromValue(TNotifyEvent([&](QObject*) { ++clicks; }))));
     c->Click();
     EXPECT_EQ(clicks, 1);
-    // A mouse handler does not fit a notify event, and unknown names fail.
-    const TMouseEvent mouse = [](QObject*, TMouseButton, TShiftState, int, int) {};
-    EXPECT_FALSE(c->SetEvent(QStringLiteral("OnClick"), mouse));
-    EXPECT_FALSE(c->SetEvent(QStringLiteral("OnNoSuchEvent"), TNotifyEvent([](QObject*) {})));
-    EXPECT_TRUE(c->SetEvent(QStringLiteral("OnMouseDown"), mouse));
+    // A mouse handler does not fit a notify event, and unknown names fail;
+    // a refused handler leaves the event as it was.
+    const QVariant mouse = QVariant::fromValue(TMouseEvent([](QObject*, TMouseButton, TShiftState, int, int) {}));
+    EXPECT_FALSE(BindEvent(*c, QStringLiteral("OnClick"), mouse));
+    EXPECT_FALSE(BindEvent(*c, QStringLiteral("OnNoSuchEvent"), QVariant::fromValue(TNotifyEvent([](QObject*) {}))));
+    EXPECT_TRUE(BindEvent(*c, QStringLiteral("OnMouseDown"), mouse));
+    c->Click();
+    EXPECT_EQ(clicks, 2);
+    // A value is no event, and an event takes no value.
+    EXPECT_FALSE(BindEvent(*c, QStringLiteral("Left"), QVariant(5)));
+    EXPECT_FALSE(BindEvent(*c, QStringLiteral("OnClick"), QVariant(QStringLiteral("text"))));
+    EXPECT_TRUE(c->OnClick);
 }
 
 // ---------------------------------------------------------------- errors
@@ -425,9 +432,9 @@ TEST_F(ErrorDispatch, GuardedHandlerShowsTheErrorAndSkipsTheRestOfTheHandler)
         }
     } form;
     SetApplicationTitle(QStringLiteral("Lumora"));
-    const std::any handler = GuardedHandler(&form, &Handlers::Fails);
+    const QVariant handler = GuardedHandler(&form, &Handlers::Fails);
     auto* button = new CountingControl(&form, &form);
-    ASSERT_TRUE(button->SetEvent(QStringLiteral("OnClick"), handler));
+    ASSERT_TRUE(BindEvent(*button, QStringLiteral("OnClick"), handler));
     button->Click(); // does not throw
     button->Click();
     EXPECT_EQ(form.before, 2);

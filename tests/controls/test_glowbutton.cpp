@@ -494,7 +494,7 @@ TEST(GlowButtonForm, LetterButtonFromAFormFileKeepsItsLoadedDownAndClicksItsHand
     platform::ScopedService<IFadeTimerFactory> use(timers);
     TForm form;
     int clicks = 0;
-    form.RegisterHandler(QStringLiteral("CrossButton3Click"), std::any(TNotifyEvent([&](QObject*) { ++clicks; })));
+    form.RegisterHandler(QStringLiteral("CrossButton3Click"), QVariant::fromValue(TNotifyEvent([&](QObject*) { ++clicks; })));
     const QByteArray text = R"(object Form1: TForm
   ClientWidth = 200
   ClientHeight = 200

@@ -1,6 +1,7 @@
 // Every published property of every class the form reader can create,
 // written with the value it already has, on a shown form that holds one of
-// each: no widget of the application may repaint for it.
+// each: no widget of the application may repaint for it. The events are
+// among them: an event written with the handler it holds changes nothing.
 #include "controls/core/ComponentRegistry.h"
 #include "controls/core/Form.h"
 #include "PublishedPropertiesKit.h"
