@@ -90,8 +90,3 @@ TNonVisualComponent::TNonVisualComponent(TComponent* owner)
     if (owner)
         setParent(owner->AsQObject());
 }
-
-TComponent* AsComponent(QObject* object)
-{
-    return dynamic_cast<TComponent*>(object);
-}

@@ -12,8 +12,10 @@ trap 'kill $game_pid $registry_pid $launcher_pid $xvfb_pid 2>/dev/null; wait 2>/
 game_pid=; registry_pid=; launcher_pid=; xvfb_pid=
 
 # The X server, on a display it picks itself (so sessions that run at once
-# do not meet).
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
+# do not meet). -noreset: without it the server resets whenever its last
+# client leaves (the accessibility bus launcher connects only for a moment),
+# and a game connecting during the reset finds no display.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for i in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 if [ ! -s "$work/display" ]; then
