@@ -67,6 +67,32 @@ void BM_FillWordStoreLineByLine(benchmark::State& state)
 }
 BENCHMARK(BM_FillWordStoreLineByLine)->Arg(12000)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
+// The same lines as the game writes them now: the column whole, in one step.
+void BM_FillWordStoreInOneStep(benchmark::State& state)
+{
+    const int lines = int(state.range(0));
+    QWidget window;
+    window.resize(220, 721);
+    TStringGrid g(nullptr, &window);
+    g.SetBounds(10, 24, 201, 693);
+    g.SetColCount(1);
+    g.SetColWidth(0, 178);
+    window.show();
+    QApplication::processEvents();
+    const QString words[] = {QStringLiteral("JERUSALEM"), QStringLiteral("BETHLEHEM")};
+    int pass = 0;
+    for (auto _ : state) {
+        std::vector<QString> column(std::size_t(lines), words[pass++ & 1]);
+        g.SetRowCount(lines);
+        g.SetColumnCells(0, std::move(column));
+        benchmark::DoNotOptimize(g.RowCount());
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FillWordStoreInOneStep)->Arg(12000)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
 // A puzzle's answer list: RowCount set once, then every cell written.
 void BM_SetRowCountThenWriteEveryCell(benchmark::State& state)
 {
