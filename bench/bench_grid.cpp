@@ -35,10 +35,11 @@ void BM_PaintWordList(benchmark::State& state)
 }
 BENCHMARK(BM_PaintWordList)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
-// Start-up's word-list loading: RowCount grows by one for each line, and
-// the line goes into the new row. The grid stands in a shown window, as the
-// off-screen word store does.
-void BM_FillWordStoreLineByLine(benchmark::State& state)
+// The word store of `lines` lines filled by fill(grid, lines, word) at each
+// pass. The grid stands in a shown window, as the off-screen word store
+// does; two words take turns, so that no pass finds its texts already there.
+template <class Fill>
+void FillWordStore(benchmark::State& state, Fill fill)
 {
     const int lines = int(state.range(0));
     QWidget window;
@@ -49,47 +50,38 @@ void BM_FillWordStoreLineByLine(benchmark::State& state)
     g.SetColWidth(0, 178);
     window.show();
     QApplication::processEvents();
-    // Two words in turn, so that no pass finds its texts already there.
     const QString words[] = {QStringLiteral("JERUSALEM"), QStringLiteral("BETHLEHEM")};
     int pass = 0;
     for (auto _ : state) {
-        const QString& word = words[pass++ & 1];
-        g.SetRowCount(1);
-        for (int n = 0; n < lines; ++n) {
-            g.SetRowCount(n + 1);
-            g.SetCells(0, n, word);
-        }
+        fill(g, lines, words[pass++ & 1]);
         benchmark::DoNotOptimize(g.RowCount());
         state.PauseTiming();
         QApplication::processEvents();
         state.ResumeTiming();
     }
 }
+
+// Line by line: RowCount grows by one for each line, and the line goes
+// into the new row.
+void BM_FillWordStoreLineByLine(benchmark::State& state)
+{
+    FillWordStore(state, [](TStringGrid& g, int lines, const QString& word) {
+        g.SetRowCount(1);
+        for (int n = 0; n < lines; ++n) {
+            g.SetRowCount(n + 1);
+            g.SetCells(0, n, word);
+        }
+    });
+}
 BENCHMARK(BM_FillWordStoreLineByLine)->Arg(12000)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
-// The same lines as the game writes them now: the column whole, in one step.
+// As start-up writes it: the column whole, in one step.
 void BM_FillWordStoreInOneStep(benchmark::State& state)
 {
-    const int lines = int(state.range(0));
-    QWidget window;
-    window.resize(220, 721);
-    TStringGrid g(nullptr, &window);
-    g.SetBounds(10, 24, 201, 693);
-    g.SetColCount(1);
-    g.SetColWidth(0, 178);
-    window.show();
-    QApplication::processEvents();
-    const QString words[] = {QStringLiteral("JERUSALEM"), QStringLiteral("BETHLEHEM")};
-    int pass = 0;
-    for (auto _ : state) {
-        std::vector<QString> column(std::size_t(lines), words[pass++ & 1]);
+    FillWordStore(state, [](TStringGrid& g, int lines, const QString& word) {
         g.SetRowCount(lines);
-        g.SetColumnCells(0, std::move(column));
-        benchmark::DoNotOptimize(g.RowCount());
-        state.PauseTiming();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
+        g.SetColumnCells(0, std::vector<QString>(std::size_t(lines), word));
+    });
 }
 BENCHMARK(BM_FillWordStoreInOneStep)->Arg(12000)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
