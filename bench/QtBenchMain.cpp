@@ -1,10 +1,6 @@
 // The main of every benchmark that draws widgets: a QApplication on Qt's
 // offscreen platform (unless another one is asked for), then Google
-// Benchmark with its own command line. The controls' accessible interfaces
-// are installed as in the program, so that what a control tells a screen
-// reader costs what it costs there.
-#include "controls/accessibility/AccessibleInterfaces.h"
-
+// Benchmark with its own command line.
 #include <QApplication>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -14,7 +10,6 @@ int main(int argc, char** argv)
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    InstallAccessibleInterfaces();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

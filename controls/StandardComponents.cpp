@@ -1,8 +1,10 @@
 // The one list of the program's component classes. It sits above every
 // control family and hands itself to the form reader's class registry while
 // the program starts; the registry runs it on first use. A new class is one
-// include and one RegisterComponentClass line here. The same first use puts
-// in the classes' screen-reader interfaces.
+// include and one RegisterComponentClass line here. The classes'
+// screen-reader interfaces are put in at the same start, so that every
+// control of every program that has the controls (with or without a form)
+// answers a screen reader through its own interface.
 #include "controls/accessibility/AccessibleInterfaces.h"
 #include "controls/core/ComponentRegistry.h"
 
@@ -62,12 +64,10 @@ void RegisterStandardComponents()
     // --- plain label and panel
     RegisterComponentClass<TLabel>(u"TLabel");
     RegisterComponentClass<TPanel>(u"TPanel");
-
-    InstallAccessibleInterfaces();
 }
 
 // Always linked (controls/CMakeLists.txt), so this runs in every program
 // that has the controls.
-const bool g_handedIn = (SetStandardComponents(&RegisterStandardComponents), true);
+const bool g_handedIn = (SetStandardComponents(&RegisterStandardComponents), InstallAccessibleInterfaces(), true);
 
 } // namespace

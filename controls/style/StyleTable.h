@@ -12,7 +12,7 @@
 //         ...
 #include "controls/style/VisualStyle.h"
 
-#include <span>
+#include <cstddef>
 
 template <class T>
 struct TStyleRow {
@@ -21,17 +21,11 @@ struct TStyleRow {
 };
 
 // The colours of style's row, or nullptr when the table has none.
-template <class T>
-constexpr const T* StyleRowFor(std::span<const TStyleRow<T>> table, TVisualStyle style)
+template <class T, std::size_t N>
+constexpr const T* StyleRowFor(const TStyleRow<T> (&table)[N], TVisualStyle style)
 {
     for (const TStyleRow<T>& row : table)
         if (row.Style == style)
             return &row.Colors;
     return nullptr;
-}
-
-template <class T, std::size_t N>
-constexpr const T* StyleRowFor(const TStyleRow<T> (&table)[N], TVisualStyle style)
-{
-    return StyleRowFor(std::span<const TStyleRow<T>>(table), style);
 }
