@@ -40,17 +40,12 @@ void TPanelSettings::Assign(const TPanelSettings& s)
     if (&s == this)
         return;
     BeginUpdate();
-    m_anchorHint = s.m_anchorHint;
-    m_autoHideChildren = s.m_autoHideChildren;
-    m_bevelInner = s.m_bevelInner;
-    m_bevelOuter = s.m_bevelOuter;
-    m_bevelWidth = s.m_bevelWidth;
-    m_borderColor = s.m_borderColor;
-    m_borderShadow = s.m_borderShadow;
-    m_borderStyle = s.m_borderStyle;
-    m_borderWidth = s.m_borderWidth;
-    m_canMove = s.m_canMove;
-    m_canSize = s.m_canSize;
+    CopySharedPanelValues(s, *this);
+    SetCollaps(s.Collaps());
+    SetHeight(s.Height());
+    SetHint(s.Hint());
+    SetText(s.Text());
+    SetWidth(s.Width());
     // The settings' caption is a whole copy: what a panel keeps for itself
     // is decided when the settings reach the panel, not here.
     m_caption->Assign(*s.m_caption);
@@ -59,41 +54,13 @@ void TPanelSettings::Assign(const TPanelSettings& s)
     m_caption->SetTopIndent(s.m_caption->TopIndent());
     m_caption->SetPosition(s.m_caption->Position());
     m_caption->SetMinMaxCaption(s.m_caption->MinMaxCaption());
-    m_collaps = s.m_collaps;
-    m_collapsColor = s.m_collapsColor;
-    m_collapsDelay = s.m_collapsDelay;
-    m_collapsSteps = s.m_collapsSteps;
-    m_color = s.m_color;
-    m_colorTo = s.m_colorTo;
-    m_colorMirror = s.m_colorMirror;
-    m_colorMirrorTo = s.m_colorMirrorTo;
-    m_cursor = s.m_cursor;
     m_font->Assign(*s.m_font);
-    m_fixedTop = s.m_fixedTop;
-    m_fixedLeft = s.m_fixedLeft;
-    m_fixedHeight = s.m_fixedHeight;
-    m_fixedWidth = s.m_fixedWidth;
-    m_height = s.m_height;
-    m_hint = s.m_hint;
-    m_hover = s.m_hover;
-    m_hoverColor = s.m_hoverColor;
-    m_hoverFontColor = s.m_hoverFontColor;
-    m_indent = s.m_indent;
-    m_shadowColor = s.m_shadowColor;
-    m_shadowOffset = s.m_shadowOffset;
-    m_showHint = s.m_showHint;
-    m_showMoveCursor = s.m_showMoveCursor;
     m_statusBar->Assign(*s.m_statusBar);
     m_statusBar->SetVisible(s.m_statusBar->Visible());
     m_statusBar->SetHeight(s.m_statusBar->Height());
     m_statusBar->SetBevelInner(s.m_statusBar->BevelInner());
     m_statusBar->SetText(s.m_statusBar->Text());
     m_statusBar->SetImageIndex(s.m_statusBar->ImageIndex());
-    m_text = s.m_text;
-    m_textVAlign = s.m_textVAlign;
-    m_topIndent = s.m_topIndent;
-    m_urlColor = s.m_urlColor;
-    m_width = s.m_width;
     EndUpdate();
 }
 

@@ -216,6 +216,50 @@ private:
     int m_updateCount = 0;
 };
 
+// Writes, through the setters of `to` (a panel or another set of settings),
+// the values that a panel takes over from its styler's settings under the
+// same names. The caption, the font and the status bar, and the values a
+// panel keeps for itself (Collaps, Height, Hint, Text, Width), are left to
+// the caller.
+template <class Target>
+void CopySharedPanelValues(const TPanelSettings& from, Target& to)
+{
+    to.SetAnchorHint(from.AnchorHint());
+    to.SetAutoHideChildren(from.AutoHideChildren());
+    to.SetBevelInner(from.BevelInner());
+    to.SetBevelOuter(from.BevelOuter());
+    to.SetBevelWidth(from.BevelWidth());
+    to.SetBorderColor(from.BorderColor());
+    to.SetBorderShadow(from.BorderShadow());
+    to.SetBorderStyle(from.BorderStyle());
+    to.SetBorderWidth(from.BorderWidth());
+    to.SetCanMove(from.CanMove());
+    to.SetCanSize(from.CanSize());
+    to.SetCollapsColor(from.CollapsColor());
+    to.SetCollapsDelay(from.CollapsDelay());
+    to.SetCollapsSteps(from.CollapsSteps());
+    to.SetColor(from.Color());
+    to.SetColorTo(from.ColorTo());
+    to.SetColorMirror(from.ColorMirror());
+    to.SetColorMirrorTo(from.ColorMirrorTo());
+    to.SetCursor(from.Cursor());
+    to.SetFixedTop(from.FixedTop());
+    to.SetFixedLeft(from.FixedLeft());
+    to.SetFixedHeight(from.FixedHeight());
+    to.SetFixedWidth(from.FixedWidth());
+    to.SetHover(from.Hover());
+    to.SetHoverColor(from.HoverColor());
+    to.SetHoverFontColor(from.HoverFontColor());
+    to.SetIndent(from.Indent());
+    to.SetShadowColor(from.ShadowColor());
+    to.SetShadowOffset(from.ShadowOffset());
+    to.SetShowHint(from.ShowHint());
+    to.SetShowMoveCursor(from.ShowMoveCursor());
+    to.SetTextVAlign(from.TextVAlign());
+    to.SetTopIndent(from.TopIndent());
+    to.SetURLColor(from.URLColor());
+}
+
 class TPanelStyler : public TNonVisualComponent, public IStyledComponent {
     Q_OBJECT
     Q_PROPERTY(bool AutoThemeAdapt READ AutoThemeAdapt WRITE SetAutoThemeAdapt)

@@ -111,50 +111,15 @@ void TCustomStyledPanel::SetStyler(TPanelStyler* v)
 
 void TCustomStyledPanel::ApplyPanelSettings(const TPanelSettings& s)
 {
-    SetAnchorHint(s.AnchorHint());
-    SetAutoHideChildren(s.AutoHideChildren());
-    SetBevelInner(s.BevelInner());
-    SetBevelOuter(s.BevelOuter());
-    SetBevelWidth(s.BevelWidth());
-    SetBorderColor(s.BorderColor());
-    SetBorderShadow(s.BorderShadow());
-    SetBorderStyle(s.BorderStyle());
-    SetBorderWidth(s.BorderWidth());
-    SetCanMove(s.CanMove());
-    SetCanSize(s.CanSize());
-
+    CopySharedPanelValues(s, *this);
     // The caption's look, with the panel's own two button switches kept.
     const bool closeButton = m_caption->CloseButton();
     const bool minMaxButton = m_caption->MinMaxButton();
     m_caption->Assign(*s.Caption());
     m_caption->SetCloseButton(closeButton);
     m_caption->SetMinMaxButton(minMaxButton);
-
-    SetCollapsColor(s.CollapsColor());
-    SetCollapsDelay(s.CollapsDelay());
-    SetCollapsSteps(s.CollapsSteps());
-    SetColor(s.Color());
-    SetColorTo(s.ColorTo());
-    SetColorMirror(s.ColorMirror());
-    SetColorMirrorTo(s.ColorMirrorTo());
-    SetCursor(s.Cursor());
     Font()->Assign(*s.Font());
-    SetFixedTop(s.FixedTop());
-    SetFixedLeft(s.FixedLeft());
-    SetFixedHeight(s.FixedHeight());
-    SetFixedWidth(s.FixedWidth());
-    SetHover(s.Hover());
-    SetHoverColor(s.HoverColor());
-    SetHoverFontColor(s.HoverFontColor());
-    SetIndent(s.Indent());
-    SetShadowColor(s.ShadowColor());
-    SetShadowOffset(s.ShadowOffset());
-    SetShowHint(s.ShowHint());
-    SetShowMoveCursor(s.ShowMoveCursor());
     m_statusBar->Assign(*s.StatusBar());
-    SetTextVAlign(s.TextVAlign());
-    SetTopIndent(s.TopIndent());
-    SetURLColor(s.URLColor());
 }
 
 void TCustomStyledPanel::Loaded()

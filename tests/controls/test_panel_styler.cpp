@@ -6,6 +6,8 @@
 #include "controls/panel/StyledPanel.h"
 #include "platform/DesktopTheme.h"
 
+#include <QMetaProperty>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -94,6 +96,61 @@ TEST(PanelSettings, CaptionChangesNotifyButFontAndStatusBarDoNot)
     EXPECT_EQ(CountChanges(s, [&] { s.Caption()->Font()->SetColor(0x00FF00); }), 1);
     EXPECT_EQ(CountChanges(s, [&] { s.Font()->SetColor(0x00FF00); }), 0);
     EXPECT_EQ(CountChanges(s, [&] { s.StatusBar()->SetColor(0x00FF00); }), 0);
+}
+
+// Every writable value of the settings, walked through the meta-object so
+// that a value left out of the copying is caught: an assigned copy of the
+// settings takes them all, and a panel all but those it keeps for itself.
+TEST(PanelSettings, EveryValueReachesACopyAndThePanelTakesAllButItsOwn)
+{
+    TPanelSettings source;
+    const QMetaObject* mo = source.metaObject();
+    QStringList written;
+    for (int i = mo->propertyOffset(); i < mo->propertyCount(); ++i) {
+        const QMetaProperty p = mo->property(i);
+        if (!p.isWritable())
+            continue;
+        const QVariant now = p.read(&source);
+        QVariant other;
+        if (p.isEnumType()) {
+            const QMetaEnum e = p.enumerator();
+            for (int k = 0; k < e.keyCount() && !other.isValid(); ++k)
+                if (e.value(k) != now.toInt())
+                    other = e.value(k);
+        } else if (now.metaType().id() == QMetaType::Bool)
+            other = !now.toBool();
+        else if (now.metaType().id() == QMetaType::Int)
+            other = now.toInt() + 7;
+        else
+            other = now.toString() + QStringLiteral(" (changed)");
+        ASSERT_TRUE(p.write(&source, other)) << p.name();
+        ASSERT_NE(p.read(&source), now) << p.name() << ": the test gave it no new value";
+        written << QLatin1String(p.name());
+    }
+    source.Caption()->SetColor(0x0000A0);
+    source.Font()->SetColor(0x00A000);
+    source.StatusBar()->SetColorTo(0xA00000);
+
+    TPanelSettings copy;
+    copy.Assign(source);
+    StyledWindow w;
+    TStyledPanel* panel = w.AddPanel(false);
+    panel->ApplyPanelSettings(source);
+    const QStringList kept = {"Collaps", "Height", "Hint", "Text", "Width"};
+    for (const QString& name : written) {
+        const QByteArray n = name.toLatin1();
+        EXPECT_EQ(copy.property(n), source.property(n)) << "the copy misses " << n.constData();
+        if (kept.contains(name))
+            EXPECT_NE(panel->property(n), source.property(n)) << "the panel keeps its own " << n.constData();
+        else
+            EXPECT_EQ(panel->property(n).toInt(), source.property(n).toInt()) << "the panel misses " << n.constData();
+    }
+    for (TPanelCaption* c : {copy.Caption(), panel->Caption()})
+        EXPECT_EQ(c->Color(), 0x0000A0);
+    EXPECT_EQ(copy.Font()->Color(), 0x00A000);
+    EXPECT_EQ(panel->Font()->Color(), 0x00A000);
+    EXPECT_EQ(copy.StatusBar()->ColorTo(), 0xA00000);
+    EXPECT_EQ(panel->StatusBar()->ColorTo(), 0xA00000);
 }
 
 TEST(PanelSettings, UpdateCounterHoldsNoticesUntilTheOutermostEnd)
