@@ -1,8 +1,8 @@
 #include "platform/Sound.h"
 
+#include "platform/FileOps.h"
 #include "platform/WaveFile.h"
 
-#include <QFile>
 
 #include <pulse/pulseaudio.h>
 
@@ -71,7 +71,7 @@ pa_sample_format_t PulseFormat(WaveSampleFormat f)
 // The whole file, read by the thread that plays it; empty when it cannot be read.
 QByteArray ReadWhole(const QString& path, qint64 size)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(EncodePath(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return {};
     QByteArray bytes(qsizetype(size), Qt::Uninitialized);
@@ -280,7 +280,7 @@ const ServerSound::Worker::CachedSample* ServerSound::Worker::SampleFor(const QS
     // The file's own record, not QFileInfo's times: those are local times,
     // and the first one would load the time-zone database.
     struct stat info;
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (path.isEmpty() || ::stat(EncodePath(path).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
         Forget(path);
         return nullptr;
     }

@@ -5,6 +5,7 @@
 #include "support_window.h"
 
 #include "controls/grid/GridBase.h"
+#include "platform/FileOps.h"
 #include "platform/WaveFile.h"
 
 #include <QDir>
@@ -20,7 +21,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -428,6 +432,30 @@ TEST_F(SoundServer, SwitchAndReplacementFilesDecideWhatIsHeard)
         EXPECT_EQ(h.dialogs.Count(QStringLiteral("error")) + h.dialogs.Count(QStringLiteral("inform")), 0) << c.what;
         EXPECT_TRUE(sound.WaitUntilIdle(2000)) << c.what;
     }
+}
+
+// The program may stand in a folder whose name is not UTF-8 (made on a
+// system of another encoding); the game names its files by the folder's own
+// bytes, and its sounds are found and heard there too.
+TEST_F(SoundServer, ASoundInAFolderNamedInAnotherEncodingIsHeard)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/Caf\xE9 \xFF";
+    ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+    const QByteArray file = folder + "/newword.wav";
+    const QByteArray shipped = ShippedResource("newword");
+    const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, shipped.constData(), size_t(shipped.size())), ssize_t(shipped.size()));
+    ::close(fd);
+
+    platform::ServerSound sound;
+    TRecording rec(*s_server);
+    sound.Play(platform::DecodePath(file));
+    const std::vector<Stretch> heard = LoudStretches(rec.Finish(600), kRate);
+    ASSERT_EQ(heard.size(), 1u) << Describe(heard);
+    EXPECT_NEAR(heard[0].Length(), FileLoudMs("newword"), kWholeMs);
 }
 
 // The server gone after it was used, or never there: nothing plays, nothing
