@@ -4,6 +4,7 @@
 #include "controls/grid/GridBase.h"
 #include "controls/grid/StringGrid.h"
 #include "controls/grid/StyledStringGrid.h"
+#include "tests/support/ActiveWindow.h"
 #include "tests/support/WordListGrid.h"
 
 #include <QApplication>
@@ -62,9 +63,7 @@ struct FocusHost {
         edit->setGeometry(200, 0, 80, 20);
         grid = new TStyledStringGrid(nullptr, &window);
         ConfigureWordList(*grid);
-        window.show();
-        window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        EXPECT_TRUE(ShowActive(window));
     }
     void FocusGrid()
     {
@@ -530,9 +529,7 @@ TEST(GridWheel, ThePlainGridMovesOneRowOnlyWhileFocused)
     auto* g = new TStringGrid(nullptr, &window);
     g->SetBounds(0, 30, 200, 200);
     g->SetRowCount(50);
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(ShowActive(window));
     edit->setFocus();
     QApplication::processEvents();
     SendWheel(g, 1);

@@ -4,6 +4,7 @@
 #include "controls/grid/GridPainter.h"
 #include "controls/grid/StringGrid.h"
 #include "controls/grid/StyledStringGrid.h"
+#include "tests/support/ActiveWindow.h"
 #include "tests/support/WordListGrid.h"
 
 #include <QApplication>
@@ -223,9 +224,7 @@ TEST(GridPaint, TheFocusedCurrentCellGetsAnInvertingDottedFrame)
     edit->setGeometry(200, 0, 80, 20);
     auto* g = new TStyledStringGrid(nullptr, &window);
     ConfigureWordList(*g);
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(ShowActive(window));
 
     // The frame runs on the inner area (3, 3)-(140, 20) of cell 0.
     edit->setFocus();
