@@ -4,6 +4,7 @@
 #include "controls/grid/GridBase.h"
 #include "controls/grid/StringGrid.h"
 #include "controls/grid/StyledStringGrid.h"
+#include "WheelTestKit.h"
 #include "tests/support/ActiveWindow.h"
 #include "tests/support/WordListGrid.h"
 
@@ -25,15 +26,6 @@ void ConfigureWordList(TStyledStringGrid& g)
 {
     ShapeLikeTheWordList(g);
     g.SetRowCount(100);
-}
-
-// One wheel notch over the middle of the widget: +1 towards the user.
-void SendWheel(QWidget* w, int notches, Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    const QPointF pos(w->width() / 2.0, w->height() / 2.0);
-    QWheelEvent e(pos, w->mapToGlobal(pos), QPoint(), QPoint(0, -120 * notches), Qt::NoButton, mods,
-                  Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w, &e);
 }
 
 void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons,
@@ -222,8 +214,7 @@ TEST(GridRowCount, RowsThatComeIntoUseAfterAZoomTakeTheZoomedHeight)
         {20, {-1, 1}, 20},
         {2, {-1, 1}, 5},  // 2 cannot shrink by 3, but grows by 3 all the same
     };
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
+    const WheelLinesPerNotch wheel(3);
     for (const auto& t : cases) {
         TStyledStringGrid g;
         ConfigureWordList(g);
@@ -252,8 +243,7 @@ TEST(GridScrollBars, ThirtyFiveRowsShowTheVerticalBarOnlyAndAZoomStepAddsTheHori
     EXPECT_EQ(g.VertScrollBar()->geometry(), QRect(142, 2, 17, 340));
     EXPECT_FALSE(g.HorzScrollBar()->isVisibleTo(&g));
 
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
+    const WheelLinesPerNotch wheel(3);
     SendWheel(&g, 1, Qt::ControlModifier);
     EXPECT_EQ(g.ColWidth(0), 143);
     EXPECT_TRUE(g.HorzScrollBarShown());
@@ -388,8 +378,7 @@ TEST(GridMouse, AClickBelowTheLastRowChangesNoSelection)
 
 TEST(GridWheel, ANotchMovesAFocusedGridNPlusOneRowsAndAnUnfocusedOneNRows)
 {
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
+    const WheelLinesPerNotch wheel(3);
     FocusHost host;
     TStyledStringGrid& g = *host.grid;
 
@@ -410,8 +399,7 @@ TEST(GridWheel, ANotchMovesAFocusedGridNPlusOneRowsAndAnUnfocusedOneNRows)
 
 TEST(GridWheel, TheFocusedExtraRowStopsAtTheLastRowAndTheViewFollows)
 {
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
+    const WheelLinesPerNotch wheel(3);
     FocusHost host;
     TStyledStringGrid& g = *host.grid;
     g.SetRowCount(40);
@@ -433,8 +421,7 @@ TEST(GridWheel, TheFocusedExtraRowStopsAtTheLastRowAndTheViewFollows)
 
 TEST(GridWheel, TheWheelOverTheScrollBarWorksAsOverTheCells)
 {
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
+    const WheelLinesPerNotch wheel(3);
     TStyledStringGrid g;
     ConfigureWordList(g);
     ASSERT_TRUE(g.VertScrollBarShown());
@@ -444,8 +431,7 @@ TEST(GridWheel, TheWheelOverTheScrollBarWorksAsOverTheCells)
 
 TEST(GridZoom, ThreeStepsOfThreeGiveNineAndAFourthIsIgnoredWhole)
 {
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
+    const WheelLinesPerNotch wheel(3);
     TStyledStringGrid g;
     ConfigureWordList(g);
     for (int i = 0; i < 3; ++i)
@@ -472,8 +458,7 @@ TEST(GridZoom, ThreeStepsOfThreeGiveNineAndAFourthIsIgnoredWhole)
 
 TEST(GridZoom, SizesThatWouldReachZeroStayAndZeroSizesStayZero)
 {
-    FixedWheelSettings eight(8);
-    platform::ScopedService<IWheelSettings> use(eight);
+    const WheelLinesPerNotch wheel(8);
     TStyledStringGrid g;
     ConfigureWordList(g);
     g.SetColCount(3);
@@ -496,8 +481,7 @@ TEST(GridZoom, SizesThatWouldReachZeroStayAndZeroSizesStayZero)
 
 TEST(GridZoom, CtrlWheelOnAFocusedGridAlsoMovesTheCurrentRowByOne)
 {
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
+    const WheelLinesPerNotch wheel(3);
     FocusHost host;
     host.FocusGrid();
     SendWheel(host.grid, 1, Qt::ControlModifier);
@@ -507,8 +491,7 @@ TEST(GridZoom, CtrlWheelOnAFocusedGridAlsoMovesTheCurrentRowByOne)
 
 TEST(GridWheel, AnIncrementReplacesTheLineCountAndScrollModeLeavesTheRow)
 {
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
+    const WheelLinesPerNotch wheel(3);
     FocusHost host;
     TStyledStringGrid& g = *host.grid;
     host.FocusGrid();

@@ -4,6 +4,7 @@
 #include "controls/grid/GridPainter.h"
 #include "controls/grid/StringGrid.h"
 #include "controls/grid/StyledStringGrid.h"
+#include "WheelTestKit.h"
 #include "tests/support/ActiveWindow.h"
 #include "tests/support/WordListGrid.h"
 
@@ -278,12 +279,8 @@ TEST(GridPaint, ZoomedTextIsDrawnLarger)
     QImage img = Render(g);
     const QRect normal = InkBox(img, TextAreaOfRow(1), clWindow);
 
-    FixedWheelSettings nine(9);
-    platform::ScopedService<IWheelSettings> use(nine);
-    const QPointF pos(50, 50);
-    QWheelEvent e(pos, g.mapToGlobal(pos), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::ControlModifier,
-                  Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&g, &e);
+    const WheelLinesPerNotch wheel(9);
+    SendWheel(&g, 1, Qt::ControlModifier);
     ASSERT_EQ(g.ZoomTotal(), 9);
     img = Render(g);
     const QRect zoomed = InkBox(img, QRect(3, 3 + 29, 147, 27), clWindow);
