@@ -4,6 +4,7 @@
 #include "controls/grid/GridBase.h"
 #include "controls/grid/StringGrid.h"
 #include "controls/grid/StyledStringGrid.h"
+#include "GridFocusHost.h"
 #include "WheelTestKit.h"
 #include "tests/support/ActiveWindow.h"
 #include "tests/support/WordListGrid.h"
@@ -40,37 +41,6 @@ QPoint CenterOfRow(const TCustomGrid& g, int row)
 {
     return g.CellRect(0, row).center();
 }
-
-// A window holding the grid and an edit box, so that either can hold the
-// keyboard focus.
-struct FocusHost {
-    QWidget window;
-    QLineEdit* edit;
-    TStyledStringGrid* grid;
-
-    FocusHost()
-    {
-        window.resize(300, 400);
-        edit = new QLineEdit(&window);
-        edit->setGeometry(200, 0, 80, 20);
-        grid = new TStyledStringGrid(nullptr, &window);
-        ConfigureWordList(*grid);
-        EXPECT_TRUE(ShowActive(window));
-    }
-    void FocusGrid()
-    {
-        grid->setFocus();
-        QApplication::processEvents();
-        ASSERT_TRUE(grid->hasFocus());
-    }
-    void FocusEdit()
-    {
-        edit->setFocus();
-        QApplication::processEvents();
-        ASSERT_TRUE(edit->hasFocus());
-        ASSERT_FALSE(grid->hasFocus());
-    }
-};
 
 } // namespace
 
@@ -324,7 +294,7 @@ TEST(GridKeyboard, ShiftExtendsFromTheAnchorAndAPlainKeyCollapses)
 
 TEST(GridMouse, AClickFocusesAndSelectsShiftClickAndDragExtend)
 {
-    FocusHost host;
+    FocusHost host(ConfigureWordList);
     TStyledStringGrid& g = *host.grid;
     host.FocusEdit();
 
@@ -379,7 +349,7 @@ TEST(GridMouse, AClickBelowTheLastRowChangesNoSelection)
 TEST(GridWheel, ANotchMovesAFocusedGridNPlusOneRowsAndAnUnfocusedOneNRows)
 {
     const WheelLinesPerNotch wheel(3);
-    FocusHost host;
+    FocusHost host(ConfigureWordList);
     TStyledStringGrid& g = *host.grid;
 
     host.FocusGrid();
@@ -400,7 +370,7 @@ TEST(GridWheel, ANotchMovesAFocusedGridNPlusOneRowsAndAnUnfocusedOneNRows)
 TEST(GridWheel, TheFocusedExtraRowStopsAtTheLastRowAndTheViewFollows)
 {
     const WheelLinesPerNotch wheel(3);
-    FocusHost host;
+    FocusHost host(ConfigureWordList);
     TStyledStringGrid& g = *host.grid;
     g.SetRowCount(40);
     host.FocusGrid();
@@ -482,7 +452,7 @@ TEST(GridZoom, SizesThatWouldReachZeroStayAndZeroSizesStayZero)
 TEST(GridZoom, CtrlWheelOnAFocusedGridAlsoMovesTheCurrentRowByOne)
 {
     const WheelLinesPerNotch wheel(3);
-    FocusHost host;
+    FocusHost host(ConfigureWordList);
     host.FocusGrid();
     SendWheel(host.grid, 1, Qt::ControlModifier);
     EXPECT_EQ(host.grid->ZoomTotal(), 3);
@@ -492,7 +462,7 @@ TEST(GridZoom, CtrlWheelOnAFocusedGridAlsoMovesTheCurrentRowByOne)
 TEST(GridWheel, AnIncrementReplacesTheLineCountAndScrollModeLeavesTheRow)
 {
     const WheelLinesPerNotch wheel(3);
-    FocusHost host;
+    FocusHost host(ConfigureWordList);
     TStyledStringGrid& g = *host.grid;
     host.FocusGrid();
     g.MouseActions()->SetWheelIncrement(5);

@@ -4,13 +4,12 @@
 #include "controls/grid/GridPainter.h"
 #include "controls/grid/StringGrid.h"
 #include "controls/grid/StyledStringGrid.h"
+#include "GridFocusHost.h"
 #include "WheelTestKit.h"
-#include "tests/support/ActiveWindow.h"
 #include "tests/support/WordListGrid.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -224,22 +223,15 @@ TEST(GridPaint, TheSunkenFrameTheGroundBelowTheRowsAndTheCornerBetweenTheBars)
 
 TEST(GridPaint, TheFocusedCurrentCellGetsAnInvertingDottedFrame)
 {
-    QWidget window;
-    window.resize(300, 400);
-    auto* edit = new QLineEdit(&window);
-    edit->setGeometry(200, 0, 80, 20);
-    auto* g = new TStyledStringGrid(nullptr, &window);
-    ConfigureWordList(*g);
-    ASSERT_TRUE(ShowActive(window));
+    FocusHost host(ConfigureWordList);
+    TStyledStringGrid* g = host.grid;
 
     // The frame runs on the inner area (3, 3)-(140, 20) of cell 0.
-    edit->setFocus();
-    QApplication::processEvents();
+    host.FocusEdit();
     QImage img = Render(*g);
     EXPECT_EQ(PixelAt(img, 3, 3), 0x5EC1F1);
 
-    g->setFocus();
-    QApplication::processEvents();
+    host.FocusGrid();
     img = Render(*g);
     EXPECT_EQ(PixelAt(img, 3, 3), Inverted(0x5EC1F1));
     EXPECT_EQ(PixelAt(img, 4, 3), 0x5EC1F1);
