@@ -1,5 +1,6 @@
 // Selector speed: opening the theme list (filling, measuring, placing and
 // showing the popup), and drawing the closed selector.
+#include "ControlOnWindow.h"
 #include "controls/selector/OfficeSelector.h"
 
 #include <QApplication>
@@ -27,12 +28,9 @@ void Configure(TOfficeSelector& s)
 
 void BM_OpenThemeList(benchmark::State& state)
 {
-    QWidget window;
-    window.resize(450, 100);
-    auto* s = new TOfficeSelector(nullptr, &window);
-    Configure(*s);
-    window.show();
-    QApplication::processEvents();
+    TControlOnWindow<TOfficeSelector> on({450, 100}, Configure);
+    on.Show();
+    TOfficeSelector* s = on.control;
     for (auto _ : state) {
         s->DropDown();
         // The first paint of the open list belongs to opening it.
@@ -48,10 +46,8 @@ BENCHMARK(BM_OpenThemeList)->Unit(benchmark::kMillisecond)->Repetitions(5)->Repo
 
 void BM_PaintClosedSelector(benchmark::State& state)
 {
-    QWidget window;
-    window.resize(450, 100);
-    auto* s = new TOfficeSelector(nullptr, &window);
-    Configure(*s);
+    TControlOnWindow<TOfficeSelector> on({450, 100}, Configure);
+    TOfficeSelector* s = on.control;
     QImage img(s->size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         s->render(&img);

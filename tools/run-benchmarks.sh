@@ -84,32 +84,33 @@ LUMORA_EXIT_AFTER_FIRST_PAINT=1 "$GAMEDIR/lumora" > /dev/null 2>&1 || true
 "$OUT/text-window" > /dev/null 2>&1 || true
 
 : > "$OUT/runs.tsv"
+# One run of a program, as one line of runs.tsv: its kind, then what
+# measure-run prints (wall milliseconds, peak kilobytes, exit status).
+measure() {
+  local kind=$1; shift
+  printf '%s\t%s\n' "$kind" "$("$OUT/measure-run" "$@" 2>/dev/null)" >> "$OUT/runs.tsv"
+}
 for i in $(seq "$REPEAT"); do
-  # Alternate the two so that a busy moment of the machine hits both.
-  printf 'bare\t%s\n' "$("$OUT/measure-run" "$OUT/bare-window" 2>/dev/null)" >> "$OUT/runs.tsv"
-  printf 'text\t%s\n' "$("$OUT/measure-run" "$OUT/text-window" 2>/dev/null)" >> "$OUT/runs.tsv"
-  printf 'textmm\t%s\n' "$("$OUT/measure-run" "$OUT/text-window-multimedia" 2>/dev/null)" >> "$OUT/runs.tsv"
-  printf 'textca\t%s\n' "$("$OUT/measure-run" "$OUT/text-window-libcanberra" 2>/dev/null)" >> "$OUT/runs.tsv"
-  printf 'textpa\t%s\n' "$("$OUT/measure-run" "$OUT/text-window-libpulse" 2>/dev/null)" >> "$OUT/runs.tsv"
-  printf 'game\t%s\n' "$(LUMORA_EXIT_AFTER_FIRST_PAINT=1 "$OUT/measure-run" "$GAMEDIR/lumora" 2>/dev/null)" >> "$OUT/runs.tsv"
+  # Alternate the programs so that a busy moment of the machine hits all.
+  measure bare "$OUT/bare-window"
+  measure text "$OUT/text-window"
+  measure textmm "$OUT/text-window-multimedia"
+  measure textca "$OUT/text-window-libcanberra"
+  measure textpa "$OUT/text-window-libpulse"
+  LUMORA_EXIT_AFTER_FIRST_PAINT=1 measure game "$GAMEDIR/lumora"
 done
 if awk '$4 != 0 { bad = 1 } END { exit !bad }' FS='[\t ]' "$OUT/runs.tsv"; then
   echo "a start-up run did not end cleanly:" >&2; cat "$OUT/runs.tsv" >&2; exit 1
 fi
 
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-bare_ms=$(awk -F'[\t ]' '$1 == "bare" { print $2 }' "$OUT/runs.tsv" | median)
-game_ms=$(awk -F'[\t ]' '$1 == "game" { print $2 }' "$OUT/runs.tsv" | median)
-text_ms=$(awk -F'[\t ]' '$1 == "text" { print $2 }' "$OUT/runs.tsv" | median)
-textmm_ms=$(awk -F'[\t ]' '$1 == "textmm" { print $2 }' "$OUT/runs.tsv" | median)
-textca_ms=$(awk -F'[\t ]' '$1 == "textca" { print $2 }' "$OUT/runs.tsv" | median)
-textpa_ms=$(awk -F'[\t ]' '$1 == "textpa" { print $2 }' "$OUT/runs.tsv" | median)
-text_kb=$(awk -F'[\t ]' '$1 == "text" { print $3 }' "$OUT/runs.tsv" | median)
-textmm_kb=$(awk -F'[\t ]' '$1 == "textmm" { print $3 }' "$OUT/runs.tsv" | median)
-textca_kb=$(awk -F'[\t ]' '$1 == "textca" { print $3 }' "$OUT/runs.tsv" | median)
-textpa_kb=$(awk -F'[\t ]' '$1 == "textpa" { print $3 }' "$OUT/runs.tsv" | median)
-bare_kb=$(awk -F'[\t ]' '$1 == "bare" { print $3 }' "$OUT/runs.tsv" | median)
-game_kb=$(awk -F'[\t ]' '$1 == "game" { print $3 }' "$OUT/runs.tsv" | median)
+# The median of one column of runs.tsv over the runs of one kind.
+column_median() { awk -F'[\t ]' -v kind="$1" -v col="$2" '$1 == kind { print $col }' "$OUT/runs.tsv" | median; }
+declare -A median_ms median_kb
+for kind in bare text textmm textca textpa game; do
+  median_ms[$kind]=$(column_median "$kind" 2)
+  median_kb[$kind]=$(column_median "$kind" 3)
+done
 
 # ---- the table ---------------------------------------------------------------
 {
@@ -143,19 +144,19 @@ game_kb=$(awk -F'[\t ]' '$1 == "game" { print $3 }' "$OUT/runs.tsv" | median)
       }
     }' "$OUT/medians.tsv"
   printf '| start-up to first paint, game process | %.1f ms | %.2fx the bare Qt window (%.1f ms) |\n' \
-    "$game_ms" "$(awk -v a="$game_ms" -v b="$bare_ms" 'BEGIN { print a / b }')" "$bare_ms"
+    "${median_ms[game]}" "$(awk -v a="${median_ms[game]}" -v b="${median_ms[bare]}" 'BEGIN { print a / b }')" "${median_ms[bare]}"
   printf '| start-up to first paint, a bare window painting thirty texts in the same faces | %.1f ms | %.2fx the bare Qt window |\n' \
-    "$text_ms" "$(awk -v a="$text_ms" -v b="$bare_ms" 'BEGIN { print a / b }')"
-  for row in "nothing more:$text_ms:$text_kb" "Qt Multimedia:$textmm_ms:$textmm_kb" \
-             "libcanberra:$textca_ms:$textca_kb" "libpulse:$textpa_ms:$textpa_kb"; do
+    "${median_ms[text]}" "$(awk -v a="${median_ms[text]}" -v b="${median_ms[bare]}" 'BEGIN { print a / b }')"
+  for row in "nothing more:${median_ms[text]}:${median_kb[text]}" "Qt Multimedia:${median_ms[textmm]}:${median_kb[textmm]}" \
+             "libcanberra:${median_ms[textca]}:${median_kb[textca]}" "libpulse:${median_ms[textpa]}:${median_kb[textpa]}"; do
     IFS=: read -r what ms kb <<< "$row"
     printf '| the same, linked against %s | %.1f ms, %.1f MB | %.2fx the bare Qt window, %.2fx its memory |\n' \
       "$what" "$ms" "$(awk -v a="$kb" 'BEGIN { print a / 1024 }')" \
-      "$(awk -v a="$ms" -v b="$bare_ms" 'BEGIN { print a / b }')" "$(awk -v a="$kb" -v b="$bare_kb" 'BEGIN { print a / b }')"
+      "$(awk -v a="$ms" -v b="${median_ms[bare]}" 'BEGIN { print a / b }')" "$(awk -v a="$kb" -v b="${median_kb[bare]}" 'BEGIN { print a / b }')"
   done
   printf '| peak resident memory, game process | %.1f MB | %.2fx the bare Qt window (%.1f MB) |\n' \
-    "$(awk -v a="$game_kb" 'BEGIN { print a / 1024 }')" "$(awk -v a="$game_kb" -v b="$bare_kb" 'BEGIN { print a / b }')" \
-    "$(awk -v a="$bare_kb" 'BEGIN { print a / 1024 }')"
+    "$(awk -v a="${median_kb[game]}" 'BEGIN { print a / 1024 }')" "$(awk -v a="${median_kb[game]}" -v b="${median_kb[bare]}" 'BEGIN { print a / b }')" \
+    "$(awk -v a="${median_kb[bare]}" 'BEGIN { print a / 1024 }')"
 } | tee "$OUT/table.md"
 
 echo >&2

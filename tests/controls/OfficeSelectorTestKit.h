@@ -4,6 +4,7 @@
 // field, no recent-selection section, the design-time button, frame and
 // selection colours. Counts OnChange and OnSelect and what OnSelect saw.
 #include "controls/selector/OfficeSelector.h"
+#include "tests/support/ActiveWindow.h"
 
 #include <QApplication>
 #include <QImage>
@@ -90,9 +91,7 @@ struct Fixture {
             textAtSelect = selector->Text();
             shownAtSelect = selector->DropDownWindow()->isVisible();
         };
-        window.show();
-        QApplication::setActiveWindow(&window);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        EXPECT_TRUE(ShowActive(window));
     }
     ~Fixture()
     {

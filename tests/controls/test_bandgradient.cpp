@@ -1,5 +1,6 @@
 // The band gradient: band colours, band geometry, rounding and limits.
 #include "controls/paint/BandGradient.h"
+#include "PixelTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -37,10 +38,7 @@ TEST(BandGradient, VerticalRunsTopToBottomAcrossTheFullWidth)
 {
     TBitmapCanvas c(3, 4, clRed);
     FillBandGradient(c, clBlack, RGB(0, 0, 200), false, TRect {0, 0, 3, 4}, 2);
-    EXPECT_EQ(c.PixelAt(0, 0), clBlack);
-    EXPECT_EQ(c.PixelAt(2, 1), clBlack);
-    EXPECT_EQ(c.PixelAt(0, 2), RGB(0, 0, 100));
-    EXPECT_EQ(c.PixelAt(2, 3), RGB(0, 0, 100));
+    ExpectPixels(c, {{0, 0, clBlack}, {2, 1, clBlack}, {0, 2, RGB(0, 0, 100)}, {2, 3, RGB(0, 0, 100)}});
 }
 
 TEST(BandGradient, ZeroOrNegativeBandsCountAsOne)
@@ -48,8 +46,7 @@ TEST(BandGradient, ZeroOrNegativeBandsCountAsOne)
     for (int n : {0, -3}) {
         TBitmapCanvas c(6, 3);
         FillBandGradient(c, clRed, clBlue, true, TRect {0, 0, 6, 3}, n);
-        EXPECT_EQ(c.PixelAt(0, 0), clRed);
-        EXPECT_EQ(c.PixelAt(5, 2), clRed);
+        ExpectPixels(c, {{0, 0, clRed}, {5, 2, clRed}});
     }
 }
 
@@ -72,11 +69,7 @@ TEST(BandGradient, PaintsNothingOutsideItsRectangle)
 {
     TBitmapCanvas c(12, 12);
     FillBandGradient(c, clBlack, clBlack, true, TRect {2, 3, 9, 7}, 5);
-    EXPECT_EQ(c.PixelAt(1, 4), clWhite);
-    EXPECT_EQ(c.PixelAt(9, 4), clWhite);
-    EXPECT_EQ(c.PixelAt(4, 2), clWhite);
-    EXPECT_EQ(c.PixelAt(4, 7), clWhite);
-    EXPECT_EQ(c.PixelAt(8, 6), clBlack);
+    ExpectPixels(c, {{1, 4, clWhite}, {9, 4, clWhite}, {4, 2, clWhite}, {4, 7, clWhite}, {8, 6, clBlack}});
 }
 
 TEST(BandGradient, HugeBandCountsAreCappedAndInvertedRectanglesDrawNothing)

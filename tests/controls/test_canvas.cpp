@@ -1,6 +1,7 @@
 // The drawing surface: pixel-exact fills and lines, the focus frame, text
 // placement, the mnemonic rule and the ellipsis.
 #include "controls/paint/Canvas.h"
+#include "PixelTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -33,13 +34,11 @@ TEST(CanvasRectangle, OutlineAndFillExcludeRightAndBottom)
     c.SetPenColor(clRed);
     c.SetBrushColor(clBlue);
     c.Rectangle(2, 2, 6, 5);
-    struct { int x, y; TColor want; } cases[] = {
+    ExpectPixels(c, {
         {2, 2, clRed}, {5, 2, clRed}, {2, 4, clRed}, {5, 4, clRed}, // corners of the outline
         {3, 3, clBlue}, {4, 3, clBlue},                             // interior
         {6, 2, clWhite}, {2, 5, clWhite}, {6, 5, clWhite}, {1, 1, clWhite},
-    };
-    for (const auto& t : cases)
-        EXPECT_EQ(c.PixelAt(t.x, t.y), t.want) << t.x << "," << t.y;
+    });
 }
 
 TEST(CanvasRectangle, ClearPenFillsOnePixelLess)
@@ -48,10 +47,7 @@ TEST(CanvasRectangle, ClearPenFillsOnePixelLess)
     c.SetPenStyle(TPenStyle::psClear);
     c.SetBrushColor(clBlue);
     c.Rectangle(2, 2, 6, 5);
-    EXPECT_EQ(c.PixelAt(2, 2), clBlue);
-    EXPECT_EQ(c.PixelAt(4, 3), clBlue);
-    EXPECT_EQ(c.PixelAt(5, 3), clWhite);
-    EXPECT_EQ(c.PixelAt(4, 4), clWhite);
+    ExpectPixels(c, {{2, 2, clBlue}, {4, 3, clBlue}, {5, 3, clWhite}, {4, 4, clWhite}});
 }
 
 TEST(CanvasRectangle, EmptyInvertedAndNoneDrawNothing)
@@ -74,9 +70,7 @@ TEST(CanvasRectangle, ClearBrushLeavesInteriorAndOutlinesOnly)
     c.SetBrushStyle(TBrushStyle::bsClear);
     c.SetPenColor(clRed);
     c.Rectangle(1, 1, 8, 8);
-    EXPECT_EQ(c.PixelAt(1, 1), clRed);
-    EXPECT_EQ(c.PixelAt(7, 4), clRed);
-    EXPECT_EQ(c.PixelAt(4, 4), clWhite);
+    ExpectPixels(c, {{1, 1, clRed}, {7, 4, clRed}, {4, 4, clWhite}});
 }
 
 TEST(CanvasLines, LastPointIsNotDrawnInAnyDirection)
@@ -120,13 +114,15 @@ TEST(CanvasFocusFrame, InvertsAlternatePixelsAndUndoesItself)
     TBitmapCanvas c(12, 12, clWhite);
     const TRect r {2, 2, 10, 8};
     c.DrawFocusRect(r);
-    EXPECT_EQ(c.PixelAt(2, 2), clBlack);  // x + y even
-    EXPECT_EQ(c.PixelAt(3, 2), clWhite);  // x + y odd
-    EXPECT_EQ(c.PixelAt(9, 7), clBlack);  // bottom-right corner, 16 is even
-    EXPECT_EQ(c.PixelAt(8, 7), clWhite);
-    EXPECT_EQ(c.PixelAt(9, 4), clWhite);  // right edge, odd
-    EXPECT_EQ(c.PixelAt(4, 4), clWhite);  // inside stays
-    EXPECT_EQ(c.PixelAt(10, 2), clWhite); // right edge is exclusive
+    ExpectPixels(c, {
+        {2, 2, clBlack},  // x + y even
+        {3, 2, clWhite},  // x + y odd
+        {9, 7, clBlack},  // bottom-right corner, 16 is even
+        {8, 7, clWhite},
+        {9, 4, clWhite},  // right edge, odd
+        {4, 4, clWhite},  // inside stays
+        {10, 2, clWhite}, // right edge is exclusive
+    });
     EXPECT_EQ(InkBox(c.Image()), QRect(2, 2, 8, 6));
     c.DrawFocusRect(r);
     EXPECT_TRUE(InkBox(c.Image()).isNull());
@@ -138,8 +134,7 @@ TEST(CanvasClip, FillsOutsideTheClipAreDropped)
     c.SetClipRect(TRect {0, 0, 5, 5});
     c.SetBrushColor(clRed);
     c.FillRect(TRect {0, 0, 10, 10});
-    EXPECT_EQ(c.PixelAt(4, 4), clRed);
-    EXPECT_EQ(c.PixelAt(5, 5), clWhite);
+    ExpectPixels(c, {{4, 4, clRed}, {5, 5, clWhite}});
     c.SetClipRect(std::nullopt);
     c.SetBrushColor(clBlue);
     c.FillRect(TRect {8, 8, 9, 9});
@@ -227,8 +222,7 @@ TEST(CanvasText, OpaqueOnSolidBrushTransparentOnClear)
     c.SetBrushColor(clYellow);
     TRect r {0, 0, 100, 30};
     c.DrawText("ab", r, tfSingleLine);
-    EXPECT_EQ(c.PixelAt(1, 1), clYellow);
-    EXPECT_EQ(c.PixelAt(99, 1), clWhite); // only the text's own box
+    ExpectPixels(c, {{1, 1, clYellow}, {99, 1, clWhite}}); // white: only the text's own box
     TBitmapCanvas t(100, 30);
     t.SetFont(TestFont());
     t.SetBrushColor(clYellow);

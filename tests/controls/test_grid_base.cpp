@@ -4,6 +4,9 @@
 #include "controls/grid/GridBase.h"
 #include "controls/grid/StringGrid.h"
 #include "controls/grid/StyledStringGrid.h"
+#include "GridFocusHost.h"
+#include "WheelTestKit.h"
+#include "tests/support/ActiveWindow.h"
 #include "tests/support/WordListGrid.h"
 
 #include <QApplication>
@@ -26,15 +29,6 @@ void ConfigureWordList(TStyledStringGrid& g)
     g.SetRowCount(100);
 }
 
-// One wheel notch over the middle of the widget: +1 towards the user.
-void SendWheel(QWidget* w, int notches, Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    const QPointF pos(w->width() / 2.0, w->height() / 2.0);
-    QWheelEvent e(pos, w->mapToGlobal(pos), QPoint(), QPoint(0, -120 * notches), Qt::NoButton, mods,
-                  Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w, &e);
-}
-
 void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons,
                Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
@@ -47,39 +41,6 @@ QPoint CenterOfRow(const TCustomGrid& g, int row)
 {
     return g.CellRect(0, row).center();
 }
-
-// A window holding the grid and an edit box, so that either can hold the
-// keyboard focus.
-struct FocusHost {
-    QWidget window;
-    QLineEdit* edit;
-    TStyledStringGrid* grid;
-
-    FocusHost()
-    {
-        window.resize(300, 400);
-        edit = new QLineEdit(&window);
-        edit->setGeometry(200, 0, 80, 20);
-        grid = new TStyledStringGrid(nullptr, &window);
-        ConfigureWordList(*grid);
-        window.show();
-        window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    void FocusGrid()
-    {
-        grid->setFocus();
-        QApplication::processEvents();
-        ASSERT_TRUE(grid->hasFocus());
-    }
-    void FocusEdit()
-    {
-        edit->setFocus();
-        QApplication::processEvents();
-        ASSERT_TRUE(edit->hasFocus());
-        ASSERT_FALSE(grid->hasFocus());
-    }
-};
 
 } // namespace
 
@@ -223,8 +184,7 @@ TEST(GridRowCount, RowsThatComeIntoUseAfterAZoomTakeTheZoomedHeight)
         {20, {-1, 1}, 20},
         {2, {-1, 1}, 5},  // 2 cannot shrink by 3, but grows by 3 all the same
     };
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
+    const WheelLinesPerNotch wheel(3);
     for (const auto& t : cases) {
         TStyledStringGrid g;
         ConfigureWordList(g);
@@ -253,8 +213,7 @@ TEST(GridScrollBars, ThirtyFiveRowsShowTheVerticalBarOnlyAndAZoomStepAddsTheHori
     EXPECT_EQ(g.VertScrollBar()->geometry(), QRect(142, 2, 17, 340));
     EXPECT_FALSE(g.HorzScrollBar()->isVisibleTo(&g));
 
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
+    const WheelLinesPerNotch wheel(3);
     SendWheel(&g, 1, Qt::ControlModifier);
     EXPECT_EQ(g.ColWidth(0), 143);
     EXPECT_TRUE(g.HorzScrollBarShown());
@@ -335,7 +294,7 @@ TEST(GridKeyboard, ShiftExtendsFromTheAnchorAndAPlainKeyCollapses)
 
 TEST(GridMouse, AClickFocusesAndSelectsShiftClickAndDragExtend)
 {
-    FocusHost host;
+    FocusHost host(ConfigureWordList);
     TStyledStringGrid& g = *host.grid;
     host.FocusEdit();
 
@@ -389,9 +348,8 @@ TEST(GridMouse, AClickBelowTheLastRowChangesNoSelection)
 
 TEST(GridWheel, ANotchMovesAFocusedGridNPlusOneRowsAndAnUnfocusedOneNRows)
 {
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
-    FocusHost host;
+    const WheelLinesPerNotch wheel(3);
+    FocusHost host(ConfigureWordList);
     TStyledStringGrid& g = *host.grid;
 
     host.FocusGrid();
@@ -411,9 +369,8 @@ TEST(GridWheel, ANotchMovesAFocusedGridNPlusOneRowsAndAnUnfocusedOneNRows)
 
 TEST(GridWheel, TheFocusedExtraRowStopsAtTheLastRowAndTheViewFollows)
 {
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
-    FocusHost host;
+    const WheelLinesPerNotch wheel(3);
+    FocusHost host(ConfigureWordList);
     TStyledStringGrid& g = *host.grid;
     g.SetRowCount(40);
     host.FocusGrid();
@@ -434,8 +391,7 @@ TEST(GridWheel, TheFocusedExtraRowStopsAtTheLastRowAndTheViewFollows)
 
 TEST(GridWheel, TheWheelOverTheScrollBarWorksAsOverTheCells)
 {
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
+    const WheelLinesPerNotch wheel(3);
     TStyledStringGrid g;
     ConfigureWordList(g);
     ASSERT_TRUE(g.VertScrollBarShown());
@@ -445,8 +401,7 @@ TEST(GridWheel, TheWheelOverTheScrollBarWorksAsOverTheCells)
 
 TEST(GridZoom, ThreeStepsOfThreeGiveNineAndAFourthIsIgnoredWhole)
 {
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
+    const WheelLinesPerNotch wheel(3);
     TStyledStringGrid g;
     ConfigureWordList(g);
     for (int i = 0; i < 3; ++i)
@@ -473,8 +428,7 @@ TEST(GridZoom, ThreeStepsOfThreeGiveNineAndAFourthIsIgnoredWhole)
 
 TEST(GridZoom, SizesThatWouldReachZeroStayAndZeroSizesStayZero)
 {
-    FixedWheelSettings eight(8);
-    platform::ScopedService<IWheelSettings> use(eight);
+    const WheelLinesPerNotch wheel(8);
     TStyledStringGrid g;
     ConfigureWordList(g);
     g.SetColCount(3);
@@ -497,9 +451,8 @@ TEST(GridZoom, SizesThatWouldReachZeroStayAndZeroSizesStayZero)
 
 TEST(GridZoom, CtrlWheelOnAFocusedGridAlsoMovesTheCurrentRowByOne)
 {
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
-    FocusHost host;
+    const WheelLinesPerNotch wheel(3);
+    FocusHost host(ConfigureWordList);
     host.FocusGrid();
     SendWheel(host.grid, 1, Qt::ControlModifier);
     EXPECT_EQ(host.grid->ZoomTotal(), 3);
@@ -508,9 +461,8 @@ TEST(GridZoom, CtrlWheelOnAFocusedGridAlsoMovesTheCurrentRowByOne)
 
 TEST(GridWheel, AnIncrementReplacesTheLineCountAndScrollModeLeavesTheRow)
 {
-    FixedWheelSettings three(3);
-    platform::ScopedService<IWheelSettings> use(three);
-    FocusHost host;
+    const WheelLinesPerNotch wheel(3);
+    FocusHost host(ConfigureWordList);
     TStyledStringGrid& g = *host.grid;
     host.FocusGrid();
     g.MouseActions()->SetWheelIncrement(5);
@@ -530,9 +482,7 @@ TEST(GridWheel, ThePlainGridMovesOneRowOnlyWhileFocused)
     auto* g = new TStringGrid(nullptr, &window);
     g->SetBounds(0, 30, 200, 200);
     g->SetRowCount(50);
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(ShowActive(window));
     edit->setFocus();
     QApplication::processEvents();
     SendWheel(g, 1);

@@ -4,14 +4,17 @@
 #include "controls/grid/GridPainter.h"
 #include "controls/grid/StringGrid.h"
 #include "controls/grid/StyledStringGrid.h"
+#include "GridFocusHost.h"
+#include "WheelTestKit.h"
 #include "tests/support/WordListGrid.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
+#include <source_location>
+#include <string>
 #include <utility>
 
 namespace {
@@ -80,6 +83,18 @@ TColor Inverted(TColor c)
     return ColorToRGB(c) ^ 0xFFFFFF;
 }
 
+// Row r of the word list as drawn: its ground right of the text, more than
+// ten pixels of its text colour, and none of the colour its text must not
+// have.
+void ExpectRowDrawn(const QImage& img, int row, TColor ground, TColor text, TColor notText,
+                    std::source_location where = std::source_location::current())
+{
+    const testing::ScopedTrace trace(where.file_name(), int(where.line()), "row " + std::to_string(row));
+    EXPECT_EQ(PixelAt(img, 130, 12 + 20 * row), ColorToRGB(ground));
+    EXPECT_GT(CountPixels(img, TextAreaOfRow(row), text), 10);
+    EXPECT_EQ(CountPixels(img, TextAreaOfRow(row), notText), 0);
+}
+
 } // namespace
 
 // --- the colour handler -----------------------------------------------------
@@ -125,23 +140,17 @@ TEST(GridPaint, ASelectedRowShowsTheSelectionColoursOverTheHandlersAndOthersTheH
 
     QImage img = Render(g);
     // Row 0 is the selection: black text on the selection colour.
-    EXPECT_GT(CountPixels(img, TextAreaOfRow(0), clBlack), 10);
-    EXPECT_EQ(CountPixels(img, TextAreaOfRow(0), 0xAA0000), 0);
-    EXPECT_EQ(PixelAt(img, 130, 12), 0x5EC1F1);
+    ExpectRowDrawn(img, 0, 0x5EC1F1, clBlack, 0xAA0000);
     // Row 1: the handler's dark blue on the window colour.
-    EXPECT_GT(CountPixels(img, TextAreaOfRow(1), 0xAA0000), 10);
-    EXPECT_EQ(CountPixels(img, TextAreaOfRow(1), clBlack), 0);
-    EXPECT_EQ(PixelAt(img, 130, 32), ColorToRGB(clWindow));
+    ExpectRowDrawn(img, 1, clWindow, 0xAA0000, clBlack);
     // Row 2: starred, black.
     EXPECT_GT(CountPixels(img, TextAreaOfRow(2), clBlack), 4);
 
     // Select row 1 instead: the two rows swap looks.
     g.SetRow(1);
     img = Render(g);
-    EXPECT_GT(CountPixels(img, TextAreaOfRow(0), 0xAA0000), 10);
-    EXPECT_EQ(PixelAt(img, 130, 12), ColorToRGB(clWindow));
-    EXPECT_GT(CountPixels(img, TextAreaOfRow(1), clBlack), 10);
-    EXPECT_EQ(CountPixels(img, TextAreaOfRow(1), 0xAA0000), 0);
+    ExpectRowDrawn(img, 0, clWindow, 0xAA0000, clBlack);
+    ExpectRowDrawn(img, 1, 0x5EC1F1, clBlack, 0xAA0000);
 }
 
 TEST(GridPaint, TheOffice2003LookDrawsTheSelectionInTheSystemHighlightColours)
@@ -151,10 +160,7 @@ TEST(GridPaint, TheOffice2003LookDrawsTheSelectionInTheSystemHighlightColours)
     g.ApplyComponentStyle(tsOffice2003Blue);
     ColourLikeTheGame(g);
     g.SetCells(0, 0, QStringLiteral("WORD"));
-    const QImage img = Render(g);
-    EXPECT_EQ(PixelAt(img, 130, 12), ColorToRGB(clHighlight));
-    EXPECT_GT(CountPixels(img, TextAreaOfRow(0), clHighlightText), 10);
-    EXPECT_EQ(CountPixels(img, TextAreaOfRow(0), 0xAA0000), 0);
+    ExpectRowDrawn(Render(g), 0, clHighlight, clHighlightText, 0xAA0000);
 }
 
 TEST(GridPaint, TheHandlersBrushFillsUnselectedCellsOnly)
@@ -217,24 +223,15 @@ TEST(GridPaint, TheSunkenFrameTheGroundBelowTheRowsAndTheCornerBetweenTheBars)
 
 TEST(GridPaint, TheFocusedCurrentCellGetsAnInvertingDottedFrame)
 {
-    QWidget window;
-    window.resize(300, 400);
-    auto* edit = new QLineEdit(&window);
-    edit->setGeometry(200, 0, 80, 20);
-    auto* g = new TStyledStringGrid(nullptr, &window);
-    ConfigureWordList(*g);
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    FocusHost host(ConfigureWordList);
+    TStyledStringGrid* g = host.grid;
 
     // The frame runs on the inner area (3, 3)-(140, 20) of cell 0.
-    edit->setFocus();
-    QApplication::processEvents();
+    host.FocusEdit();
     QImage img = Render(*g);
     EXPECT_EQ(PixelAt(img, 3, 3), 0x5EC1F1);
 
-    g->setFocus();
-    QApplication::processEvents();
+    host.FocusGrid();
     img = Render(*g);
     EXPECT_EQ(PixelAt(img, 3, 3), Inverted(0x5EC1F1));
     EXPECT_EQ(PixelAt(img, 4, 3), 0x5EC1F1);
@@ -279,12 +276,8 @@ TEST(GridPaint, ZoomedTextIsDrawnLarger)
     QImage img = Render(g);
     const QRect normal = InkBox(img, TextAreaOfRow(1), clWindow);
 
-    FixedWheelSettings nine(9);
-    platform::ScopedService<IWheelSettings> use(nine);
-    const QPointF pos(50, 50);
-    QWheelEvent e(pos, g.mapToGlobal(pos), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::ControlModifier,
-                  Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&g, &e);
+    const WheelLinesPerNotch wheel(9);
+    SendWheel(&g, 1, Qt::ControlModifier);
     ASSERT_EQ(g.ZoomTotal(), 9);
     img = Render(g);
     const QRect zoomed = InkBox(img, QRect(3, 3 + 29, 147, 27), clWindow);

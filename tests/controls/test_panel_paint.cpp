@@ -4,6 +4,7 @@
 #include "controls/panel/PanelStyler.h"
 #include "controls/panel/StyledPanel.h"
 #include "platform/Shell.h"
+#include "PixelTestKit.h"
 #include "tests/support/RecordingShell.h"
 
 #include <QPainter>
@@ -39,7 +40,7 @@ struct PanelOnWindow {
 
 TColor At(const QImage& image, int x, int y)
 {
-    return FromQColor(QColor(image.pixel(x, y)));
+    return PixelOf(image, x, y);
 }
 
 // Band i of n from c1 towards c2: each channel moves round(i * d / n).
@@ -118,10 +119,12 @@ TEST(PanelFace, HorizontalHalvesAreCutAtTheMiddleColumn)
     w.panel->SetColorMirror(0xFF0000);
     w.panel->SetColorMirrorTo(0x00FF00);
     const QImage image = w.Paint();
-    EXPECT_EQ(At(image, 0, 5), 0x000000);
-    EXPECT_EQ(At(image, 49, 5), Band(0x000000, 0x0000FF, 31));
-    EXPECT_EQ(At(image, 50, 5), 0xFF0000);
-    EXPECT_EQ(At(image, 99, 5), Band(0xFF0000, 0x00FF00, 31));
+    ExpectPixels(image, {
+        {0, 5, 0x000000},
+        {49, 5, Band(0x000000, 0x0000FF, 31)},
+        {50, 5, 0xFF0000},
+        {99, 5, Band(0xFF0000, 0x00FF00, 31)},
+    });
     EXPECT_EQ(At(image, 50, 0), At(image, 50, 9));
 }
 
@@ -135,10 +138,7 @@ TEST(PanelFrame, NoBorderLineAtBorderWidthZero)
 
     w.panel->SetBorderWidth(1);
     const QImage image = w.Paint();
-    EXPECT_EQ(At(image, 0, 0), 0x0000FF);
-    EXPECT_EQ(At(image, 39, 15), 0x0000FF);
-    EXPECT_EQ(At(image, 20, 29), 0x0000FF);
-    EXPECT_EQ(At(image, 1, 1), 0x00FF00);
+    ExpectPixels(image, {{0, 0, 0x0000FF}, {39, 15, 0x0000FF}, {20, 29, 0x0000FF}, {1, 1, 0x00FF00}});
 }
 
 TEST(PanelFrame, BorderShadowMixesTheBorderWithTheButtonFace)
@@ -148,12 +148,14 @@ TEST(PanelFrame, BorderShadowMixesTheBorderWithTheButtonFace)
     w.panel->SetBorderWidth(1);
     w.panel->SetBorderShadow(true);
     const QImage image = w.Paint();
-    EXPECT_EQ(At(image, 37, 15), 0x0000FF) << "the outline is two pixels narrower";
-    EXPECT_EQ(At(image, 38, 15), BlendColor(0x0000FF, clBtnFace, 50));
-    EXPECT_EQ(At(image, 39, 15), BlendColor(0x0000FF, clBtnFace, 20));
-    EXPECT_EQ(At(image, 20, 27), 0x0000FF);
-    EXPECT_EQ(At(image, 20, 28), BlendColor(0x0000FF, clBtnFace, 50));
-    EXPECT_EQ(At(image, 20, 29), BlendColor(0x0000FF, clBtnFace, 20));
+    ExpectPixels(image, {
+        {37, 15, 0x0000FF}, // the outline is two pixels narrower
+        {38, 15, BlendColor(0x0000FF, clBtnFace, 50)},
+        {39, 15, BlendColor(0x0000FF, clBtnFace, 20)},
+        {20, 27, 0x0000FF},
+        {20, 28, BlendColor(0x0000FF, clBtnFace, 50)},
+        {20, 29, BlendColor(0x0000FF, clBtnFace, 20)},
+    });
 }
 
 TEST(PanelFrame, BevelsAndTheFaceColouredFrameWithoutABorderColour)
@@ -164,9 +166,11 @@ TEST(PanelFrame, BevelsAndTheFaceColouredFrameWithoutABorderColour)
     w.panel->SetBevelOuter(bvLowered);
     w.panel->SetBorderColor(0x808080);
     QImage image = w.Paint();
-    EXPECT_EQ(At(image, 0, 0), ColorToRGB(clBtnShadow));
-    EXPECT_EQ(At(image, 31, 19), ColorToRGB(clBtnHighlight));
-    EXPECT_EQ(At(image, 1, 5), Band(0x000000, 0xFF0000, 1)) << "with a border colour: no extra frame";
+    ExpectPixels(image, {
+        {0, 0, ColorToRGB(clBtnShadow)},
+        {31, 19, ColorToRGB(clBtnHighlight)},
+        {1, 5, Band(0x000000, 0xFF0000, 1)}, // with a border colour: no extra frame
+    });
 
     w.panel->SetBorderColor(clNone);
     image = w.Paint();
@@ -188,9 +192,7 @@ TEST(PanelCaptionBar, DefaultCaptionGivesAnEighteenPixelBand)
     const QImage image = w.Paint();
     for (int y = 0; y < 18; ++y)
         EXPECT_EQ(At(image, 50, y), 0x0000FF) << "row " << y;
-    EXPECT_EQ(At(image, 50, 18), 0x00FF00);
-    EXPECT_EQ(At(image, 0, 0), 0x0000FF);
-    EXPECT_EQ(At(image, 99, 17), 0x0000FF);
+    ExpectPixels(image, {{50, 18, 0x00FF00}, {0, 0, 0x0000FF}, {99, 17, 0x0000FF}});
 }
 
 TEST(PanelCaptionBar, HiddenCaptionDrawsNoBand)
@@ -207,11 +209,13 @@ TEST(PanelCaptionBar, BevelInsetsAndBorderShadowShortensTheBand)
     w.panel->Caption()->SetColor(0x0000FF);
     w.panel->SetBevelOuter(bvRaised);
     QImage image = w.Paint();
-    EXPECT_EQ(At(image, 50, 0), ColorToRGB(clBtnHighlight));
-    EXPECT_EQ(At(image, 50, 1), 0x0000FF);
-    EXPECT_EQ(At(image, 50, 18), 0x0000FF);
-    EXPECT_EQ(At(image, 50, 19), 0x00FF00);
-    EXPECT_EQ(At(image, 98, 10), 0x0000FF);
+    ExpectPixels(image, {
+        {50, 0, ColorToRGB(clBtnHighlight)},
+        {50, 1, 0x0000FF},
+        {50, 18, 0x0000FF},
+        {50, 19, 0x00FF00},
+        {98, 10, 0x0000FF},
+    });
 
     w.panel->SetBevelOuter(bvNone);
     w.panel->SetBorderShadow(true); // no border drawn: BorderWidth is 0
@@ -228,9 +232,7 @@ TEST(PanelCaptionBar, GradientBandOfTheObsidianCaption)
     w.panel->Caption()->SetColorTo(0xA0A09E);
     w.panel->Caption()->SetGradientDirection(gdVertical);
     const QImage image = w.Paint();
-    EXPECT_EQ(At(image, 30, 0), 0xB8B8B6);
-    EXPECT_EQ(At(image, 30, 17), Band(0xB8B8B6, 0xA0A09E, 31));
-    EXPECT_EQ(At(image, 30, 18), 0x00FF00);
+    ExpectPixels(image, {{30, 0, 0xB8B8B6}, {30, 17, Band(0xB8B8B6, 0xA0A09E, 31)}, {30, 18, 0x00FF00}});
     EXPECT_EQ(At(image, 0, 9), At(image, 99, 9));
 }
 
@@ -269,21 +271,20 @@ TEST(PanelStatusStrip, FlatStripWithOutlineAndSunkenFrame)
     s.SetBorderColor(0xFF0000);
     QImage image = w.Paint();
     // The strip is (1, 41) to (99, 59); its outline starts at x = 0.
-    EXPECT_EQ(At(image, 50, 50), 0x00FFFF);
-    EXPECT_EQ(At(image, 0, 41), 0xFF0000);
-    EXPECT_EQ(At(image, 50, 41), 0xFF0000);
-    EXPECT_EQ(At(image, 98, 50), 0xFF0000);
-    EXPECT_EQ(At(image, 50, 58), 0xFF0000);
-    EXPECT_EQ(At(image, 50, 59), 0x00FF00);
-    EXPECT_EQ(At(image, 99, 50), 0x00FF00);
-    EXPECT_EQ(At(image, 50, 40), 0x00FF00);
+    ExpectPixels(image, {
+        {50, 50, 0x00FFFF},
+        {0, 41, 0xFF0000},
+        {50, 41, 0xFF0000},
+        {98, 50, 0xFF0000},
+        {50, 58, 0xFF0000},
+        {50, 59, 0x00FF00},
+        {99, 50, 0x00FF00},
+        {50, 40, 0x00FF00},
+    });
 
     s.SetBevelInner(true);
     image = w.Paint();
-    EXPECT_EQ(At(image, 50, 41), 0x808080);
-    EXPECT_EQ(At(image, 1, 50), 0x808080);
-    EXPECT_EQ(At(image, 98, 50), 0xFFFFFF);
-    EXPECT_EQ(At(image, 50, 58), 0xFFFFFF);
+    ExpectPixels(image, {{50, 41, 0x808080}, {1, 50, 0x808080}, {98, 50, 0xFFFFFF}, {50, 58, 0xFFFFFF}});
 }
 
 TEST(PanelStatusStrip, GradientWhenBothColoursAreSetAndHiddenByDefault)

@@ -8,6 +8,7 @@
 #include "controls/checkbox/OfficeCheckBox.h"
 #include "controls/plain/Panel.h"
 #include "controls/plain/StyledEdit.h"
+#include "tests/support/ActiveWindow.h"
 
 #include <QApplication>
 #include <QImage>
@@ -230,9 +231,7 @@ TEST(StyledEdit, IsTheOnlyStopOfTheTabKey)
     edit->SetBounds(10, 70, 200, 21);
     auto* panel = new TPanel(&form, &form);
     panel->SetBounds(10, 100, 100, 40);
-    form.show();
-    QApplication::setActiveWindow(&form);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_TRUE(ShowActive(form));
 
     for (int i = 0; i < 4; ++i) {
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, Qt::Key_Tab);
@@ -249,9 +248,7 @@ TEST(StyledEdit, WithoutTabStopTabPassesItBy)
     auto* second = new TStyledEdit(&form, &form);
     second->SetBounds(10, 40, 200, 21);
     first->SetTabStop(false);
-    form.show();
-    QApplication::setActiveWindow(&form);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_TRUE(ShowActive(form));
     QTest::keyClick(&form, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), second->Editor());
     QTest::keyClick(second->Editor(), Qt::Key_Tab);
