@@ -3,7 +3,6 @@
 #include "platform/FileOps.h"
 #include "platform/WaveFile.h"
 
-
 #include <pulse/pulseaudio.h>
 
 #include <condition_variable>

@@ -4,6 +4,7 @@
 #include "platform/Shell.h"
 #include "controls/paint/Property.h"
 
+#include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>

@@ -21,7 +21,6 @@
 #include "controls/panel/PanelStyler.h"
 #include "controls/panel/PanelTypes.h"
 
-#include <QImage>
 #include <QPointer>
 #include <QString>
 

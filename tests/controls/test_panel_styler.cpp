@@ -145,12 +145,14 @@ TEST(PanelSettings, EveryValueReachesACopyAndThePanelTakesAllButItsOwn)
         else
             EXPECT_EQ(panel->property(n).toInt(), source.property(n).toInt()) << "the panel misses " << n.constData();
     }
-    for (TPanelCaption* c : {copy.Caption(), panel->Caption()})
-        EXPECT_EQ(c->Color(), 0x0000A0);
-    EXPECT_EQ(copy.Font()->Color(), 0x00A000);
-    EXPECT_EQ(panel->Font()->Color(), 0x00A000);
-    EXPECT_EQ(copy.StatusBar()->ColorTo(), 0xA00000);
-    EXPECT_EQ(panel->StatusBar()->ColorTo(), 0xA00000);
+    // The caption, the font and the status bar go along to both.
+    auto expectParts = [](const auto& to, const char* who) {
+        EXPECT_EQ(to.Caption()->Color(), 0x0000A0) << who;
+        EXPECT_EQ(to.Font()->Color(), 0x00A000) << who;
+        EXPECT_EQ(to.StatusBar()->ColorTo(), 0xA00000) << who;
+    };
+    expectParts(copy, "the copy");
+    expectParts(*panel, "the panel");
 }
 
 TEST(PanelSettings, UpdateCounterHoldsNoticesUntilTheOutermostEnd)
