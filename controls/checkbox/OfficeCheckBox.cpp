@@ -33,18 +33,6 @@ TCustomOfficeCheckBox::~TCustomOfficeCheckBox() = default;
 
 // ------------------------------------------------------------ properties
 
-void TCustomOfficeCheckBox::SetAlignment(TLeftRight v)
-{
-    if (SetIfChanged(m_alignment, v))
-        update();
-}
-
-void TCustomOfficeCheckBox::SetButtonVertAlign(TTextLayout v)
-{
-    if (SetIfChanged(m_buttonVertAlign, v))
-        update();
-}
-
 void TCustomOfficeCheckBox::SetCaption(const QString& v)
 {
     if (!SetIfChanged(m_caption, v))
@@ -76,36 +64,6 @@ void TCustomOfficeCheckBox::StoreState(TCheckBoxState v)
     changed.checked = true;
     changed.checkStateMixed = true;
     accessibility::AnnounceStateChange(this, changed);
-}
-
-void TCustomOfficeCheckBox::SetDisabledFontColor(TColor v)
-{
-    if (SetIfChanged(m_disabledFontColor, v))
-        update();
-}
-
-void TCustomOfficeCheckBox::SetEllipsis(bool v)
-{
-    if (SetIfChanged(m_ellipsis, v))
-        update();
-}
-
-void TCustomOfficeCheckBox::SetShadowColor(TColor v)
-{
-    if (SetIfChanged(m_shadowColor, v))
-        update();
-}
-
-void TCustomOfficeCheckBox::SetShadowOffset(int v)
-{
-    if (SetIfChanged(m_shadowOffset, v))
-        update();
-}
-
-void TCustomOfficeCheckBox::SetURLColor(TColor v)
-{
-    if (SetIfChanged(m_urlColor, v))
-        update();
 }
 
 void TCustomOfficeCheckBox::Toggle()

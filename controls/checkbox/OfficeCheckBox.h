@@ -10,6 +10,7 @@
 // the program fires nothing.
 #include "controls/checkbox/CheckBoxImages.h"
 #include "controls/core/Control.h"
+#include "controls/paint/Property.h"
 
 #include <QCursor>
 #include <QRect>
@@ -17,7 +18,6 @@
 #include <functional>
 
 class TCanvas;
-
 
 class TCustomOfficeCheckBox : public TCustomControl {
     Q_OBJECT
@@ -30,58 +30,32 @@ public:
     enum TTextLayout { tlTop, tlCenter, tlBottom };
     Q_ENUM(TTextLayout)
 
-private:
-    Q_PROPERTY(TLeftRight Alignment READ Alignment WRITE SetAlignment)
-    Q_PROPERTY(TTextLayout ButtonVertAlign READ ButtonVertAlign WRITE SetButtonVertAlign)
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
-    Q_PROPERTY(TColor DisabledFontColor READ DisabledFontColor WRITE SetDisabledFontColor)
-    Q_PROPERTY(bool Ellipsis READ Ellipsis WRITE SetEllipsis)
-    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
-    Q_PROPERTY(bool ReturnIsTab READ ReturnIsTab WRITE SetReturnIsTab)
-    Q_PROPERTY(TColor ShadowColor READ ShadowColor WRITE SetShadowColor)
-    Q_PROPERTY(int ShadowOffset READ ShadowOffset WRITE SetShadowOffset)
-    Q_PROPERTY(TCheckBoxState State READ State WRITE SetState)
-    Q_PROPERTY(bool Themed READ Themed WRITE SetThemed)
-    Q_PROPERTY(TColor URLColor READ URLColor WRITE SetURLColor)
-    Q_PROPERTY(TAnchorClick OnAnchorClick MEMBER OnAnchorClick)
-    Q_PROPERTY(TAnchorClick OnAnchorEnter MEMBER OnAnchorEnter)
-    Q_PROPERTY(TAnchorClick OnAnchorExit MEMBER OnAnchorExit)
-
 public:
     explicit TCustomOfficeCheckBox(TComponent* owner = nullptr, QWidget* parent = nullptr);
     ~TCustomOfficeCheckBox() override;
 
-    TLeftRight Alignment() const { return m_alignment; }
-    void SetAlignment(TLeftRight v);
-    TTextLayout ButtonVertAlign() const { return m_buttonVertAlign; }
-    void SetButtonVertAlign(TTextLayout v);
-    const QString& Caption() const { return m_caption; }
-    void SetCaption(const QString& v);
+    LUMORA_PROPERTY(TLeftRight, Alignment, m_alignment, update())
+    LUMORA_PROPERTY(TTextLayout, ButtonVertAlign, m_buttonVertAlign, update())
+    LUMORA_PROPERTY_OWN_SETTER(QString, Caption, m_caption)
+    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
+    LUMORA_PROPERTY(TColor, DisabledFontColor, m_disabledFontColor, update())
+    LUMORA_PROPERTY(bool, Ellipsis, m_ellipsis, update())
+    LUMORA_PROPERTY(bool, ReadOnly, m_readOnly, )
+    LUMORA_PROPERTY(bool, ReturnIsTab, m_returnIsTab, )
+    LUMORA_PROPERTY(TColor, ShadowColor, m_shadowColor, update())
+    LUMORA_PROPERTY(int, ShadowOffset, m_shadowOffset, update())
+    // A different value repaints the box area.
+    LUMORA_PROPERTY_OWN_SETTER(TCheckBoxState, State, m_state)
+    // There are no system themes to draw with here: the images are used.
+    LUMORA_PROPERTY(bool, Themed, m_themed, )
+    LUMORA_PROPERTY(TColor, URLColor, m_urlColor, update())
+    Q_PROPERTY(TAnchorClick OnAnchorClick MEMBER OnAnchorClick)
+    Q_PROPERTY(TAnchorClick OnAnchorEnter MEMBER OnAnchorEnter)
+    Q_PROPERTY(TAnchorClick OnAnchorExit MEMBER OnAnchorExit)
     // True exactly when State is cbChecked. Setting repaints, even to the
     // same value, and fires nothing.
     bool Checked() const { return m_state == cbChecked; }
     void SetChecked(bool v);
-    TColor DisabledFontColor() const { return m_disabledFontColor; }
-    void SetDisabledFontColor(TColor v);
-    bool Ellipsis() const { return m_ellipsis; }
-    void SetEllipsis(bool v);
-    bool ReadOnly() const { return m_readOnly; }
-    void SetReadOnly(bool v) { m_readOnly = v; }
-    bool ReturnIsTab() const { return m_returnIsTab; }
-    void SetReturnIsTab(bool v) { m_returnIsTab = v; }
-    TColor ShadowColor() const { return m_shadowColor; }
-    void SetShadowColor(TColor v);
-    int ShadowOffset() const { return m_shadowOffset; }
-    void SetShadowOffset(int v);
-    TCheckBoxState State() const { return m_state; }
-    // A different value repaints the box area.
-    void SetState(TCheckBoxState v);
-    // There are no system themes to draw with here: the images are used.
-    bool Themed() const { return m_themed; }
-    void SetThemed(bool v) { m_themed = v; }
-    TColor URLColor() const { return m_urlColor; }
-    void SetURLColor(TColor v);
 
     // The user's toggle: nothing when ReadOnly; else Checked := not Checked,
     // so a grayed box becomes checked.

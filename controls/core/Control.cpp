@@ -160,18 +160,6 @@ void TControl::ResizeChildren()
             c->ParentResized(size);
 }
 
-void TControl::SetAnchors(TAnchors v)
-{
-    if (SetIfChanged(m_anchors, v))
-        RecordAnchorDistances();
-}
-
-void TControl::SetVisible(bool v)
-{
-    if (SetIfChanged(m_visible, v))
-        QWidget::setVisible(v);
-}
-
 void TControl::SetEnabled(bool v)
 {
     if (!SetIfChanged(m_enabled, v))
@@ -197,18 +185,6 @@ void TControl::ApplyParentFont()
         m_font->Assign(*p->Font());
         m_applyingParentFont = false;
     }
-}
-
-void TControl::SetColor(TColor v)
-{
-    if (SetIfChanged(m_color, v))
-        ColorChanged();
-}
-
-void TControl::SetCursor(int v)
-{
-    if (SetIfChanged(m_cursor, v))
-        setCursor(CursorShape(v));
 }
 
 TControl* TControl::ParentControl() const
@@ -351,12 +327,6 @@ TCustomControl::TCustomControl(TComponent* owner, QWidget* parent)
     : TControl(owner, parent)
 {
     setFocusPolicy(Qt::StrongFocus);
-}
-
-void TCustomControl::SetTabStop(bool v)
-{
-    if (SetIfChanged(m_tabStop, v))
-        setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 TGraphicControl::TGraphicControl(TComponent* owner, QWidget* parent)

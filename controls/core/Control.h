@@ -21,6 +21,7 @@
 #include "controls/core/Component.h"
 #include "controls/core/Events.h"
 #include "controls/paint/Font.h"
+#include "controls/paint/Property.h"
 
 #include <QFlags>
 #include <QRect>
@@ -28,29 +29,6 @@
 
 class TControl : public QWidget, public TComponent {
     Q_OBJECT
-    Q_PROPERTY(int Left READ Left WRITE SetLeft)
-    Q_PROPERTY(int Top READ Top WRITE SetTop)
-    Q_PROPERTY(int Width READ Width WRITE SetWidth)
-    Q_PROPERTY(int Height READ Height WRITE SetHeight)
-    Q_PROPERTY(TAnchors Anchors READ Anchors WRITE SetAnchors)
-    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
-    Q_PROPERTY(TFont* Font READ Font)
-    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(int Cursor READ Cursor WRITE SetCursor)
-    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
-    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
-    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
-    Q_PROPERTY(QString AccessibleName READ AccessibleName WRITE SetAccessibleName)
-    Q_PROPERTY(QString AccessibleDescription READ AccessibleDescription WRITE SetAccessibleDescription)
-    Q_PROPERTY(TNotifyEvent OnClick MEMBER OnClick)
-    Q_PROPERTY(TNotifyEvent OnDblClick MEMBER OnDblClick)
-    Q_PROPERTY(TMouseEvent OnMouseDown MEMBER OnMouseDown)
-    Q_PROPERTY(TMouseEvent OnMouseUp MEMBER OnMouseUp)
-    Q_PROPERTY(TMouseMoveEvent OnMouseMove MEMBER OnMouseMove)
-    Q_PROPERTY(TNotifyEvent OnMouseEnter MEMBER OnMouseEnter)
-    Q_PROPERTY(TNotifyEvent OnMouseLeave MEMBER OnMouseLeave)
 public:
     enum TAnchorKind { akLeft = 0x1, akTop = 0x2, akRight = 0x4, akBottom = 0x8 };
     Q_DECLARE_FLAGS(TAnchors, TAnchorKind)
@@ -80,30 +58,31 @@ public:
     QRect BoundsRect() const { return m_bounds; }
     QRect ClientRect() const { return QRect(0, 0, Width(), Height()); }
 
-    TAnchors Anchors() const { return m_anchors; }
-    void SetAnchors(TAnchors v);
-
-    bool Visible() const { return m_visible; }
-    void SetVisible(bool v);
-    bool Enabled() const { return m_enabled; }
-    void SetEnabled(bool v);
+    Q_PROPERTY(int Left READ Left WRITE SetLeft)
+    Q_PROPERTY(int Top READ Top WRITE SetTop)
+    Q_PROPERTY(int Width READ Width WRITE SetWidth)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    LUMORA_PROPERTY(TAnchors, Anchors, m_anchors, RecordAnchorDistances())
+    LUMORA_PROPERTY(bool, Visible, m_visible, QWidget::setVisible(v))
+    LUMORA_PROPERTY_OWN_SETTER(bool, Enabled, m_enabled)
+    Q_PROPERTY(TFont* Font READ Font)
+    LUMORA_PROPERTY_OWN_SETTER(bool, ParentFont, m_parentFont)
+    LUMORA_PROPERTY(TColor, Color, m_color, ColorChanged())
+    LUMORA_PROPERTY(int, Cursor, m_cursor, setCursor(CursorShape(v)))
+    LUMORA_PROPERTY(QString, Hint, m_hint, )
+    LUMORA_PROPERTY(bool, ShowHint, m_showHint, )
+    LUMORA_PROPERTY(int, TabOrder, m_tabOrder, )
+    Q_PROPERTY(QString AccessibleName READ AccessibleName WRITE SetAccessibleName)
+    Q_PROPERTY(QString AccessibleDescription READ AccessibleDescription WRITE SetAccessibleDescription)
+    Q_PROPERTY(TNotifyEvent OnClick MEMBER OnClick)
+    Q_PROPERTY(TNotifyEvent OnDblClick MEMBER OnDblClick)
+    Q_PROPERTY(TMouseEvent OnMouseDown MEMBER OnMouseDown)
+    Q_PROPERTY(TMouseEvent OnMouseUp MEMBER OnMouseUp)
+    Q_PROPERTY(TMouseMoveEvent OnMouseMove MEMBER OnMouseMove)
+    Q_PROPERTY(TNotifyEvent OnMouseEnter MEMBER OnMouseEnter)
+    Q_PROPERTY(TNotifyEvent OnMouseLeave MEMBER OnMouseLeave)
 
     TFont* Font() const { return m_font; }
-    bool ParentFont() const { return m_parentFont; }
-    void SetParentFont(bool v);
-
-    TColor Color() const { return m_color; }
-    void SetColor(TColor v);
-
-    int Cursor() const { return m_cursor; }
-    void SetCursor(int v);
-
-    const QString& Hint() const { return m_hint; }
-    void SetHint(const QString& v) { m_hint = v; }
-    bool ShowHint() const { return m_showHint; }
-    void SetShowHint(bool v) { m_showHint = v; }
-    int TabOrder() const { return m_tabOrder; }
-    void SetTabOrder(int v) { m_tabOrder = v; }
 
     // What a screen reader calls the control and says about it, where its
     // caption does not tell (a picture button, the centre letter). Empty:
@@ -203,11 +182,9 @@ inline constexpr TControl::TAnchorKind akBottom = TControl::akBottom;
 // A windowed control that can take the focus (buttons, grids, selectors).
 class TCustomControl : public TControl {
     Q_OBJECT
-    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 public:
     explicit TCustomControl(TComponent* owner = nullptr, QWidget* parent = nullptr);
-    bool TabStop() const { return m_tabStop; }
-    void SetTabStop(bool v);
+    LUMORA_PROPERTY(bool, TabStop, m_tabStop, setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus))
 
 private:
     bool m_tabStop = true;

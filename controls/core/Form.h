@@ -19,6 +19,7 @@
 // an event of the very same meta type.
 #include "controls/core/Control.h"
 #include "controls/core/FormReader.h"
+#include "controls/paint/Property.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -28,11 +29,6 @@
 
 class TForm : public TCustomControl {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth)
-    Q_PROPERTY(int ClientHeight READ ClientHeight WRITE SetClientHeight)
-    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
-    Q_PROPERTY(TNotifyEvent OnCreate MEMBER OnCreate)
 public:
     explicit TForm(TComponent* owner = nullptr, QWidget* parent = nullptr);
     ~TForm() override;
@@ -43,9 +39,11 @@ public:
     void SetClientWidth(int v) { SetWidth(v); }
     int ClientHeight() const { return Height(); }
     void SetClientHeight(int v) { SetHeight(v); }
-    int ModalResult() const { return m_modalResult; }
-    void SetModalResult(int v) { m_modalResult = v; }
-
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth)
+    Q_PROPERTY(int ClientHeight READ ClientHeight WRITE SetClientHeight)
+    LUMORA_PROPERTY(int, ModalResult, m_modalResult, )
+    Q_PROPERTY(TNotifyEvent OnCreate MEMBER OnCreate)
     // The handler table: name -> event handler, a QVariant of its event type.
     void RegisterHandler(const QString& name, QVariant handler);
     template <class Form, class... Args>

@@ -118,12 +118,6 @@ void TCustomGlowButton::SetTabStop(bool v)
     setFocusPolicy(v ? Qt::TabFocus : Qt::NoFocus);
 }
 
-void TCustomGlowButton::SetStyle(TGlowButtonStyle v)
-{
-    if (SetIfChanged(m_style, v))
-        update();
-}
-
 void TCustomGlowButton::SetDefault(bool v)
 {
     m_default = v;
@@ -193,18 +187,6 @@ void TCustomGlowButton::PerformClick()
     Click();
     if (alive)
         update();
-}
-
-void TCustomGlowButton::SetGroupIndex(int v)
-{
-    if (SetIfChanged(m_groupIndex, v))
-        AnnounceDown();
-}
-
-void TCustomGlowButton::SetAllowAllUp(bool v)
-{
-    if (SetIfChanged(m_allowAllUp, v))
-        AnnounceDown();
 }
 
 void TCustomGlowButton::AnnounceDown()

@@ -26,33 +26,6 @@ class QPainter;
 
 class TCustomGlowButton : public TCustomControl, public IStyledComponent {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(TFont* Font READ Font)
-    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
-    Q_PROPERTY(TGDIPPicture* Picture READ Picture)
-    Q_PROPERTY(TGDIPPicture* HotPicture READ HotPicture)
-    Q_PROPERTY(TGDIPPicture* DisabledPicture READ DisabledPicture)
-    Q_PROPERTY(TGlowButtonAppearance* Appearance READ Appearance)
-    Q_PROPERTY(bool Down READ Down WRITE SetDown)
-    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
-    Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
-    Q_PROPERTY(TGlowButtonStyle Style READ Style WRITE SetStyle)
-    Q_PROPERTY(bool Rounded READ Rounded WRITE SetRounded)
-    Q_PROPERTY(ControlTypes::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
-    Q_PROPERTY(bool ShowCaption READ ShowCaption WRITE SetShowCaption)
-    Q_PROPERTY(bool ShowDisabled READ ShowDisabled WRITE SetShowDisabled)
-    Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
-    Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
-    Q_PROPERTY(TButtonLayout Layout READ Layout WRITE SetLayout)
-    Q_PROPERTY(ControlTypes::TAntiAlias AntiAlias READ AntiAlias WRITE SetAntiAlias)
-    Q_PROPERTY(TFocusType FocusType READ FocusType WRITE SetFocusType)
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
-    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
-    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
-    Q_PROPERTY(bool Default READ Default WRITE SetDefault)
-    Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)
-    Q_PROPERTY(TGlowButtonDrawEvent OnDrawButton MEMBER OnDrawButton)
 public:
     enum TGlowButtonStyle { bsButton, bsCheck };
     Q_ENUM(TGlowButtonStyle)
@@ -90,51 +63,43 @@ public:
     explicit TCustomGlowButton(TComponent* owner = nullptr, QWidget* parent = nullptr);
     ~TCustomGlowButton() override;
 
-    const QString& Caption() const { return m_caption; }
-    void SetCaption(const QString& v);
+    LUMORA_PROPERTY_OWN_SETTER(QString, Caption, m_caption)
+    Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+    Q_PROPERTY(TGDIPPicture* Picture READ Picture)
+    Q_PROPERTY(TGDIPPicture* HotPicture READ HotPicture)
+    Q_PROPERTY(TGDIPPicture* DisabledPicture READ DisabledPicture)
+    Q_PROPERTY(TGlowButtonAppearance* Appearance READ Appearance)
+    LUMORA_PROPERTY_OWN_SETTER(bool, Down, m_down)
+    LUMORA_PROPERTY(int, GroupIndex, m_groupIndex, AnnounceDown())
+    LUMORA_PROPERTY(bool, AllowAllUp, m_allowAllUp, AnnounceDown())
+    LUMORA_PROPERTY(TGlowButtonStyle, Style, m_style, update())
+    LUMORA_PROPERTY(bool, Rounded, m_rounded, update())
+    LUMORA_PROPERTY(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle, update())
+    LUMORA_PROPERTY(bool, ShowCaption, m_showCaption, update())
+    LUMORA_PROPERTY(bool, ShowDisabled, m_showDisabled, update())
+    LUMORA_PROPERTY(bool, WordWrap, m_wordWrap, update())
+    LUMORA_PROPERTY(int, Spacing, m_spacing, update())
+    LUMORA_PROPERTY(TButtonLayout, Layout, m_layout, update())
+    LUMORA_PROPERTY(ControlTypes::TAntiAlias, AntiAlias, m_antiAlias, update())
+    LUMORA_PROPERTY(TFocusType, FocusType, m_focusType, update())
+    LUMORA_PROPERTY(bool, Transparent, m_transparent, update())
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    LUMORA_PROPERTY(int, ModalResult, m_modalResult, )
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    // The default button takes Enter, the cancel button Escape, on its
+    // top-level window when no focused control uses the key.
+    LUMORA_PROPERTY_OWN_SETTER(bool, Default, m_default)
+    LUMORA_PROPERTY_OWN_SETTER(bool, Cancel, m_cancel)
+    Q_PROPERTY(TGlowButtonDrawEvent OnDrawButton MEMBER OnDrawButton)
+
     TGDIPPicture* Picture() const { return m_picture; }
     TGDIPPicture* HotPicture() const { return m_hotPicture; }
     TGDIPPicture* DisabledPicture() const { return m_disabledPicture; }
     TGlowButtonAppearance* Appearance() const { return m_appearance; }
 
-    bool Down() const { return m_down; }
-    void SetDown(bool v);
-    int GroupIndex() const { return m_groupIndex; }
-    void SetGroupIndex(int v);
-    bool AllowAllUp() const { return m_allowAllUp; }
-    void SetAllowAllUp(bool v);
-    TGlowButtonStyle Style() const { return m_style; }
-    void SetStyle(TGlowButtonStyle v);
-    bool Rounded() const { return m_rounded; }
-    void SetRounded(bool v) { if (SetIfChanged(m_rounded, v)) update(); }
-    TBorderStyle BorderStyle() const { return m_borderStyle; }
-    void SetBorderStyle(TBorderStyle v) { if (SetIfChanged(m_borderStyle, v)) update(); }
-    bool ShowCaption() const { return m_showCaption; }
-    void SetShowCaption(bool v) { if (SetIfChanged(m_showCaption, v)) update(); }
-    bool ShowDisabled() const { return m_showDisabled; }
-    void SetShowDisabled(bool v) { if (SetIfChanged(m_showDisabled, v)) update(); }
-    bool WordWrap() const { return m_wordWrap; }
-    void SetWordWrap(bool v) { if (SetIfChanged(m_wordWrap, v)) update(); }
-    int Spacing() const { return m_spacing; }
-    void SetSpacing(int v) { if (SetIfChanged(m_spacing, v)) update(); }
-    TButtonLayout Layout() const { return m_layout; }
-    void SetLayout(TButtonLayout v) { if (SetIfChanged(m_layout, v)) update(); }
-    TAntiAlias AntiAlias() const { return m_antiAlias; }
-    void SetAntiAlias(TAntiAlias v) { if (SetIfChanged(m_antiAlias, v)) update(); }
-    TFocusType FocusType() const { return m_focusType; }
-    void SetFocusType(TFocusType v) { if (SetIfChanged(m_focusType, v)) update(); }
-    bool Transparent() const { return m_transparent; }
-    void SetTransparent(bool v) { if (SetIfChanged(m_transparent, v)) update(); }
     // Keyboard focus by Tab (and by a click); off by default.
     void SetTabStop(bool v);
-    int ModalResult() const { return m_modalResult; }
-    void SetModalResult(int v) { m_modalResult = v; }
-    // The default button takes Enter, the cancel button Escape, on its
-    // top-level window when no focused control uses the key.
-    bool Default() const { return m_default; }
-    void SetDefault(bool v);
-    bool Cancel() const { return m_cancel; }
-    void SetCancel(bool v);
 
     TGlowButtonDrawEvent OnDrawButton;
 

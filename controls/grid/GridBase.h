@@ -12,6 +12,7 @@
 // area exactly.
 #include "controls/core/Control.h"
 #include "controls/core/ControlTypes.h"
+#include "controls/paint/Property.h"
 #include "platform/Service.h"
 
 #include <QFlags>
@@ -152,20 +153,6 @@ using TGridAccessibleTextEvent = TEvent<void(QObject* Sender, int ARow, int ACol
 
 class TCustomGrid : public TCustomControl {
     Q_OBJECT
-    Q_PROPERTY(ControlTypes::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
-    Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
-    Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
-    Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
-    Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
-    Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
-    Q_PROPERTY(int GridLineWidth READ GridLineWidth WRITE SetGridLineWidth)
-    Q_PROPERTY(TGridOptions Options READ Options WRITE SetOptions)
-    Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
-    Q_PROPERTY(TScrollStyle ScrollBars READ ScrollBars WRITE SetScrollBars)
-    Q_PROPERTY(QList<int> ColWidths READ ColWidthList WRITE SetColWidthList)
-    Q_PROPERTY(QList<int> RowHeights READ RowHeightList WRITE SetRowHeightList)
-    Q_PROPERTY(TGridAccessibleTextEvent OnGetCellAccessibleText MEMBER OnGetCellAccessibleText)
-    Q_PROPERTY(TGridAccessibleTextEvent OnGetCellAccessibleDescription MEMBER OnGetCellAccessibleDescription)
 public:
     enum TGridOption {
         goFixedVertLine = 0x1,
@@ -221,13 +208,23 @@ public:
     // scroll range follows, and a view left too far down moves up.
     void SetRowCount(int count);
 
-    int DefaultColWidth() const { return m_defaultColWidth; }
+    LUMORA_PROPERTY_OWN_SETTER(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle)
+    Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
     // Sets every column to the width (0 or more).
-    void SetDefaultColWidth(int width);
-    int DefaultRowHeight() const { return m_defaultRowHeight; }
+    LUMORA_PROPERTY_OWN_SETTER(int, DefaultColWidth, m_defaultColWidth)
     // Sets every row to the height (0 or more); rows added later take it,
     // changed by the zoom steps taken since as every row was.
-    void SetDefaultRowHeight(int height);
+    LUMORA_PROPERTY_OWN_SETTER(int, DefaultRowHeight, m_defaultRowHeight)
+    Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
+    Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
+    LUMORA_PROPERTY_OWN_SETTER(int, GridLineWidth, m_gridLineWidth)
+    LUMORA_PROPERTY_OWN_SETTER(TGridOptions, Options, m_options)
+    Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
+    LUMORA_PROPERTY_OWN_SETTER(TScrollStyle, ScrollBars, m_scrollBars)
+    Q_PROPERTY(QList<int> ColWidths READ ColWidthList WRITE SetColWidthList)
+    Q_PROPERTY(QList<int> RowHeights READ RowHeightList WRITE SetRowHeightList)
+    Q_PROPERTY(TGridAccessibleTextEvent OnGetCellAccessibleText MEMBER OnGetCellAccessibleText)
+    Q_PROPERTY(TGridAccessibleTextEvent OnGetCellAccessibleDescription MEMBER OnGetCellAccessibleDescription)
 
     int ColWidth(int col) const;
     void SetColWidth(int col, int width);
@@ -243,15 +240,6 @@ public:
     void SetFixedCols(int count);
     int FixedRows() const { return 0; }
     void SetFixedRows(int count);
-
-    int GridLineWidth() const { return m_gridLineWidth; }
-    void SetGridLineWidth(int width);
-    TGridOptions Options() const { return m_options; }
-    void SetOptions(TGridOptions options);
-    TScrollStyle ScrollBars() const { return m_scrollBars; }
-    void SetScrollBars(TScrollStyle style);
-    TBorderStyle BorderStyle() const { return m_borderStyle; }
-    void SetBorderStyle(TBorderStyle style);
 
     // The current cell. Setting it collapses the selection onto it and
     // scrolls it into view.

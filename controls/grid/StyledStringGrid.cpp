@@ -79,12 +79,6 @@ void TStyledStringGrid::SetShowSelection(bool v) { if (SetIfChanged(m_showSelect
 void TStyledStringGrid::SetURLColor(TColor v) { if (SetIfChanged(m_urlColor, v)) update(); }
 void TStyledStringGrid::SetWordWrap(bool v) { if (SetIfChanged(m_wordWrap, v)) update(); }
 
-void TStyledStringGrid::SetVAlignment(TVAlignment v)
-{
-    if (SetIfChanged(m_vAlignment, v))
-        update();
-}
-
 // --- wheel ------------------------------------------------------------------
 
 void TStyledStringGrid::WheelNotch(int direction, Qt::KeyboardModifiers modifiers)

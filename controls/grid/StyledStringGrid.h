@@ -10,6 +10,7 @@
 // second time for it), and the focus frame.
 #include "controls/grid/GridBase.h"
 #include "controls/style/VisualStyle.h"
+#include "controls/paint/Property.h"
 
 #include <QObject>
 
@@ -30,15 +31,13 @@ using TGridColorEvent = TEvent<void(QObject* Sender, int ARow, int ACol, TGridDr
 // What the mouse wheel does: move the current row, or scroll the view.
 class TGridMouseActions : public QObject {
     Q_OBJECT
-    Q_PROPERTY(TWheelAction WheelAction READ WheelAction WRITE SetWheelAction)
-    Q_PROPERTY(int WheelIncrement READ WheelIncrement WRITE SetWheelIncrement)
 public:
     enum TWheelAction { waMoveSelection, waScroll };
     Q_ENUM(TWheelAction)
 
     explicit TGridMouseActions(QObject* parent = nullptr);
-    TWheelAction WheelAction() const { return m_wheelAction; }
-    void SetWheelAction(TWheelAction v) { m_wheelAction = v; }
+    LUMORA_PROPERTY(TWheelAction, WheelAction, m_wheelAction, )
+    Q_PROPERTY(int WheelIncrement READ WheelIncrement WRITE SetWheelIncrement)
     // Rows per notch; 0 means the system's wheel-scroll line count, and
     // then the notch also reaches the grid's own handling (one more row
     // while it has the focus).
@@ -54,14 +53,10 @@ private:
 // only kept (the form file sets them).
 class TGridControlLook : public QObject {
     Q_OBJECT
-    Q_PROPERTY(TColor FixedGradientFrom READ FixedGradientFrom WRITE SetFixedGradientFrom)
-    Q_PROPERTY(TColor FixedGradientTo READ FixedGradientTo WRITE SetFixedGradientTo)
 public:
     explicit TGridControlLook(QObject* parent = nullptr);
-    TColor FixedGradientFrom() const { return m_from; }
-    void SetFixedGradientFrom(TColor v) { m_from = v; }
-    TColor FixedGradientTo() const { return m_to; }
-    void SetFixedGradientTo(TColor v) { m_to = v; }
+    LUMORA_PROPERTY(TColor, FixedGradientFrom, m_from, )
+    LUMORA_PROPERTY(TColor, FixedGradientTo, m_to, )
 
 private:
     TColor m_from = clWhite;
@@ -70,23 +65,6 @@ private:
 
 class TStyledStringGrid : public TCustomGrid, public IStyledComponent {
     Q_OBJECT
-    Q_PROPERTY(bool ActiveCellShow READ ActiveCellShow WRITE SetActiveCellShow)
-    Q_PROPERTY(TColor ActiveCellColor READ ActiveCellColor WRITE SetActiveCellColor)
-    Q_PROPERTY(TColor ActiveCellColorTo READ ActiveCellColorTo WRITE SetActiveCellColorTo)
-    Q_PROPERTY(TGridControlLook* ControlLook READ ControlLook)
-    Q_PROPERTY(bool EnableHTML READ EnableHTML WRITE SetEnableHTML)
-    Q_PROPERTY(TColor GridFixedLineColor READ GridFixedLineColor WRITE SetGridFixedLineColor)
-    Q_PROPERTY(TColor GridLineColor READ GridLineColor WRITE SetGridLineColor)
-    Q_PROPERTY(bool HideFocusRect READ HideFocusRect WRITE SetHideFocusRect)
-    Q_PROPERTY(bool IntelliZoom READ IntelliZoom WRITE SetIntelliZoom)
-    Q_PROPERTY(TGridMouseActions* MouseActions READ MouseActions)
-    Q_PROPERTY(TColor SelectionColor READ SelectionColor WRITE SetSelectionColor)
-    Q_PROPERTY(TColor SelectionTextColor READ SelectionTextColor WRITE SetSelectionTextColor)
-    Q_PROPERTY(bool ShowSelection READ ShowSelection WRITE SetShowSelection)
-    Q_PROPERTY(TColor URLColor READ URLColor WRITE SetURLColor)
-    Q_PROPERTY(TVAlignment VAlignment READ VAlignment WRITE SetVAlignment)
-    Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
-    Q_PROPERTY(TGridColorEvent OnGetCellColor MEMBER OnGetCellColor)
 public:
     enum TVAlignment { vtaTop, vtaCenter, vtaBottom };
     Q_ENUM(TVAlignment)
@@ -99,37 +77,27 @@ public:
 
     // The cells at the head of the current row and column would show these;
     // there are no fixed cells, so nothing does.
-    bool ActiveCellShow() const { return m_activeCellShow; }
-    void SetActiveCellShow(bool v) { m_activeCellShow = v; }
-    TColor ActiveCellColor() const { return m_activeCellColor; }
-    void SetActiveCellColor(TColor v) { m_activeCellColor = v; }
-    TColor ActiveCellColorTo() const { return m_activeCellColorTo; }
-    void SetActiveCellColorTo(TColor v) { m_activeCellColorTo = v; }
-    TGridControlLook* ControlLook() const { return m_controlLook; }
-    TColor GridFixedLineColor() const { return m_gridFixedLineColor; }
-    void SetGridFixedLineColor(TColor v) { m_gridFixedLineColor = v; }
+    LUMORA_PROPERTY(bool, ActiveCellShow, m_activeCellShow, )
+    LUMORA_PROPERTY(TColor, ActiveCellColor, m_activeCellColor, )
+    LUMORA_PROPERTY(TColor, ActiveCellColorTo, m_activeCellColorTo, )
+    Q_PROPERTY(TGridControlLook* ControlLook READ ControlLook)
+    LUMORA_PROPERTY_OWN_SETTER(bool, EnableHTML, m_enableHtml)
+    LUMORA_PROPERTY(TColor, GridFixedLineColor, m_gridFixedLineColor, )
+    LUMORA_PROPERTY_OWN_SETTER(TColor, GridLineColor, m_gridLineColor)
+    LUMORA_PROPERTY_OWN_SETTER(bool, HideFocusRect, m_hideFocusRect)
+    LUMORA_PROPERTY(bool, IntelliZoom, m_intelliZoom, )
+    Q_PROPERTY(TGridMouseActions* MouseActions READ MouseActions)
+    LUMORA_PROPERTY_OWN_SETTER(TColor, SelectionColor, m_selectionColor)
+    LUMORA_PROPERTY_OWN_SETTER(TColor, SelectionTextColor, m_selectionTextColor)
+    LUMORA_PROPERTY_OWN_SETTER(bool, ShowSelection, m_showSelection)
+    LUMORA_PROPERTY_OWN_SETTER(TColor, URLColor, m_urlColor)
+    LUMORA_PROPERTY(TVAlignment, VAlignment, m_vAlignment, update())
+    LUMORA_PROPERTY_OWN_SETTER(bool, WordWrap, m_wordWrap)
+    Q_PROPERTY(TGridColorEvent OnGetCellColor MEMBER OnGetCellColor)
 
-    bool EnableHTML() const { return m_enableHtml; }
-    void SetEnableHTML(bool v);
-    TColor GridLineColor() const { return m_gridLineColor; }
-    void SetGridLineColor(TColor v);
-    bool HideFocusRect() const { return m_hideFocusRect; }
-    void SetHideFocusRect(bool v);
-    bool IntelliZoom() const { return m_intelliZoom; }
-    void SetIntelliZoom(bool v) { m_intelliZoom = v; }
+    TGridControlLook* ControlLook() const { return m_controlLook; }
+
     TGridMouseActions* MouseActions() const { return m_mouseActions; }
-    TColor SelectionColor() const { return m_selectionColor; }
-    void SetSelectionColor(TColor v);
-    TColor SelectionTextColor() const { return m_selectionTextColor; }
-    void SetSelectionTextColor(TColor v);
-    bool ShowSelection() const { return m_showSelection; }
-    void SetShowSelection(bool v);
-    TColor URLColor() const { return m_urlColor; }
-    void SetURLColor(TColor v);
-    TVAlignment VAlignment() const { return m_vAlignment; }
-    void SetVAlignment(TVAlignment v);
-    bool WordWrap() const { return m_wordWrap; }
-    void SetWordWrap(bool v);
 
     TGridColorEvent OnGetCellColor;
 

@@ -11,24 +11,6 @@ TFont::TFont(QObject* parent)
 {
 }
 
-void TFont::SetColor(TColor v)
-{
-    if (SetIfChanged(m_color, v))
-        Changed();
-}
-
-void TFont::SetHeight(int v)
-{
-    if (SetIfChanged(m_height, v))
-        Changed();
-}
-
-void TFont::SetName(const QString& v)
-{
-    if (SetIfChanged(m_name, v))
-        Changed();
-}
-
 int TFont::Size() const
 {
     return int(std::lround(-m_height * 72.0 / 96.0));
@@ -37,12 +19,6 @@ int TFont::Size() const
 void TFont::SetSize(int points)
 {
     SetHeight(-int(std::lround(points * 96.0 / 72.0)));
-}
-
-void TFont::SetStyle(TFontStyles v)
-{
-    if (SetIfChanged(m_style, v))
-        Changed();
 }
 
 bool TFont::SameAs(const TFont& o) const

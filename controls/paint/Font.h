@@ -2,6 +2,7 @@
 // A control's font: face, height (negative: character height in pixels, as
 // the form files give it; positive: cell height), style and colour.
 #include "controls/paint/Color.h"
+#include "controls/paint/Property.h"
 
 #include <QFlags>
 #include <QFont>
@@ -10,12 +11,6 @@
 
 class TFont : public QObject {
     Q_OBJECT
-    Q_PROPERTY(int Charset READ Charset WRITE SetCharset)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(int Height READ Height WRITE SetHeight)
-    Q_PROPERTY(QString Name READ Name WRITE SetName)
-    Q_PROPERTY(int Size READ Size WRITE SetSize)
-    Q_PROPERTY(TFontStyles Style READ Style WRITE SetStyle)
 public:
     enum TFontStyle { fsBold = 0x1, fsItalic = 0x2, fsUnderline = 0x4, fsStrikeOut = 0x8 };
     Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
@@ -23,20 +18,16 @@ public:
 
     explicit TFont(QObject* parent = nullptr);
 
-    int Charset() const { return m_charset; }
-    void SetCharset(int v) { m_charset = v; }
-    TColor Color() const { return m_color; }
-    void SetColor(TColor v);
-    int Height() const { return m_height; }
-    void SetHeight(int v);
-    const QString& Name() const { return m_name; }
-    void SetName(const QString& v);
+    LUMORA_PROPERTY(int, Charset, m_charset, )
+    LUMORA_PROPERTY(TColor, Color, m_color, Changed())
+    LUMORA_PROPERTY(int, Height, m_height, Changed())
+    LUMORA_PROPERTY(QString, Name, m_name, Changed())
     // Size in points at 96 dpi: Size = -Height * 72 / 96.
+    Q_PROPERTY(int Size READ Size WRITE SetSize)
+
     int Size() const;
     void SetSize(int points);
-    TFontStyles Style() const { return m_style; }
-    void SetStyle(TFontStyles v);
-
+    LUMORA_PROPERTY(TFontStyles, Style, m_style, Changed())
     // Copies face, height, style and colour; raises OnChange once when
     // anything differed.
     void Assign(const TFont& other);

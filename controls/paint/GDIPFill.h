@@ -35,85 +35,48 @@ public:
     enum TFillRoundingType : quint8 { rtNone, rtTop, rtBottom, rtBoth, rtLeft, rtRight };
     Q_ENUM(TFillRoundingType)
 
-private:
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(TColor ColorTo READ ColorTo WRITE SetColorTo)
-    Q_PROPERTY(TColor ColorMirror READ ColorMirror WRITE SetColorMirror)
-    Q_PROPERTY(TColor ColorMirrorTo READ ColorMirrorTo WRITE SetColorMirrorTo)
-    Q_PROPERTY(TGradientType GradientType READ GradientType WRITE SetGradientType)
-    Q_PROPERTY(TGradientType GradientMirrorType READ GradientMirrorType WRITE SetGradientMirrorType)
-    Q_PROPERTY(int HatchStyle READ HatchStyle WRITE SetHatchStyle)
-    Q_PROPERTY(int HatchStyleMirror READ HatchStyleMirror WRITE SetHatchStyleMirror)
-    Q_PROPERTY(TFillPictureMode BackGroundPictureMode READ BackGroundPictureMode WRITE SetBackGroundPictureMode)
+public:
+    explicit TGDIPFill(QObject* parent = nullptr);
+
+    LUMORA_PROPERTY(TColor, Color, m_color, Changed())
+    LUMORA_PROPERTY(TColor, ColorTo, m_colorTo, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirror, m_colorMirror, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_colorMirrorTo, Changed())
+    LUMORA_PROPERTY(TGradientType, GradientType, m_gradientType, Changed())
+    LUMORA_PROPERTY(TGradientType, GradientMirrorType, m_gradientMirrorType, Changed())
+    // Hatch style numbers 0..52; other values make no hatch brush.
+    LUMORA_PROPERTY(int, HatchStyle, m_hatchStyle, Changed())
+    LUMORA_PROPERTY(int, HatchStyleMirror, m_hatchStyleMirror, Changed())
+    LUMORA_PROPERTY(TFillPictureMode, BackGroundPictureMode, m_backGroundPictureMode, Changed())
     Q_PROPERTY(TFillPicture* BackGroundPicture READ BackGroundPicture WRITE SetBackGroundPicture)
-    Q_PROPERTY(TFillPicturePosition BackGroundPicturePosition READ BackGroundPicturePosition WRITE SetBackGroundPicturePosition)
-    Q_PROPERTY(int BackGroundPictureLeft READ BackGroundPictureLeft WRITE SetBackGroundPictureLeft)
-    Q_PROPERTY(int BackGroundPictureTop READ BackGroundPictureTop WRITE SetBackGroundPictureTop)
+    LUMORA_PROPERTY(TFillPicturePosition, BackGroundPicturePosition, m_backGroundPicturePosition, Changed())
+    LUMORA_PROPERTY(int, BackGroundPictureLeft, m_backGroundPictureLeft, Changed())
+    LUMORA_PROPERTY(int, BackGroundPictureTop, m_backGroundPictureTop, Changed())
     Q_PROPERTY(TFillPicture* Picture READ Picture WRITE SetPicture)
-    Q_PROPERTY(TFillPicturePosition PicturePosition READ PicturePosition WRITE SetPicturePosition)
-    Q_PROPERTY(int PictureLeft READ PictureLeft WRITE SetPictureLeft)
-    Q_PROPERTY(int PictureTop READ PictureTop WRITE SetPictureTop)
-    Q_PROPERTY(TFillPictureSize PictureSize READ PictureSize WRITE SetPictureSize)
-    Q_PROPERTY(int PictureWidth READ PictureWidth WRITE SetPictureWidth)
-    Q_PROPERTY(int PictureHeight READ PictureHeight WRITE SetPictureHeight)
+    LUMORA_PROPERTY(TFillPicturePosition, PicturePosition, m_picturePosition, Changed())
+    LUMORA_PROPERTY(int, PictureLeft, m_pictureLeft, Changed())
+    LUMORA_PROPERTY(int, PictureTop, m_pictureTop, Changed())
+    LUMORA_PROPERTY(TFillPictureSize, PictureSize, m_pictureSize, Changed())
+    LUMORA_PROPERTY(int, PictureWidth, m_pictureWidth, Changed())
+    LUMORA_PROPERTY(int, PictureHeight, m_pictureHeight, Changed())
     Q_PROPERTY(int Opacity READ Opacity WRITE SetOpacity)
     Q_PROPERTY(int OpacityTo READ OpacityTo WRITE SetOpacityTo)
     Q_PROPERTY(int OpacityMirror READ OpacityMirror WRITE SetOpacityMirror)
     Q_PROPERTY(int OpacityMirrorTo READ OpacityMirrorTo WRITE SetOpacityMirrorTo)
-    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
+    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor, Changed())
     Q_PROPERTY(int BorderOpacity READ BorderOpacity WRITE SetBorderOpacity)
-    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
-    Q_PROPERTY(int Rounding READ Rounding WRITE SetRounding)
-    Q_PROPERTY(TFillRoundingType RoundingType READ RoundingType WRITE SetRoundingType)
-    Q_PROPERTY(TColor ShadowColor READ ShadowColor WRITE SetShadowColor)
-    Q_PROPERTY(int ShadowOffset READ ShadowOffset WRITE SetShadowOffset)
-    Q_PROPERTY(int Angle READ Angle WRITE SetAngle)
+    LUMORA_PROPERTY(int, BorderWidth, m_borderWidth, Changed())
+    LUMORA_PROPERTY(int, Rounding, m_rounding, Changed())
+    LUMORA_PROPERTY(TFillRoundingType, RoundingType, m_roundingType, Changed())
+    LUMORA_PROPERTY(TColor, ShadowColor, m_shadowColor, Changed())
+    LUMORA_PROPERTY(int, ShadowOffset, m_shadowOffset, Changed())
+    LUMORA_PROPERTY(int, Angle, m_angle, Changed())
 
-public:
-    explicit TGDIPFill(QObject* parent = nullptr);
-
-    TColor Color() const { return m_color; }
-    void SetColor(TColor v) { if (SetIfChanged(m_color, v)) Changed(); }
-    TColor ColorTo() const { return m_colorTo; }
-    void SetColorTo(TColor v) { if (SetIfChanged(m_colorTo, v)) Changed(); }
-    TColor ColorMirror() const { return m_colorMirror; }
-    void SetColorMirror(TColor v) { if (SetIfChanged(m_colorMirror, v)) Changed(); }
-    TColor ColorMirrorTo() const { return m_colorMirrorTo; }
-    void SetColorMirrorTo(TColor v) { if (SetIfChanged(m_colorMirrorTo, v)) Changed(); }
-    TGradientType GradientType() const { return m_gradientType; }
-    void SetGradientType(TGradientType v) { if (SetIfChanged(m_gradientType, v)) Changed(); }
-    TGradientType GradientMirrorType() const { return m_gradientMirrorType; }
-    void SetGradientMirrorType(TGradientType v) { if (SetIfChanged(m_gradientMirrorType, v)) Changed(); }
-    // Hatch style numbers 0..52; other values make no hatch brush.
-    int HatchStyle() const { return m_hatchStyle; }
-    void SetHatchStyle(int v) { if (SetIfChanged(m_hatchStyle, v)) Changed(); }
-    int HatchStyleMirror() const { return m_hatchStyleMirror; }
-    void SetHatchStyleMirror(int v) { if (SetIfChanged(m_hatchStyleMirror, v)) Changed(); }
-    TFillPictureMode BackGroundPictureMode() const { return m_backGroundPictureMode; }
-    void SetBackGroundPictureMode(TFillPictureMode v) { if (SetIfChanged(m_backGroundPictureMode, v)) Changed(); }
     TFillPicture* BackGroundPicture() const { return m_backGroundPicture; }
     // Copies the picture's content (the fill keeps its own picture object).
     void SetBackGroundPicture(TFillPicture* v);
-    TFillPicturePosition BackGroundPicturePosition() const { return m_backGroundPicturePosition; }
-    void SetBackGroundPicturePosition(TFillPicturePosition v) { if (SetIfChanged(m_backGroundPicturePosition, v)) Changed(); }
-    int BackGroundPictureLeft() const { return m_backGroundPictureLeft; }
-    void SetBackGroundPictureLeft(int v) { if (SetIfChanged(m_backGroundPictureLeft, v)) Changed(); }
-    int BackGroundPictureTop() const { return m_backGroundPictureTop; }
-    void SetBackGroundPictureTop(int v) { if (SetIfChanged(m_backGroundPictureTop, v)) Changed(); }
     TFillPicture* Picture() const { return m_picture; }
     void SetPicture(TFillPicture* v);
-    TFillPicturePosition PicturePosition() const { return m_picturePosition; }
-    void SetPicturePosition(TFillPicturePosition v) { if (SetIfChanged(m_picturePosition, v)) Changed(); }
-    int PictureLeft() const { return m_pictureLeft; }
-    void SetPictureLeft(int v) { if (SetIfChanged(m_pictureLeft, v)) Changed(); }
-    int PictureTop() const { return m_pictureTop; }
-    void SetPictureTop(int v) { if (SetIfChanged(m_pictureTop, v)) Changed(); }
-    TFillPictureSize PictureSize() const { return m_pictureSize; }
-    void SetPictureSize(TFillPictureSize v) { if (SetIfChanged(m_pictureSize, v)) Changed(); }
-    int PictureWidth() const { return m_pictureWidth; }
-    void SetPictureWidth(int v) { if (SetIfChanged(m_pictureWidth, v)) Changed(); }
-    int PictureHeight() const { return m_pictureHeight; }
-    void SetPictureHeight(int v) { if (SetIfChanged(m_pictureHeight, v)) Changed(); }
     // Opacities are bytes: values outside 0..255 are clamped.
     int Opacity() const { return m_opacity; }
     void SetOpacity(int v) { SetByte(m_opacity, v); }
@@ -123,22 +86,8 @@ public:
     void SetOpacityMirror(int v) { SetByte(m_opacityMirror, v); }
     int OpacityMirrorTo() const { return m_opacityMirrorTo; }
     void SetOpacityMirrorTo(int v) { SetByte(m_opacityMirrorTo, v); }
-    TColor BorderColor() const { return m_borderColor; }
-    void SetBorderColor(TColor v) { if (SetIfChanged(m_borderColor, v)) Changed(); }
     int BorderOpacity() const { return m_borderOpacity; }
     void SetBorderOpacity(int v) { SetByte(m_borderOpacity, v); }
-    int BorderWidth() const { return m_borderWidth; }
-    void SetBorderWidth(int v) { if (SetIfChanged(m_borderWidth, v)) Changed(); }
-    int Rounding() const { return m_rounding; }
-    void SetRounding(int v) { if (SetIfChanged(m_rounding, v)) Changed(); }
-    TFillRoundingType RoundingType() const { return m_roundingType; }
-    void SetRoundingType(TFillRoundingType v) { if (SetIfChanged(m_roundingType, v)) Changed(); }
-    TColor ShadowColor() const { return m_shadowColor; }
-    void SetShadowColor(TColor v) { if (SetIfChanged(m_shadowColor, v)) Changed(); }
-    int ShadowOffset() const { return m_shadowOffset; }
-    void SetShadowOffset(int v) { if (SetIfChanged(m_shadowOffset, v)) Changed(); }
-    int Angle() const { return m_angle; }
-    void SetAngle(int v) { if (SetIfChanged(m_angle, v)) Changed(); }
 
     // Copies the other fill's 32 values, each through its setter. The own
     // OnChange stays: it belongs to this fill's owner.

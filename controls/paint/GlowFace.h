@@ -46,20 +46,6 @@ struct TFaceColors {
     bool operator==(const TFaceColors&) const = default;
 };
 
-// The published accessors of one look of a face held in `face` (a
-// TFaceColors member) for a class whose every change runs its Changed():
-// Color<Look>, Color<Look>To, ColorMirror<Look>, ColorMirror<Look>To,
-// Gradient<Look> and GradientMirror<Look>, each with its setter; the normal
-// look has an empty Look. The Q_PROPERTY lines stay with each class, in the
-// order it publishes them.
-#define LUMORA_FACE_ACCESSORS(Look, face)                                                                      \
-    LUMORA_PROPERTY(TColor, Color##Look, face.Color)                                                           \
-    LUMORA_PROPERTY(TColor, Color##Look##To, face.ColorTo)                                                     \
-    LUMORA_PROPERTY(TColor, ColorMirror##Look, face.ColorMirror)                                               \
-    LUMORA_PROPERTY(TColor, ColorMirror##Look##To, face.ColorMirrorTo)                                         \
-    LUMORA_PROPERTY(TGDIPGradient, Gradient##Look, face.Gradient)                                              \
-    LUMORA_PROPERTY(TGDIPGradient, GradientMirror##Look, face.GradientMirror)
-
 // Which half of a two-part face a fill belongs to.
 enum class TGlowHalf { Upper, Lower };
 

@@ -9,8 +9,18 @@
 //             update();
 //     }
 //
-// LUMORA_PROPERTY(Type, Name, member) declares Name() and SetName(v) for a
-// class whose every change runs its Changed().
+// A value that is published and simply stored is stated once, in the
+// class's public section, in the order the class publishes its values:
+//
+//     LUMORA_PROPERTY(TColor, BorderColor, m_border, Changed())
+//
+// declares the property to the meta-object (READ BorderColor, WRITE
+// SetBorderColor), BorderColor() reading m_border, and SetBorderColor(v)
+// storing v by SetIfChanged and then running the statement given last (it
+// may be left empty). LUMORA_PROPERTY_OWN_SETTER(Type, Name, member) does
+// the same but only declares SetName(PropertyArg<Type>): the class defines
+// it itself, for a value whose write does more than store.
+#include <type_traits>
 #include <utility>
 
 // Stores value in field when the two differ; true when it did.
@@ -23,10 +33,22 @@ template <class T, class U>
     return true;
 }
 
-#define LUMORA_PROPERTY(Type, Name, member)                                                                       \
+// How a setter takes its value: small plain values (numbers, colours,
+// enumerations, flag sets) by value, everything else by const reference.
+template <class T>
+using PropertyArg = std::conditional_t<std::is_trivially_copyable_v<T> && sizeof(T) <= 2 * sizeof(void*), T, const T&>;
+
+#define LUMORA_PROPERTY(Type, Name, member, changed)                                                              \
+    Q_PROPERTY(Type Name READ Name WRITE Set##Name)                                                               \
     Type Name() const { return member; }                                                                          \
-    void Set##Name(Type v)                                                                                        \
+    void Set##Name(PropertyArg<Type> v)                                                                           \
     {                                                                                                             \
-        if (SetIfChanged(member, v))                                                                              \
-            Changed();                                                                                            \
+        if (SetIfChanged(member, v)) {                                                                            \
+            changed;                                                                                              \
+        }                                                                                                         \
     }
+
+#define LUMORA_PROPERTY_OWN_SETTER(Type, Name, member)                                                            \
+    Q_PROPERTY(Type Name READ Name WRITE Set##Name)                                                               \
+    Type Name() const { return member; }                                                                          \
+    void Set##Name(PropertyArg<Type> v);

@@ -10,6 +10,7 @@
 #include "controls/paint/Color.h"
 #include "controls/paint/Font.h"
 #include "controls/panel/PanelTypes.h"
+#include "controls/paint/Property.h"
 
 #include <QImage>
 #include <QObject>
@@ -18,81 +19,36 @@
 
 class TPanelCaption : public QObject {
     Q_OBJECT
-    Q_PROPERTY(PanelTypes::TCaptionButtonPosition ButtonPosition READ ButtonPosition WRITE SetButtonPosition)
-    Q_PROPERTY(bool CloseButton READ CloseButton WRITE SetCloseButton)
-    Q_PROPERTY(TColor CloseButtonColor READ CloseButtonColor WRITE SetCloseButtonColor)
-    Q_PROPERTY(TColor CloseButtonHoverColor READ CloseButtonHoverColor WRITE SetCloseButtonHoverColor)
-    Q_PROPERTY(TColor CloseColor READ CloseColor WRITE SetCloseColor)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(TColor ColorTo READ ColorTo WRITE SetColorTo)
-    Q_PROPERTY(bool Flat READ Flat WRITE SetFlat)
-    Q_PROPERTY(TFont* Font READ Font)
-    Q_PROPERTY(PanelTypes::TGradientDirection GradientDirection READ GradientDirection WRITE SetGradientDirection)
-    Q_PROPERTY(int Height READ Height WRITE SetHeight)
-    Q_PROPERTY(int Indent READ Indent WRITE SetIndent)
-    Q_PROPERTY(bool MinMaxButton READ MinMaxButton WRITE SetMinMaxButton)
-    Q_PROPERTY(TColor MinMaxButtonColor READ MinMaxButtonColor WRITE SetMinMaxButtonColor)
-    Q_PROPERTY(TColor MinMaxButtonHoverColor READ MinMaxButtonHoverColor WRITE SetMinMaxButtonHoverColor)
-    Q_PROPERTY(bool MinMaxCaption READ MinMaxCaption WRITE SetMinMaxCaption)
-    Q_PROPERTY(PanelTypes::TCaptionPosition Position READ Position WRITE SetPosition)
-    Q_PROPERTY(int ShadeGrain READ ShadeGrain WRITE SetShadeGrain)
-    Q_PROPERTY(int ShadeLight READ ShadeLight WRITE SetShadeLight)
-    Q_PROPERTY(PanelTypes::TShadeType ShadeType READ ShadeType WRITE SetShadeType)
-    Q_PROPERTY(PanelTypes::TCaptionShape Shape READ Shape WRITE SetShape)
-    Q_PROPERTY(QString Text READ Text WRITE SetText)
-    Q_PROPERTY(int TopIndent READ TopIndent WRITE SetTopIndent)
-    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
     explicit TPanelCaption(QObject* parent = nullptr);
 
-    bool Visible() const { return m_visible; }
-    void SetVisible(bool v);
-    const QString& Text() const { return m_text; }
-    void SetText(const QString& v);
-    int Height() const { return m_height; }
-    void SetHeight(int v);
-    TColor Color() const { return m_color; }
-    void SetColor(TColor v);
-    TColor ColorTo() const { return m_colorTo; }
-    void SetColorTo(TColor v);
-    TGradientDirection GradientDirection() const { return m_gradientDirection; }
-    void SetGradientDirection(TGradientDirection v);
-    TFont* Font() const { return m_font; }
-    int Indent() const { return m_indent; }
-    void SetIndent(int v);
-    int TopIndent() const { return m_topIndent; }
-    void SetTopIndent(int v);
-    TShadeType ShadeType() const { return m_shadeType; }
-    void SetShadeType(TShadeType v);
-    int ShadeLight() const { return m_shadeLight; }
+    LUMORA_PROPERTY_OWN_SETTER(PanelTypes::TCaptionButtonPosition, ButtonPosition, m_buttonPosition)
+    LUMORA_PROPERTY_OWN_SETTER(bool, CloseButton, m_closeButton)
+    LUMORA_PROPERTY_OWN_SETTER(TColor, CloseButtonColor, m_closeButtonColor)
+    LUMORA_PROPERTY_OWN_SETTER(TColor, CloseButtonHoverColor, m_closeButtonHoverColor)
+    LUMORA_PROPERTY_OWN_SETTER(TColor, CloseColor, m_closeColor)
+    LUMORA_PROPERTY_OWN_SETTER(TColor, Color, m_color)
+    LUMORA_PROPERTY_OWN_SETTER(TColor, ColorTo, m_colorTo)
+    LUMORA_PROPERTY_OWN_SETTER(bool, Flat, m_flat)
+    Q_PROPERTY(TFont* Font READ Font)
+    LUMORA_PROPERTY_OWN_SETTER(PanelTypes::TGradientDirection, GradientDirection, m_gradientDirection)
+    LUMORA_PROPERTY_OWN_SETTER(int, Height, m_height)
+    LUMORA_PROPERTY_OWN_SETTER(int, Indent, m_indent)
+    LUMORA_PROPERTY_OWN_SETTER(bool, MinMaxButton, m_minMaxButton)
+    LUMORA_PROPERTY_OWN_SETTER(TColor, MinMaxButtonColor, m_minMaxButtonColor)
+    LUMORA_PROPERTY_OWN_SETTER(TColor, MinMaxButtonHoverColor, m_minMaxButtonHoverColor)
+    LUMORA_PROPERTY_OWN_SETTER(bool, MinMaxCaption, m_minMaxCaption)
+    LUMORA_PROPERTY_OWN_SETTER(PanelTypes::TCaptionPosition, Position, m_position)
+    LUMORA_PROPERTY_OWN_SETTER(int, ShadeGrain, m_shadeGrain)
     // Values below 200 are stored as 200.
-    void SetShadeLight(int v);
-    int ShadeGrain() const { return m_shadeGrain; }
-    void SetShadeGrain(int v);
-    TCaptionShape Shape() const { return m_shape; }
-    void SetShape(TCaptionShape v);
-    bool Flat() const { return m_flat; }
-    void SetFlat(bool v);
-    TCaptionPosition Position() const { return m_position; }
-    void SetPosition(TCaptionPosition v);
-    TCaptionButtonPosition ButtonPosition() const { return m_buttonPosition; }
-    void SetButtonPosition(TCaptionButtonPosition v);
-    bool CloseButton() const { return m_closeButton; }
-    void SetCloseButton(bool v);
-    bool MinMaxButton() const { return m_minMaxButton; }
-    void SetMinMaxButton(bool v);
-    TColor CloseButtonColor() const { return m_closeButtonColor; }
-    void SetCloseButtonColor(TColor v);
-    TColor CloseButtonHoverColor() const { return m_closeButtonHoverColor; }
-    void SetCloseButtonHoverColor(TColor v);
-    TColor MinMaxButtonColor() const { return m_minMaxButtonColor; }
-    void SetMinMaxButtonColor(TColor v);
-    TColor MinMaxButtonHoverColor() const { return m_minMaxButtonHoverColor; }
-    void SetMinMaxButtonHoverColor(TColor v);
-    TColor CloseColor() const { return m_closeColor; }
-    void SetCloseColor(TColor v);
-    bool MinMaxCaption() const { return m_minMaxCaption; }
-    void SetMinMaxCaption(bool v);
+    LUMORA_PROPERTY_OWN_SETTER(int, ShadeLight, m_shadeLight)
+    LUMORA_PROPERTY_OWN_SETTER(PanelTypes::TShadeType, ShadeType, m_shadeType)
+    LUMORA_PROPERTY_OWN_SETTER(PanelTypes::TCaptionShape, Shape, m_shape)
+    LUMORA_PROPERTY_OWN_SETTER(QString, Text, m_text)
+    LUMORA_PROPERTY_OWN_SETTER(int, TopIndent, m_topIndent)
+    LUMORA_PROPERTY_OWN_SETTER(bool, Visible, m_visible)
+
+    TFont* Font() const { return m_font; }
 
     // Pictures of the bar and its buttons (not drawn; copied by Assign).
     const QImage& Background() const { return m_background; }

@@ -5,6 +5,7 @@
 #include "controls/paint/Color.h"
 #include "controls/paint/Font.h"
 #include "controls/panel/PanelTypes.h"
+#include "controls/paint/Property.h"
 
 #include <QObject>
 #include <QString>
@@ -12,41 +13,22 @@
 
 class TPanelStatusBar : public QObject {
     Q_OBJECT
-    Q_PROPERTY(bool BevelInner READ BevelInner WRITE SetBevelInner)
-    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
-    Q_PROPERTY(ControlTypes::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(TColor ColorTo READ ColorTo WRITE SetColorTo)
-    Q_PROPERTY(TFont* Font READ Font)
-    Q_PROPERTY(PanelTypes::TGradientDirection GradientDirection READ GradientDirection WRITE SetGradientDirection)
-    Q_PROPERTY(int Height READ Height WRITE SetHeight)
-    Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
-    Q_PROPERTY(QString Text READ Text WRITE SetText)
-    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
     explicit TPanelStatusBar(QObject* parent = nullptr);
 
-    bool Visible() const { return m_visible; }
-    void SetVisible(bool v);
-    int Height() const { return m_height; }
-    void SetHeight(int v);
-    TColor Color() const { return m_color; }
-    void SetColor(TColor v);
-    TColor ColorTo() const { return m_colorTo; }
-    void SetColorTo(TColor v);
-    TGradientDirection GradientDirection() const { return m_gradientDirection; }
-    void SetGradientDirection(TGradientDirection v);
-    PanelTypes::TBorderStyle BorderStyle() const { return m_borderStyle; }
-    void SetBorderStyle(PanelTypes::TBorderStyle v);
-    TColor BorderColor() const { return m_borderColor; }
-    void SetBorderColor(TColor v);
-    bool BevelInner() const { return m_bevelInner; }
-    void SetBevelInner(bool v);
+    LUMORA_PROPERTY_OWN_SETTER(bool, BevelInner, m_bevelInner)
+    LUMORA_PROPERTY_OWN_SETTER(TColor, BorderColor, m_borderColor)
+    LUMORA_PROPERTY_OWN_SETTER(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle)
+    LUMORA_PROPERTY_OWN_SETTER(TColor, Color, m_color)
+    LUMORA_PROPERTY_OWN_SETTER(TColor, ColorTo, m_colorTo)
+    Q_PROPERTY(TFont* Font READ Font)
+    LUMORA_PROPERTY_OWN_SETTER(PanelTypes::TGradientDirection, GradientDirection, m_gradientDirection)
+    LUMORA_PROPERTY_OWN_SETTER(int, Height, m_height)
+    LUMORA_PROPERTY_OWN_SETTER(int, ImageIndex, m_imageIndex)
+    LUMORA_PROPERTY_OWN_SETTER(QString, Text, m_text)
+    LUMORA_PROPERTY_OWN_SETTER(bool, Visible, m_visible)
+
     TFont* Font() const { return m_font; }
-    const QString& Text() const { return m_text; }
-    void SetText(const QString& v);
-    int ImageIndex() const { return m_imageIndex; }
-    void SetImageIndex(int v);
 
     // Copies Color, ColorTo, GradientDirection, BorderStyle, BorderColor and
     // Font; reports one change when anything differed.

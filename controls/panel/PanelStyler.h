@@ -28,132 +28,55 @@
 // and StatusBar do not.
 class TPanelSettings : public QObject {
     Q_OBJECT
-    Q_PROPERTY(bool AnchorHint READ AnchorHint WRITE SetAnchorHint)
-    Q_PROPERTY(bool AutoHideChildren READ AutoHideChildren WRITE SetAutoHideChildren)
-    Q_PROPERTY(ControlTypes::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
-    Q_PROPERTY(ControlTypes::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
-    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
-    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
-    Q_PROPERTY(bool BorderShadow READ BorderShadow WRITE SetBorderShadow)
-    Q_PROPERTY(ControlTypes::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
-    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
-    Q_PROPERTY(bool CanMove READ CanMove WRITE SetCanMove)
-    Q_PROPERTY(bool CanSize READ CanSize WRITE SetCanSize)
-    Q_PROPERTY(TPanelCaption* Caption READ Caption)
-    Q_PROPERTY(bool Collaps READ Collaps WRITE SetCollaps)
-    Q_PROPERTY(TColor CollapsColor READ CollapsColor WRITE SetCollapsColor)
-    Q_PROPERTY(int CollapsDelay READ CollapsDelay WRITE SetCollapsDelay)
-    Q_PROPERTY(int CollapsSteps READ CollapsSteps WRITE SetCollapsSteps)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(TColor ColorTo READ ColorTo WRITE SetColorTo)
-    Q_PROPERTY(TColor ColorMirror READ ColorMirror WRITE SetColorMirror)
-    Q_PROPERTY(TColor ColorMirrorTo READ ColorMirrorTo WRITE SetColorMirrorTo)
-    Q_PROPERTY(int Cursor READ Cursor WRITE SetCursor)
-    Q_PROPERTY(TFont* Font READ Font)
-    Q_PROPERTY(bool FixedTop READ FixedTop WRITE SetFixedTop)
-    Q_PROPERTY(bool FixedLeft READ FixedLeft WRITE SetFixedLeft)
-    Q_PROPERTY(bool FixedHeight READ FixedHeight WRITE SetFixedHeight)
-    Q_PROPERTY(bool FixedWidth READ FixedWidth WRITE SetFixedWidth)
-    Q_PROPERTY(int Height READ Height WRITE SetHeight)
-    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
-    Q_PROPERTY(bool Hover READ Hover WRITE SetHover)
-    Q_PROPERTY(TColor HoverColor READ HoverColor WRITE SetHoverColor)
-    Q_PROPERTY(TColor HoverFontColor READ HoverFontColor WRITE SetHoverFontColor)
-    Q_PROPERTY(int Indent READ Indent WRITE SetIndent)
-    Q_PROPERTY(TColor ShadowColor READ ShadowColor WRITE SetShadowColor)
-    Q_PROPERTY(int ShadowOffset READ ShadowOffset WRITE SetShadowOffset)
-    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
-    Q_PROPERTY(bool ShowMoveCursor READ ShowMoveCursor WRITE SetShowMoveCursor)
-    Q_PROPERTY(TPanelStatusBar* StatusBar READ StatusBar)
-    Q_PROPERTY(QString Text READ Text WRITE SetText)
-    Q_PROPERTY(PanelTypes::TTextVAlignment TextVAlign READ TextVAlign WRITE SetTextVAlign)
-    Q_PROPERTY(int TopIndent READ TopIndent WRITE SetTopIndent)
-    Q_PROPERTY(TColor URLColor READ URLColor WRITE SetURLColor)
-    Q_PROPERTY(int Width READ Width WRITE SetWidth)
 public:
     explicit TPanelSettings(QObject* parent = nullptr);
 
-    bool AnchorHint() const { return m_anchorHint; }
-    void SetAnchorHint(bool v) { if (SetIfChanged(m_anchorHint, v)) Changed(); }
-    bool AutoHideChildren() const { return m_autoHideChildren; }
-    void SetAutoHideChildren(bool v) { if (SetIfChanged(m_autoHideChildren, v)) Changed(); }
-    TBevelCut BevelInner() const { return m_bevelInner; }
-    void SetBevelInner(TBevelCut v) { if (SetIfChanged(m_bevelInner, v)) Changed(); }
-    TBevelCut BevelOuter() const { return m_bevelOuter; }
-    void SetBevelOuter(TBevelCut v) { if (SetIfChanged(m_bevelOuter, v)) Changed(); }
-    int BevelWidth() const { return m_bevelWidth; }
-    void SetBevelWidth(int v) { if (SetIfChanged(m_bevelWidth, v)) Changed(); }
-    TColor BorderColor() const { return m_borderColor; }
-    void SetBorderColor(TColor v) { if (SetIfChanged(m_borderColor, v)) Changed(); }
-    bool BorderShadow() const { return m_borderShadow; }
-    void SetBorderShadow(bool v) { if (SetIfChanged(m_borderShadow, v)) Changed(); }
-    PanelTypes::TBorderStyle BorderStyle() const { return m_borderStyle; }
-    void SetBorderStyle(PanelTypes::TBorderStyle v) { if (SetIfChanged(m_borderStyle, v)) Changed(); }
-    int BorderWidth() const { return m_borderWidth; }
-    void SetBorderWidth(int v) { if (SetIfChanged(m_borderWidth, v)) Changed(); }
-    bool CanMove() const { return m_canMove; }
-    void SetCanMove(bool v) { if (SetIfChanged(m_canMove, v)) Changed(); }
-    bool CanSize() const { return m_canSize; }
-    void SetCanSize(bool v) { if (SetIfChanged(m_canSize, v)) Changed(); }
+    LUMORA_PROPERTY(bool, AnchorHint, m_anchorHint, Changed())
+    LUMORA_PROPERTY(bool, AutoHideChildren, m_autoHideChildren, Changed())
+    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelInner, m_bevelInner, Changed())
+    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelOuter, m_bevelOuter, Changed())
+    LUMORA_PROPERTY(int, BevelWidth, m_bevelWidth, Changed())
+    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor, Changed())
+    LUMORA_PROPERTY(bool, BorderShadow, m_borderShadow, Changed())
+    LUMORA_PROPERTY(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle, Changed())
+    LUMORA_PROPERTY(int, BorderWidth, m_borderWidth, Changed())
+    LUMORA_PROPERTY(bool, CanMove, m_canMove, Changed())
+    LUMORA_PROPERTY(bool, CanSize, m_canSize, Changed())
+    Q_PROPERTY(TPanelCaption* Caption READ Caption)
+    LUMORA_PROPERTY(bool, Collaps, m_collaps, Changed())
+    LUMORA_PROPERTY(TColor, CollapsColor, m_collapsColor, Changed())
+    LUMORA_PROPERTY(int, CollapsDelay, m_collapsDelay, Changed())
+    LUMORA_PROPERTY(int, CollapsSteps, m_collapsSteps, Changed())
+    LUMORA_PROPERTY(TColor, Color, m_color, )
+    LUMORA_PROPERTY(TColor, ColorTo, m_colorTo, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirror, m_colorMirror, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_colorMirrorTo, Changed())
+    LUMORA_PROPERTY(int, Cursor, m_cursor, Changed())
+    Q_PROPERTY(TFont* Font READ Font)
+    LUMORA_PROPERTY(bool, FixedTop, m_fixedTop, )
+    LUMORA_PROPERTY(bool, FixedLeft, m_fixedLeft, )
+    LUMORA_PROPERTY(bool, FixedHeight, m_fixedHeight, )
+    LUMORA_PROPERTY(bool, FixedWidth, m_fixedWidth, )
+    LUMORA_PROPERTY(int, Height, m_height, )
+    LUMORA_PROPERTY(QString, Hint, m_hint, )
+    LUMORA_PROPERTY(bool, Hover, m_hover, Changed())
+    LUMORA_PROPERTY(TColor, HoverColor, m_hoverColor, Changed())
+    LUMORA_PROPERTY(TColor, HoverFontColor, m_hoverFontColor, Changed())
+    LUMORA_PROPERTY(int, Indent, m_indent, Changed())
+    LUMORA_PROPERTY(TColor, ShadowColor, m_shadowColor, )
+    LUMORA_PROPERTY(int, ShadowOffset, m_shadowOffset, )
+    LUMORA_PROPERTY(bool, ShowHint, m_showHint, )
+    LUMORA_PROPERTY(bool, ShowMoveCursor, m_showMoveCursor, )
+    Q_PROPERTY(TPanelStatusBar* StatusBar READ StatusBar)
+    LUMORA_PROPERTY(QString, Text, m_text, Changed())
+    LUMORA_PROPERTY(PanelTypes::TTextVAlignment, TextVAlign, m_textVAlign, Changed())
+    LUMORA_PROPERTY(int, TopIndent, m_topIndent, Changed())
+    LUMORA_PROPERTY(TColor, URLColor, m_urlColor, Changed())
+    LUMORA_PROPERTY(int, Width, m_width, )
+
     TPanelCaption* Caption() const { return m_caption; }
-    bool Collaps() const { return m_collaps; }
-    void SetCollaps(bool v) { if (SetIfChanged(m_collaps, v)) Changed(); }
-    TColor CollapsColor() const { return m_collapsColor; }
-    void SetCollapsColor(TColor v) { if (SetIfChanged(m_collapsColor, v)) Changed(); }
-    int CollapsDelay() const { return m_collapsDelay; }
-    void SetCollapsDelay(int v) { if (SetIfChanged(m_collapsDelay, v)) Changed(); }
-    int CollapsSteps() const { return m_collapsSteps; }
-    void SetCollapsSteps(int v) { if (SetIfChanged(m_collapsSteps, v)) Changed(); }
-    TColor Color() const { return m_color; }
-    void SetColor(TColor v) { m_color = v; }
-    TColor ColorTo() const { return m_colorTo; }
-    void SetColorTo(TColor v) { if (SetIfChanged(m_colorTo, v)) Changed(); }
-    TColor ColorMirror() const { return m_colorMirror; }
-    void SetColorMirror(TColor v) { if (SetIfChanged(m_colorMirror, v)) Changed(); }
-    TColor ColorMirrorTo() const { return m_colorMirrorTo; }
-    void SetColorMirrorTo(TColor v) { if (SetIfChanged(m_colorMirrorTo, v)) Changed(); }
-    int Cursor() const { return m_cursor; }
-    void SetCursor(int v) { if (SetIfChanged(m_cursor, v)) Changed(); }
     TFont* Font() const { return m_font; }
-    bool FixedTop() const { return m_fixedTop; }
-    void SetFixedTop(bool v) { m_fixedTop = v; }
-    bool FixedLeft() const { return m_fixedLeft; }
-    void SetFixedLeft(bool v) { m_fixedLeft = v; }
-    bool FixedHeight() const { return m_fixedHeight; }
-    void SetFixedHeight(bool v) { m_fixedHeight = v; }
-    bool FixedWidth() const { return m_fixedWidth; }
-    void SetFixedWidth(bool v) { m_fixedWidth = v; }
-    int Height() const { return m_height; }
-    void SetHeight(int v) { m_height = v; }
-    const QString& Hint() const { return m_hint; }
-    void SetHint(const QString& v) { m_hint = v; }
-    bool Hover() const { return m_hover; }
-    void SetHover(bool v) { if (SetIfChanged(m_hover, v)) Changed(); }
-    TColor HoverColor() const { return m_hoverColor; }
-    void SetHoverColor(TColor v) { if (SetIfChanged(m_hoverColor, v)) Changed(); }
-    TColor HoverFontColor() const { return m_hoverFontColor; }
-    void SetHoverFontColor(TColor v) { if (SetIfChanged(m_hoverFontColor, v)) Changed(); }
-    int Indent() const { return m_indent; }
-    void SetIndent(int v) { if (SetIfChanged(m_indent, v)) Changed(); }
-    TColor ShadowColor() const { return m_shadowColor; }
-    void SetShadowColor(TColor v) { m_shadowColor = v; }
-    int ShadowOffset() const { return m_shadowOffset; }
-    void SetShadowOffset(int v) { m_shadowOffset = v; }
-    bool ShowHint() const { return m_showHint; }
-    void SetShowHint(bool v) { m_showHint = v; }
-    bool ShowMoveCursor() const { return m_showMoveCursor; }
-    void SetShowMoveCursor(bool v) { m_showMoveCursor = v; }
     TPanelStatusBar* StatusBar() const { return m_statusBar; }
-    const QString& Text() const { return m_text; }
-    void SetText(const QString& v) { if (SetIfChanged(m_text, v)) Changed(); }
-    TTextVAlignment TextVAlign() const { return m_textVAlign; }
-    void SetTextVAlign(TTextVAlignment v) { if (SetIfChanged(m_textVAlign, v)) Changed(); }
-    int TopIndent() const { return m_topIndent; }
-    void SetTopIndent(int v) { if (SetIfChanged(m_topIndent, v)) Changed(); }
-    TColor URLColor() const { return m_urlColor; }
-    void SetURLColor(TColor v) { if (SetIfChanged(m_urlColor, v)) Changed(); }
-    int Width() const { return m_width; }
-    void SetWidth(int v) { m_width = v; }
 
     // While an update is in progress no OnChange is raised; ending the
     // outermost update raises it once, whether or not anything changed.
@@ -262,11 +185,6 @@ void CopySharedPanelValues(const TPanelSettings& from, Target& to)
 
 class TPanelStyler : public TNonVisualComponent, public IStyledComponent {
     Q_OBJECT
-    Q_PROPERTY(bool AutoThemeAdapt READ AutoThemeAdapt WRITE SetAutoThemeAdapt)
-    Q_PROPERTY(TPanelSettings* Settings READ Settings)
-    Q_PROPERTY(QString Comments READ Comments WRITE SetComments)
-    Q_PROPERTY(PanelTypes::TPanelStyle Style READ Style WRITE SetStyle)
-    Q_PROPERTY(int Tag READ Tag WRITE SetTag)
 public:
     // Creates the settings and applies psXP to them once; listens for the
     // desktop's theme changes through a notifier window on the nearest
@@ -274,19 +192,19 @@ public:
     explicit TPanelStyler(TComponent* owner = nullptr);
     ~TPanelStyler() override;
 
-    bool AutoThemeAdapt() const { return m_autoThemeAdapt; }
-    void SetAutoThemeAdapt(bool v) { m_autoThemeAdapt = v; }
+    LUMORA_PROPERTY(bool, AutoThemeAdapt, m_autoThemeAdapt, )
+    Q_PROPERTY(TPanelSettings* Settings READ Settings)
+    LUMORA_PROPERTY(QString, Comments, m_comments, )
+    Q_PROPERTY(PanelTypes::TPanelStyle Style READ Style WRITE SetStyle)
+    LUMORA_PROPERTY(int, Tag, m_tag, )
+
     TPanelSettings* Settings() const { return m_settings; }
-    const QString& Comments() const { return m_comments; }
-    void SetComments(const QString& v) { m_comments = v; }
     TPanelStyle Style() const { return m_style; }
     // Every write re-applies the style's table and pushes the settings to
     // the panels, also when the value is unchanged. psCustom changes nothing
     // but still pushes; values outside the tables are ignored.
     void SetStyle(TPanelStyle v) { SetPanelStyle(v); }
     void SetPanelStyle(TPanelStyle v);
-    int Tag() const { return m_tag; }
-    void SetTag(int v) { m_tag = v; }
 
     // Maps an application style to a panel style and writes Style; tsCustom
     // and every later value do nothing.

@@ -67,30 +67,8 @@ void TCustomStyledPanel::FontChanged() { Changed(); }
 
 // ---------------------------------------------------------------- setters
 
-void TCustomStyledPanel::SetColorTo(TColor v) { if (SetIfChanged(m_colorTo, v)) Changed(); }
-void TCustomStyledPanel::SetColorMirror(TColor v) { if (SetIfChanged(m_colorMirror, v)) Changed(); }
-void TCustomStyledPanel::SetColorMirrorTo(TColor v) { if (SetIfChanged(m_colorMirrorTo, v)) Changed(); }
-void TCustomStyledPanel::SetGradientDirection(TGradientDirection v) { if (SetIfChanged(m_gradientDirection, v)) Changed(); }
-void TCustomStyledPanel::SetBevelInner(TBevelCut v) { if (SetIfChanged(m_bevelInner, v)) Changed(); }
-void TCustomStyledPanel::SetBevelOuter(TBevelCut v) { if (SetIfChanged(m_bevelOuter, v)) Changed(); }
 void TCustomStyledPanel::SetBevelWidth(int v) { if (SetIfChanged(m_bevelWidth, std::max(1, v))) Changed(); }
 void TCustomStyledPanel::SetBorderWidth(int v) { if (SetIfChanged(m_borderWidth, std::max(0, v))) Changed(); }
-void TCustomStyledPanel::SetBorderStyle(PanelTypes::TBorderStyle v) { if (SetIfChanged(m_borderStyle, v)) Changed(); }
-void TCustomStyledPanel::SetBorderColor(TColor v) { if (SetIfChanged(m_borderColor, v)) Changed(); }
-void TCustomStyledPanel::SetBorderShadow(bool v) { if (SetIfChanged(m_borderShadow, v)) Changed(); }
-void TCustomStyledPanel::SetText(const QString& v) { if (SetIfChanged(m_text, v)) Changed(); }
-void TCustomStyledPanel::SetTextVAlign(TTextVAlignment v) { if (SetIfChanged(m_textVAlign, v)) Changed(); }
-void TCustomStyledPanel::SetIndent(int v) { if (SetIfChanged(m_indent, v)) Changed(); }
-void TCustomStyledPanel::SetTopIndent(int v) { if (SetIfChanged(m_topIndent, v)) Changed(); }
-void TCustomStyledPanel::SetLineSpacing(int v) { if (SetIfChanged(m_lineSpacing, v)) Changed(); }
-void TCustomStyledPanel::SetEllipsis(bool v) { if (SetIfChanged(m_ellipsis, v)) Changed(); }
-void TCustomStyledPanel::SetURLColor(TColor v) { if (SetIfChanged(m_urlColor, v)) Changed(); }
-void TCustomStyledPanel::SetHover(bool v) { if (SetIfChanged(m_hover, v)) Changed(); }
-void TCustomStyledPanel::SetHoverColor(TColor v) { if (SetIfChanged(m_hoverColor, v)) Changed(); }
-void TCustomStyledPanel::SetHoverFontColor(TColor v) { if (SetIfChanged(m_hoverFontColor, v)) Changed(); }
-void TCustomStyledPanel::SetShadowColor(TColor v) { if (SetIfChanged(m_shadowColor, v)) Changed(); }
-void TCustomStyledPanel::SetShadowOffset(int v) { if (SetIfChanged(m_shadowOffset, v)) Changed(); }
-void TCustomStyledPanel::SetCanSize(bool v) { if (SetIfChanged(m_canSize, v)) Changed(); }
 void TCustomStyledPanel::SetImages(IImageList* v) { if (SetIfChanged(m_images, v)) Changed(); }
 void TCustomStyledPanel::SetPictureContainer(IPictureContainer* v) { if (SetIfChanged(m_pictureContainer, v)) Changed(); }
 

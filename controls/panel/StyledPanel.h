@@ -5,8 +5,8 @@
 // optional marked-up body text. A panel that names a panel styler takes the
 // styler's settings over whenever they change.
 //
-// TCustomStyledPanel holds the state and the behaviour; TStyledPanel
-// publishes it. Drawing and the anchor hit test share one geometry, kept by
+// TCustomStyledPanel holds and publishes the state and the behaviour;
+// TStyledPanel is the class the form files name. Drawing and the anchor hit test share one geometry, kept by
 // TPanelPainter.
 //
 // Kept as values only, not acted on: moving, sizing and collapsing by the
@@ -20,6 +20,7 @@
 #include "controls/panel/PanelStatusBar.h"
 #include "controls/panel/PanelStyler.h"
 #include "controls/panel/PanelTypes.h"
+#include "controls/paint/Property.h"
 
 #include <QPointer>
 #include <QString>
@@ -35,33 +36,60 @@ public:
     explicit TCustomStyledPanel(TComponent* owner = nullptr, QWidget* parent = nullptr);
     ~TCustomStyledPanel() override;
 
-    // Face.
-    TColor ColorTo() const { return m_colorTo; }
-    void SetColorTo(TColor v);
-    TColor ColorMirror() const { return m_colorMirror; }
-    void SetColorMirror(TColor v);
-    TColor ColorMirrorTo() const { return m_colorMirrorTo; }
-    void SetColorMirrorTo(TColor v);
-    TGradientDirection GradientDirection() const { return m_gradientDirection; }
-    void SetGradientDirection(TGradientDirection v);
-
-    // Frame.
-    TBevelCut BevelInner() const { return m_bevelInner; }
-    void SetBevelInner(TBevelCut v);
-    TBevelCut BevelOuter() const { return m_bevelOuter; }
-    void SetBevelOuter(TBevelCut v);
-    int BevelWidth() const { return m_bevelWidth; }
+    // The published values, in the order the panel publishes them. The
+    // ones kept as values only (see above) are stored without a repaint.
+    LUMORA_PROPERTY(bool, AnchorHint, m_anchorHint, )
+    LUMORA_PROPERTY(bool, AutoHideChildren, m_autoHideChildren, )
+    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelInner, m_bevelInner, Changed())
+    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelOuter, m_bevelOuter, Changed())
     // At least 1.
-    void SetBevelWidth(int v);
-    int BorderWidth() const { return m_borderWidth; }
+    LUMORA_PROPERTY_OWN_SETTER(int, BevelWidth, m_bevelWidth)
+    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor, Changed())
+    LUMORA_PROPERTY(bool, BorderShadow, m_borderShadow, Changed())
+    LUMORA_PROPERTY(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle, Changed())
     // At least 0.
-    void SetBorderWidth(int v);
-    PanelTypes::TBorderStyle BorderStyle() const { return m_borderStyle; }
-    void SetBorderStyle(PanelTypes::TBorderStyle v);
-    TColor BorderColor() const { return m_borderColor; }
-    void SetBorderColor(TColor v);
-    bool BorderShadow() const { return m_borderShadow; }
-    void SetBorderShadow(bool v);
+    LUMORA_PROPERTY_OWN_SETTER(int, BorderWidth, m_borderWidth)
+    // Paint through an off-screen image: the window's backing store is
+    // one for every panel, so the value is kept for the form files and
+    // changes nothing drawn.
+    LUMORA_PROPERTY(bool, Buffered, m_buffered, )
+    LUMORA_PROPERTY(bool, CanMove, m_canMove, )
+    LUMORA_PROPERTY(bool, CanSize, m_canSize, Changed())
+    Q_PROPERTY(TPanelCaption* Caption READ Caption)
+    LUMORA_PROPERTY(bool, Collaps, m_collaps, )
+    LUMORA_PROPERTY(TColor, CollapsColor, m_collapsColor, )
+    LUMORA_PROPERTY(int, CollapsDelay, m_collapsDelay, )
+    LUMORA_PROPERTY(int, CollapsSteps, m_collapsSteps, )
+    LUMORA_PROPERTY(TColor, ColorTo, m_colorTo, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirror, m_colorMirror, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_colorMirrorTo, Changed())
+    LUMORA_PROPERTY(bool, Ellipsis, m_ellipsis, Changed())
+    LUMORA_PROPERTY(bool, FixedTop, m_fixedTop, )
+    LUMORA_PROPERTY(bool, FixedLeft, m_fixedLeft, )
+    LUMORA_PROPERTY(bool, FixedHeight, m_fixedHeight, )
+    LUMORA_PROPERTY(bool, FixedWidth, m_fixedWidth, )
+    // The expanded height, stored with the form and written back unchanged.
+    LUMORA_PROPERTY(int, FullHeight, m_fullHeight, )
+    LUMORA_PROPERTY(PanelTypes::TGradientDirection, GradientDirection, m_gradientDirection, Changed())
+    LUMORA_PROPERTY(bool, Hover, m_hover, Changed())
+    LUMORA_PROPERTY(TColor, HoverColor, m_hoverColor, Changed())
+    LUMORA_PROPERTY(TColor, HoverFontColor, m_hoverFontColor, Changed())
+    LUMORA_PROPERTY(int, Indent, m_indent, Changed())
+    LUMORA_PROPERTY(int, LineSpacing, m_lineSpacing, Changed())
+    LUMORA_PROPERTY(TColor, ShadowColor, m_shadowColor, Changed())
+    LUMORA_PROPERTY(int, ShadowOffset, m_shadowOffset, Changed())
+    LUMORA_PROPERTY(bool, ShowMoveCursor, m_showMoveCursor, )
+    Q_PROPERTY(TPanelStatusBar* StatusBar READ StatusBar)
+    Q_PROPERTY(TPanelStyler* Styler READ Styler WRITE SetStyler)
+    LUMORA_PROPERTY(QString, Text, m_text, Changed())
+    LUMORA_PROPERTY(PanelTypes::TTextVAlignment, TextVAlign, m_textVAlign, Changed())
+    LUMORA_PROPERTY(int, TopIndent, m_topIndent, Changed())
+    LUMORA_PROPERTY(TColor, URLColor, m_urlColor, Changed())
+    Q_PROPERTY(QString Version READ Version)
+    Q_PROPERTY(TAnchorClick OnAnchorClick MEMBER OnAnchorClick)
+    Q_PROPERTY(TAnchorClick OnAnchorEnter MEMBER OnAnchorEnter)
+    Q_PROPERTY(TAnchorClick OnAnchorExit MEMBER OnAnchorExit)
+    Q_PROPERTY(TPaintEvent OnPaint MEMBER OnPaint)
 
     // Caption bar and status strip (owned).
     TPanelCaption* Caption() const { return m_caption; }
@@ -76,71 +104,6 @@ public:
     // its two button switches; Collaps, Height, Width, Hint, Position and
     // Text of the settings are not applied.
     void ApplyPanelSettings(const TPanelSettings& settings);
-
-    // Body text.
-    const QString& Text() const { return m_text; }
-    void SetText(const QString& v);
-    TTextVAlignment TextVAlign() const { return m_textVAlign; }
-    void SetTextVAlign(TTextVAlignment v);
-    int Indent() const { return m_indent; }
-    void SetIndent(int v);
-    int TopIndent() const { return m_topIndent; }
-    void SetTopIndent(int v);
-    int LineSpacing() const { return m_lineSpacing; }
-    void SetLineSpacing(int v);
-    bool Ellipsis() const { return m_ellipsis; }
-    void SetEllipsis(bool v);
-
-    // Anchors and shadows in all of the panel's texts.
-    TColor URLColor() const { return m_urlColor; }
-    void SetURLColor(TColor v);
-    bool Hover() const { return m_hover; }
-    void SetHover(bool v);
-    TColor HoverColor() const { return m_hoverColor; }
-    void SetHoverColor(TColor v);
-    TColor HoverFontColor() const { return m_hoverFontColor; }
-    void SetHoverFontColor(TColor v);
-    TColor ShadowColor() const { return m_shadowColor; }
-    void SetShadowColor(TColor v);
-    int ShadowOffset() const { return m_shadowOffset; }
-    void SetShadowOffset(int v);
-
-    // Paint through an off-screen image: the window's backing store is
-    // one for every panel, so the value is kept for the form files and
-    // changes nothing drawn.
-    bool Buffered() const { return m_buffered; }
-    void SetBuffered(bool v) { m_buffered = v; }
-
-    // User interaction switches (kept, see the header comment).
-    bool CanMove() const { return m_canMove; }
-    void SetCanMove(bool v) { m_canMove = v; }
-    bool CanSize() const { return m_canSize; }
-    void SetCanSize(bool v);
-    bool Collaps() const { return m_collaps; }
-    void SetCollaps(bool v) { m_collaps = v; }
-    TColor CollapsColor() const { return m_collapsColor; }
-    void SetCollapsColor(TColor v) { m_collapsColor = v; }
-    int CollapsDelay() const { return m_collapsDelay; }
-    void SetCollapsDelay(int v) { m_collapsDelay = v; }
-    int CollapsSteps() const { return m_collapsSteps; }
-    void SetCollapsSteps(int v) { m_collapsSteps = v; }
-    bool ShowMoveCursor() const { return m_showMoveCursor; }
-    void SetShowMoveCursor(bool v) { m_showMoveCursor = v; }
-    bool FixedTop() const { return m_fixedTop; }
-    void SetFixedTop(bool v) { m_fixedTop = v; }
-    bool FixedLeft() const { return m_fixedLeft; }
-    void SetFixedLeft(bool v) { m_fixedLeft = v; }
-    bool FixedHeight() const { return m_fixedHeight; }
-    void SetFixedHeight(bool v) { m_fixedHeight = v; }
-    bool FixedWidth() const { return m_fixedWidth; }
-    void SetFixedWidth(bool v) { m_fixedWidth = v; }
-    bool AutoHideChildren() const { return m_autoHideChildren; }
-    void SetAutoHideChildren(bool v) { m_autoHideChildren = v; }
-    bool AnchorHint() const { return m_anchorHint; }
-    void SetAnchorHint(bool v) { m_anchorHint = v; }
-    // The expanded height, stored with the form and written back unchanged.
-    int FullHeight() const { return m_fullHeight; }
-    void SetFullHeight(int v) { m_fullHeight = v; }
 
     // Image sources for the texts (not owned; may be nullptr).
     IImageList* Images() const { return m_images; }
@@ -240,52 +203,6 @@ private:
 
 class TStyledPanel : public TCustomStyledPanel {
     Q_OBJECT
-    Q_PROPERTY(bool AnchorHint READ AnchorHint WRITE SetAnchorHint)
-    Q_PROPERTY(bool AutoHideChildren READ AutoHideChildren WRITE SetAutoHideChildren)
-    Q_PROPERTY(ControlTypes::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
-    Q_PROPERTY(ControlTypes::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
-    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
-    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
-    Q_PROPERTY(bool BorderShadow READ BorderShadow WRITE SetBorderShadow)
-    Q_PROPERTY(ControlTypes::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
-    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
-    Q_PROPERTY(bool Buffered READ Buffered WRITE SetBuffered)
-    Q_PROPERTY(bool CanMove READ CanMove WRITE SetCanMove)
-    Q_PROPERTY(bool CanSize READ CanSize WRITE SetCanSize)
-    Q_PROPERTY(TPanelCaption* Caption READ Caption)
-    Q_PROPERTY(bool Collaps READ Collaps WRITE SetCollaps)
-    Q_PROPERTY(TColor CollapsColor READ CollapsColor WRITE SetCollapsColor)
-    Q_PROPERTY(int CollapsDelay READ CollapsDelay WRITE SetCollapsDelay)
-    Q_PROPERTY(int CollapsSteps READ CollapsSteps WRITE SetCollapsSteps)
-    Q_PROPERTY(TColor ColorTo READ ColorTo WRITE SetColorTo)
-    Q_PROPERTY(TColor ColorMirror READ ColorMirror WRITE SetColorMirror)
-    Q_PROPERTY(TColor ColorMirrorTo READ ColorMirrorTo WRITE SetColorMirrorTo)
-    Q_PROPERTY(bool Ellipsis READ Ellipsis WRITE SetEllipsis)
-    Q_PROPERTY(bool FixedTop READ FixedTop WRITE SetFixedTop)
-    Q_PROPERTY(bool FixedLeft READ FixedLeft WRITE SetFixedLeft)
-    Q_PROPERTY(bool FixedHeight READ FixedHeight WRITE SetFixedHeight)
-    Q_PROPERTY(bool FixedWidth READ FixedWidth WRITE SetFixedWidth)
-    Q_PROPERTY(int FullHeight READ FullHeight WRITE SetFullHeight)
-    Q_PROPERTY(PanelTypes::TGradientDirection GradientDirection READ GradientDirection WRITE SetGradientDirection)
-    Q_PROPERTY(bool Hover READ Hover WRITE SetHover)
-    Q_PROPERTY(TColor HoverColor READ HoverColor WRITE SetHoverColor)
-    Q_PROPERTY(TColor HoverFontColor READ HoverFontColor WRITE SetHoverFontColor)
-    Q_PROPERTY(int Indent READ Indent WRITE SetIndent)
-    Q_PROPERTY(int LineSpacing READ LineSpacing WRITE SetLineSpacing)
-    Q_PROPERTY(TColor ShadowColor READ ShadowColor WRITE SetShadowColor)
-    Q_PROPERTY(int ShadowOffset READ ShadowOffset WRITE SetShadowOffset)
-    Q_PROPERTY(bool ShowMoveCursor READ ShowMoveCursor WRITE SetShowMoveCursor)
-    Q_PROPERTY(TPanelStatusBar* StatusBar READ StatusBar)
-    Q_PROPERTY(TPanelStyler* Styler READ Styler WRITE SetStyler)
-    Q_PROPERTY(QString Text READ Text WRITE SetText)
-    Q_PROPERTY(PanelTypes::TTextVAlignment TextVAlign READ TextVAlign WRITE SetTextVAlign)
-    Q_PROPERTY(int TopIndent READ TopIndent WRITE SetTopIndent)
-    Q_PROPERTY(TColor URLColor READ URLColor WRITE SetURLColor)
-    Q_PROPERTY(QString Version READ Version)
-    Q_PROPERTY(TAnchorClick OnAnchorClick MEMBER OnAnchorClick)
-    Q_PROPERTY(TAnchorClick OnAnchorEnter MEMBER OnAnchorEnter)
-    Q_PROPERTY(TAnchorClick OnAnchorExit MEMBER OnAnchorExit)
-    Q_PROPERTY(TPaintEvent OnPaint MEMBER OnPaint)
 public:
     explicit TStyledPanel(TComponent* owner = nullptr, QWidget* parent = nullptr);
 };

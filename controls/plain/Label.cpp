@@ -28,12 +28,6 @@ void TLabel::SetAutoSize(bool v)
     Invalidate();
 }
 
-void TLabel::SetTransparent(bool v)
-{
-    if (SetIfChanged(m_transparent, v))
-        Invalidate();
-}
-
 QSize TLabel::TextExtent() const
 {
     const QFontMetrics metrics(Font()->ToQFont());

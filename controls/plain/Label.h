@@ -8,24 +8,18 @@
 // The window keeps data in labels it never shows ("Words: 12325"), so the
 // caption is stored exactly as given.
 #include "controls/core/Control.h"
+#include "controls/paint/Property.h"
 
 #include <QString>
 
 class TLabel : public TGraphicControl {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
 public:
     explicit TLabel(TComponent* owner = nullptr, QWidget* parent = nullptr);
 
-    const QString& Caption() const { return m_caption; }
-    void SetCaption(const QString& v);
-    bool AutoSize() const { return m_autoSize; }
-    void SetAutoSize(bool v);
-    bool Transparent() const { return m_transparent; }
-    void SetTransparent(bool v);
-
+    LUMORA_PROPERTY_OWN_SETTER(QString, Caption, m_caption)
+    LUMORA_PROPERTY_OWN_SETTER(bool, AutoSize, m_autoSize)
+    LUMORA_PROPERTY(bool, Transparent, m_transparent, Invalidate())
     // The size the text needs in the current font.
     QSize TextExtent() const;
 

@@ -48,18 +48,6 @@ void TPanel::SetCaption(const QString& v)
     accessibility::AnnounceNameChange(this);
 }
 
-void TPanel::SetBevelInner(TBevelCut v)
-{
-    if (SetIfChanged(m_bevelInner, v))
-        update();
-}
-
-void TPanel::SetBevelOuter(TBevelCut v)
-{
-    if (SetIfChanged(m_bevelOuter, v))
-        update();
-}
-
 void TPanel::SetBevelWidth(int v)
 {
     v = std::max(1, v);

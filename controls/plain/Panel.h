@@ -5,28 +5,20 @@
 // focus.
 #include "controls/core/Control.h"
 #include "controls/core/ControlTypes.h"
+#include "controls/paint/Property.h"
 
 #include <QString>
 
 class TPanel : public TCustomControl {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(ControlTypes::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
-    Q_PROPERTY(ControlTypes::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
-    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
 public:
     explicit TPanel(TComponent* owner = nullptr, QWidget* parent = nullptr);
 
-    const QString& Caption() const { return m_caption; }
-    void SetCaption(const QString& v);
-    TBevelCut BevelInner() const { return m_bevelInner; }
-    void SetBevelInner(TBevelCut v);
-    TBevelCut BevelOuter() const { return m_bevelOuter; }
-    void SetBevelOuter(TBevelCut v);
-    int BevelWidth() const { return m_bevelWidth; }
+    LUMORA_PROPERTY_OWN_SETTER(QString, Caption, m_caption)
+    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelInner, m_bevelInner, update())
+    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelOuter, m_bevelOuter, update())
     // At least 1; smaller values are taken as 1.
-    void SetBevelWidth(int v);
-
+    LUMORA_PROPERTY_OWN_SETTER(int, BevelWidth, m_bevelWidth)
     // The area inside both bevels.
     QRect InnerRect() const;
 

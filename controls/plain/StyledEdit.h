@@ -4,6 +4,7 @@
 // its panel that Tab reaches; the box itself holds the place in the Tab
 // order through the line it contains, which takes the focus for it.
 #include "controls/core/Control.h"
+#include "controls/paint/Property.h"
 
 #include <QString>
 
@@ -11,11 +12,6 @@ class QLineEdit;
 
 class TStyledEdit : public TCustomControl {
     Q_OBJECT
-    Q_PROPERTY(QString Text READ Text WRITE SetText)
-    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
-    Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
-    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
-    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
 public:
     explicit TStyledEdit(TComponent* owner = nullptr, QWidget* parent = nullptr);
 
@@ -23,10 +19,12 @@ public:
     void SetText(const QString& v);
     bool ReadOnly() const;
     void SetReadOnly(bool v);
+    Q_PROPERTY(QString Text READ Text WRITE SetText)
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     // 0 means no limit.
-    int MaxLength() const { return m_maxLength; }
-    void SetMaxLength(int v);
-
+    LUMORA_PROPERTY_OWN_SETTER(int, MaxLength, m_maxLength)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
     // Whether Tab reaches the box (on by default).
     void SetTabStop(bool v);
 

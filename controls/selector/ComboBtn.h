@@ -16,42 +16,36 @@
 
 class TComboBtn : public QObject {
     Q_OBJECT
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(TColor ColorTo READ ColorTo WRITE SetColorTo)
-    Q_PROPERTY(TColor ColorHot READ ColorHot WRITE SetColorHot)
-    Q_PROPERTY(TColor ColorHotTo READ ColorHotTo WRITE SetColorHotTo)
-    Q_PROPERTY(TColor ColorDown READ ColorDown WRITE SetColorDown)
-    Q_PROPERTY(TColor ColorDownTo READ ColorDownTo WRITE SetColorDownTo)
-    Q_PROPERTY(TColor ColorMirror READ ColorMirror WRITE SetColorMirror)
-    Q_PROPERTY(TColor ColorMirrorTo READ ColorMirrorTo WRITE SetColorMirrorTo)
-    Q_PROPERTY(TColor ColorMirrorHot READ ColorMirrorHot WRITE SetColorMirrorHot)
-    Q_PROPERTY(TColor ColorMirrorHotTo READ ColorMirrorHotTo WRITE SetColorMirrorHotTo)
-    Q_PROPERTY(TColor ColorMirrorDown READ ColorMirrorDown WRITE SetColorMirrorDown)
-    Q_PROPERTY(TColor ColorMirrorDownTo READ ColorMirrorDownTo WRITE SetColorMirrorDownTo)
-    Q_PROPERTY(GDIPGradientIF::TGDIPGradient Gradient READ Gradient WRITE SetGradient)
-    Q_PROPERTY(GDIPGradientIF::TGDIPGradient GradientMirror READ GradientMirror WRITE SetGradientMirror)
-    Q_PROPERTY(GDIPGradientIF::TGDIPGradient GradientHot READ GradientHot WRITE SetGradientHot)
-    Q_PROPERTY(GDIPGradientIF::TGDIPGradient GradientMirrorHot READ GradientMirrorHot WRITE SetGradientMirrorHot)
-    Q_PROPERTY(GDIPGradientIF::TGDIPGradient GradientDown READ GradientDown WRITE SetGradientDown)
-    Q_PROPERTY(GDIPGradientIF::TGDIPGradient GradientMirrorDown READ GradientMirrorDown WRITE SetGradientMirrorDown)
-    Q_PROPERTY(TGDIPPicture* Glyph READ Glyph)
-    Q_PROPERTY(TGDIPPicture* GlyphHot READ GlyphHot)
-    Q_PROPERTY(TGDIPPicture* GlyphDown READ GlyphDown)
-    Q_PROPERTY(int Width READ Width WRITE SetWidth)
 public:
     explicit TComboBtn(QObject* parent = nullptr);
 
-    LUMORA_FACE_ACCESSORS(, m_normal)
-    LUMORA_FACE_ACCESSORS(Hot, m_hot)
-    LUMORA_FACE_ACCESSORS(Down, m_down)
+    LUMORA_PROPERTY(TColor, Color, m_normal.Color, Changed())
+    LUMORA_PROPERTY(TColor, ColorTo, m_normal.ColorTo, Changed())
+    LUMORA_PROPERTY(TColor, ColorHot, m_hot.Color, Changed())
+    LUMORA_PROPERTY(TColor, ColorHotTo, m_hot.ColorTo, Changed())
+    LUMORA_PROPERTY(TColor, ColorDown, m_down.Color, Changed())
+    LUMORA_PROPERTY(TColor, ColorDownTo, m_down.ColorTo, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirror, m_normal.ColorMirror, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_normal.ColorMirrorTo, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirrorHot, m_hot.ColorMirror, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirrorHotTo, m_hot.ColorMirrorTo, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirrorDown, m_down.ColorMirror, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirrorDownTo, m_down.ColorMirrorTo, Changed())
+    LUMORA_PROPERTY(GDIPGradientIF::TGDIPGradient, Gradient, m_normal.Gradient, Changed())
+    LUMORA_PROPERTY(GDIPGradientIF::TGDIPGradient, GradientMirror, m_normal.GradientMirror, Changed())
+    LUMORA_PROPERTY(GDIPGradientIF::TGDIPGradient, GradientHot, m_hot.Gradient, Changed())
+    LUMORA_PROPERTY(GDIPGradientIF::TGDIPGradient, GradientMirrorHot, m_hot.GradientMirror, Changed())
+    LUMORA_PROPERTY(GDIPGradientIF::TGDIPGradient, GradientDown, m_down.Gradient, Changed())
+    LUMORA_PROPERTY(GDIPGradientIF::TGDIPGradient, GradientMirrorDown, m_down.GradientMirror, Changed())
+    Q_PROPERTY(TGDIPPicture* Glyph READ Glyph)
+    Q_PROPERTY(TGDIPPicture* GlyphHot READ GlyphHot)
+    Q_PROPERTY(TGDIPPicture* GlyphDown READ GlyphDown)
+    // Negative widths are refused (the value stays).
+    LUMORA_PROPERTY_OWN_SETTER(int, Width, m_width)
 
     TGDIPPicture* Glyph() const { return m_glyph; }
     TGDIPPicture* GlyphHot() const { return m_glyphHot; }
     TGDIPPicture* GlyphDown() const { return m_glyphDown; }
-
-    int Width() const { return m_width; }
-    // Negative widths are refused (the value stays).
-    void SetWidth(int v);
 
     // The three looks as one value each (the button has no border: Border
     // stays clNone).

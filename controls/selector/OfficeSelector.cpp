@@ -230,35 +230,11 @@ void TCustomOfficeComboBox::SetAntiAlias(TAntiAlias v)
         list->viewport()->update();
 }
 
-void TCustomOfficeComboBox::SetDisplayRecentSelection(bool v)
-{
-    if (SetIfChanged(m_displayRecent, v))
-        FillDropDownList();
-}
-
 void TCustomOfficeComboBox::SetDropDownCount(int v) { m_dropDownCount = std::max(1, v); }
-
-void TCustomOfficeComboBox::SetBorderColor(TColor v)
-{
-    if (SetIfChanged(m_borderColor, v))
-        m_edit->update();
-}
-
-void TCustomOfficeComboBox::SetBorderHotColor(TColor v)
-{
-    if (SetIfChanged(m_borderHotColor, v))
-        m_edit->update();
-}
 
 QString TCustomOfficeComboBox::Text() const { return m_edit->text(); }
 
 void TCustomOfficeComboBox::SetText(const QString& v) { SetFieldText(v); }
-
-void TCustomOfficeComboBox::SetItems(const QStringList& v)
-{
-    if (SetIfChanged(m_items, v))
-        FillDropDownList();
-}
 
 void TCustomOfficeComboBox::SetItemIndex(int v)
 {

@@ -20,6 +20,7 @@
 #include "controls/selector/OfficeSelectorPainter.h"
 #include "controls/selector/SelectionAppearance.h"
 #include "controls/style/VisualStyle.h"
+#include "controls/paint/Property.h"
 
 #include <QLineEdit>
 #include <QStringList>
@@ -62,42 +63,47 @@ public:
     ~TCustomOfficeComboBox() override;
 
     // --- published values
-    TAntiAlias AntiAlias() const { return m_antiAlias; }
-    void SetAntiAlias(TAntiAlias v);
-    bool AutoFocus() const { return m_autoFocus; }
-    void SetAutoFocus(bool v) { m_autoFocus = v; }
-    bool AutoResetFocus() const { return m_autoResetFocus; }
-    void SetAutoResetFocus(bool v) { m_autoResetFocus = v; }
-    TComboBtn* Button() const { return m_button; }
-    bool DisplayRecentSelection() const { return m_displayRecent; }
-    void SetDisplayRecentSelection(bool v);
-    int DropDownCount() const { return m_dropDownCount; }
+    LUMORA_PROPERTY_OWN_SETTER(ControlTypes::TAntiAlias, AntiAlias, m_antiAlias)
+    LUMORA_PROPERTY(bool, AutoFocus, m_autoFocus, )
+    LUMORA_PROPERTY(bool, AutoResetFocus, m_autoResetFocus, )
+    Q_PROPERTY(TComboBtn* Button READ Button)
+    LUMORA_PROPERTY(bool, DisplayRecentSelection, m_displayRecent, FillDropDownList())
     // Values below 1 are taken as 1.
-    void SetDropDownCount(int v);
-    int DropDownWidth() const { return m_dropDownWidth; }
-    void SetDropDownWidth(int v) { m_dropDownWidth = v; }
-    TColor BorderColor() const { return m_borderColor; }
-    void SetBorderColor(TColor v);
-    TColor BorderHotColor() const { return m_borderHotColor; }
-    void SetBorderHotColor(TColor v);
-    bool LookUp() const { return m_lookUp; }
-    void SetLookUp(bool v) { m_lookUp = v; }
+    LUMORA_PROPERTY_OWN_SETTER(int, DropDownCount, m_dropDownCount)
+    LUMORA_PROPERTY(int, DropDownWidth, m_dropDownWidth, )
+    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor, m_edit->update())
+    LUMORA_PROPERTY(TColor, BorderHotColor, m_borderHotColor, m_edit->update())
+    LUMORA_PROPERTY(bool, LookUp, m_lookUp, )
+    Q_PROPERTY(TSelectionAppearance* SelectionAppearance READ SelectionAppearance)
+    Q_PROPERTY(QString Text READ Text WRITE SetText)
+    Q_PROPERTY(QString Version READ Version)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    LUMORA_PROPERTY(QStringList, Items, m_items, FillDropDownList())
+    // See the class comment: sets the text (and the open list's highlight),
+    // confirms it, and never raises OnSelect. Values of at least the number
+    // of items are ignored; -1 empties the text.
+    LUMORA_PROPERTY_OWN_SETTER(int, ItemIndex, m_itemIndex)
+    // Values below 1 are taken as 1.
+    LUMORA_PROPERTY_OWN_SETTER(int, ItemHeight, m_itemHeight)
+    Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    LUMORA_PROPERTY_OWN_SETTER(TCustomOfficeComboBox::TComboStyle, Style, m_style)
+    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
+    Q_PROPERTY(TKeyEvent OnKeyDown MEMBER OnKeyDown)
+    Q_PROPERTY(TKeyPressEvent OnKeyPress MEMBER OnKeyPress)
+    Q_PROPERTY(TKeyEvent OnKeyUp MEMBER OnKeyUp)
+    Q_PROPERTY(TNotifyEvent OnEnter MEMBER OnEnter)
+    Q_PROPERTY(TNotifyEvent OnExit MEMBER OnExit)
+    Q_PROPERTY(TNotifyEvent OnBeforeDropDown MEMBER OnBeforeDropDown)
+    Q_PROPERTY(TNotifyEvent OnSelect MEMBER OnSelect)
+
+    TComboBtn* Button() const { return m_button; }
     TSelectionAppearance* SelectionAppearance() const { return m_selection; }
     QString Text() const;
     void SetText(const QString& v);
     QString Version() const { return QStringLiteral("1.0.8.0"); }
-    QStringList Items() const { return m_items; }
-    void SetItems(const QStringList& v);
-    int ItemIndex() const { return m_itemIndex; }
-    // See the class comment: sets the text (and the open list's highlight),
-    // confirms it, and never raises OnSelect. Values of at least the number
-    // of items are ignored; -1 empties the text.
-    void SetItemIndex(int v);
-    int ItemHeight() const { return m_itemHeight; }
-    // Values below 1 are taken as 1.
-    void SetItemHeight(int v);
-    TComboStyle Style() const { return m_style; }
-    void SetStyle(TComboStyle v);
 
     // --- state
     const QStringList& RecentSelections() const { return m_recent; }
@@ -228,38 +234,9 @@ private:
     bool m_placing = false;     // inside SetEditRect / the minimum height
 };
 
+// The class the form files name; its base publishes every value.
 class TOfficeSelector : public TCustomOfficeComboBox {
     Q_OBJECT
-    Q_PROPERTY(ControlTypes::TAntiAlias AntiAlias READ AntiAlias WRITE SetAntiAlias)
-    Q_PROPERTY(bool AutoFocus READ AutoFocus WRITE SetAutoFocus)
-    Q_PROPERTY(bool AutoResetFocus READ AutoResetFocus WRITE SetAutoResetFocus)
-    Q_PROPERTY(TComboBtn* Button READ Button)
-    Q_PROPERTY(bool DisplayRecentSelection READ DisplayRecentSelection WRITE SetDisplayRecentSelection)
-    Q_PROPERTY(int DropDownCount READ DropDownCount WRITE SetDropDownCount)
-    Q_PROPERTY(int DropDownWidth READ DropDownWidth WRITE SetDropDownWidth)
-    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
-    Q_PROPERTY(TColor BorderHotColor READ BorderHotColor WRITE SetBorderHotColor)
-    Q_PROPERTY(bool LookUp READ LookUp WRITE SetLookUp)
-    Q_PROPERTY(TSelectionAppearance* SelectionAppearance READ SelectionAppearance)
-    Q_PROPERTY(QString Text READ Text WRITE SetText)
-    Q_PROPERTY(QString Version READ Version)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(QStringList Items READ Items WRITE SetItems)
-    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
-    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
-    Q_PROPERTY(TFont* Font READ Font)
-    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
-    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
-    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
-    Q_PROPERTY(TCustomOfficeComboBox::TComboStyle Style READ Style WRITE SetStyle)
-    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
-    Q_PROPERTY(TKeyEvent OnKeyDown MEMBER OnKeyDown)
-    Q_PROPERTY(TKeyPressEvent OnKeyPress MEMBER OnKeyPress)
-    Q_PROPERTY(TKeyEvent OnKeyUp MEMBER OnKeyUp)
-    Q_PROPERTY(TNotifyEvent OnEnter MEMBER OnEnter)
-    Q_PROPERTY(TNotifyEvent OnExit MEMBER OnExit)
-    Q_PROPERTY(TNotifyEvent OnBeforeDropDown MEMBER OnBeforeDropDown)
-    Q_PROPERTY(TNotifyEvent OnSelect MEMBER OnSelect)
 public:
     explicit TOfficeSelector(TComponent* owner = nullptr, QWidget* parent = nullptr);
 };

@@ -13,26 +13,21 @@
 
 class TSelectionAppearance : public QObject {
     Q_OBJECT
-    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(TColor ColorTo READ ColorTo WRITE SetColorTo)
-    Q_PROPERTY(TColor ColorMirror READ ColorMirror WRITE SetColorMirror)
-    Q_PROPERTY(TColor ColorMirrorTo READ ColorMirrorTo WRITE SetColorMirrorTo)
-    Q_PROPERTY(GDIPGradientIF::TGDIPGradient Gradient READ Gradient WRITE SetGradient)
-    Q_PROPERTY(GDIPGradientIF::TGDIPGradient GradientMirror READ GradientMirror WRITE SetGradientMirror)
-    Q_PROPERTY(TColor TextColor READ TextColor WRITE SetTextColor)
-    Q_PROPERTY(bool Rounded READ Rounded WRITE SetRounded)
 public:
     explicit TSelectionAppearance(QObject* parent = nullptr)
         : QObject(parent)
     {
     }
 
-    LUMORA_PROPERTY(TColor, BorderColor, m_border)
-    LUMORA_FACE_ACCESSORS(, m_face)
-    LUMORA_PROPERTY(TColor, TextColor, m_textColor)
-    LUMORA_PROPERTY(bool, Rounded, m_rounded)
-
+    LUMORA_PROPERTY(TColor, BorderColor, m_border, Changed())
+    LUMORA_PROPERTY(TColor, Color, m_face.Color, Changed())
+    LUMORA_PROPERTY(TColor, ColorTo, m_face.ColorTo, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirror, m_face.ColorMirror, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_face.ColorMirrorTo, Changed())
+    LUMORA_PROPERTY(GDIPGradientIF::TGDIPGradient, Gradient, m_face.Gradient, Changed())
+    LUMORA_PROPERTY(GDIPGradientIF::TGDIPGradient, GradientMirror, m_face.GradientMirror, Changed())
+    LUMORA_PROPERTY(TColor, TextColor, m_textColor, Changed())
+    LUMORA_PROPERTY(bool, Rounded, m_rounded, Changed())
     // The face colours and gradient kinds as one value.
     const TFaceColors& Face() const { return m_face; }
     // Writes the four colours of v; the gradient kinds stay. Raises

@@ -94,18 +94,6 @@ TSmoothLabel::TSmoothLabel(TComponent* owner, QWidget* parent)
     SetBounds(0, 0, 280, 50);
 }
 
-void TSmoothLabel::SetTransparent(bool v)
-{
-    if (SetIfChanged(m_transparent, v))
-        Changed();
-}
-
-void TSmoothLabel::SetWordWrap(bool v)
-{
-    if (SetIfChanged(m_wordWrap, v))
-        Changed();
-}
-
 void TSmoothLabel::Assign(const TSmoothLabel& other)
 {
     if (&other == this)

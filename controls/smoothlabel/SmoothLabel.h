@@ -25,45 +25,30 @@ public:
     };
     Q_ENUM(TSmoothLabelLocation)
 
-private:
-    Q_PROPERTY(QString Text READ Text WRITE SetText)
-    Q_PROPERTY(TSmoothLabelLocation Location READ Location WRITE SetLocation)
-    Q_PROPERTY(TFont* Font READ Font)
-    Q_PROPERTY(int Left READ Left WRITE SetLeft)
-    Q_PROPERTY(int Top READ Top WRITE SetTop)
-    Q_PROPERTY(TFillPicture* Picture READ Picture WRITE SetPicture)
-    Q_PROPERTY(TColor ColorStart READ ColorStart WRITE SetColorStart)
-    Q_PROPERTY(TColor ColorEnd READ ColorEnd WRITE SetColorEnd)
-    Q_PROPERTY(int OpacityStart READ OpacityStart WRITE SetOpacityStart)
-    Q_PROPERTY(int OpacityEnd READ OpacityEnd WRITE SetOpacityEnd)
-    Q_PROPERTY(TGDIPFill::TGradientType GradientType READ GradientType WRITE SetGradientType)
-    Q_PROPERTY(int HatchStyle READ HatchStyle WRITE SetHatchStyle)
-
-public:
     explicit TSmoothLabelCaption(QObject* parent = nullptr);
 
-    const QString& Text() const { return m_text; }
-    void SetText(const QString& v);
-    LUMORA_PROPERTY(TSmoothLabelLocation, Location, m_location)
+    LUMORA_PROPERTY_OWN_SETTER(QString, Text, m_text)
+    LUMORA_PROPERTY(TSmoothLabelLocation, Location, m_location, Changed())
     // Family, size and style of the text; its colour is not used.
+    Q_PROPERTY(TFont* Font READ Font)
+
     TFont* Font() const { return m_font; }
     // Position of the text for plCustom.
-    LUMORA_PROPERTY(int, Left, m_left)
-    LUMORA_PROPERTY(int, Top, m_top)
+    LUMORA_PROPERTY(int, Left, m_left, Changed())
+    LUMORA_PROPERTY(int, Top, m_top, Changed())
     // The texture of gtTexture. Setting copies the content.
+    Q_PROPERTY(TFillPicture* Picture READ Picture WRITE SetPicture)
+
     TFillPicture* Picture() const { return m_picture; }
     void SetPicture(TFillPicture* v);
-    LUMORA_PROPERTY(TColor, ColorStart, m_colorStart)
+    LUMORA_PROPERTY(TColor, ColorStart, m_colorStart, Changed())
     // clNone paints the text in ColorStart alone.
-    LUMORA_PROPERTY(TColor, ColorEnd, m_colorEnd)
+    LUMORA_PROPERTY(TColor, ColorEnd, m_colorEnd, Changed())
     // Opacities are bytes: values outside 0..255 are clamped.
-    int OpacityStart() const { return m_opacityStart; }
-    void SetOpacityStart(int v);
-    int OpacityEnd() const { return m_opacityEnd; }
-    void SetOpacityEnd(int v);
-    LUMORA_PROPERTY(TGDIPFill::TGradientType, GradientType, m_gradientType)
-    LUMORA_PROPERTY(int, HatchStyle, m_hatchStyle)
-
+    LUMORA_PROPERTY_OWN_SETTER(int, OpacityStart, m_opacityStart)
+    LUMORA_PROPERTY_OWN_SETTER(int, OpacityEnd, m_opacityEnd)
+    LUMORA_PROPERTY(TGDIPFill::TGradientType, GradientType, m_gradientType, Changed())
+    LUMORA_PROPERTY(int, HatchStyle, m_hatchStyle, Changed())
     // Copies everything but the font.
     void AssignAllButFont(const TSmoothLabelCaption& other);
 
@@ -92,12 +77,6 @@ using TSmoothLabelLocation = TSmoothLabelCaption::TSmoothLabelLocation;
 
 class TSmoothLabel : public TGraphicControl, public IStyledComponent {
     Q_OBJECT
-    Q_PROPERTY(TGDIPFill* Fill READ Fill)
-    Q_PROPERTY(TSmoothLabelCaption* Caption READ Caption)
-    Q_PROPERTY(QString Version READ Version WRITE SetVersion)
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
-    Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
-    Q_PROPERTY(TNotifyEvent OnResize MEMBER OnResize)
 public:
     explicit TSmoothLabel(TComponent* owner = nullptr, QWidget* parent = nullptr);
 
@@ -106,11 +85,12 @@ public:
     // Always "1.1.0.1"; writing it (form files store it) changes nothing.
     QString Version() const { return QStringLiteral("1.1.0.1"); }
     void SetVersion(const QString&) {}
-    bool Transparent() const { return m_transparent; }
-    void SetTransparent(bool v);
-    bool WordWrap() const { return m_wordWrap; }
-    void SetWordWrap(bool v);
-
+    Q_PROPERTY(TGDIPFill* Fill READ Fill)
+    Q_PROPERTY(TSmoothLabelCaption* Caption READ Caption)
+    Q_PROPERTY(QString Version READ Version WRITE SetVersion)
+    LUMORA_PROPERTY(bool, Transparent, m_transparent, Changed())
+    LUMORA_PROPERTY(bool, WordWrap, m_wordWrap, Changed())
+    Q_PROPERTY(TNotifyEvent OnResize MEMBER OnResize)
     // A smooth label keeps its colours under every style.
     void ApplyComponentStyle(TVisualStyle) override {}
 

@@ -23,12 +23,6 @@ TAppStyler::~TAppStyler()
     delete m_notifier.data();
 }
 
-void TAppStyler::SetAutoThemeAdapt(bool v)
-{
-    if (SetIfChanged(m_autoThemeAdapt, v))
-        AdaptToTheme();
-}
-
 void TAppStyler::SetStyle(TVisualStyle v)
 {
     if (!SetIfChanged(m_style, v))

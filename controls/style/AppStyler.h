@@ -7,6 +7,7 @@
 #include "controls/core/Events.h"
 #include "controls/style/ThemeNotifierWindow.h"
 #include "controls/style/VisualStyle.h"
+#include "controls/paint/Property.h"
 
 #include <QList>
 #include <QPointer>
@@ -17,24 +18,19 @@ Q_MOC_INCLUDE("controls/style/FormStyler.h")
 
 class TAppStyler : public TNonVisualComponent {
     Q_OBJECT
-    Q_PROPERTY(bool AutoThemeAdapt READ AutoThemeAdapt WRITE SetAutoThemeAdapt)
-    Q_PROPERTY(VisualStyleIF::TVisualStyle Style READ Style WRITE SetStyle)
-    Q_PROPERTY(QString Version READ Version)
-    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
 public:
     explicit TAppStyler(TComponent* owner = nullptr);
     // Every following form styler loses its AppStyle (and keeps its Style).
     ~TAppStyler() override;
 
-    bool AutoThemeAdapt() const { return m_autoThemeAdapt; }
     // Stores the value, then runs AdaptToTheme.
-    void SetAutoThemeAdapt(bool v);
-
-    TVisualStyle Style() const { return m_style; }
+    LUMORA_PROPERTY(bool, AutoThemeAdapt, m_autoThemeAdapt, AdaptToTheme())
     // Nothing on an equal value (so colours changed since are not
     // restored); otherwise stores it, passes it to every form styler unless
     // loading, and raises OnChange.
-    void SetStyle(TVisualStyle v);
+    LUMORA_PROPERTY_OWN_SETTER(VisualStyleIF::TVisualStyle, Style, m_style)
+    Q_PROPERTY(QString Version READ Version)
+    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
 
     QString Version() const { return QStringLiteral("1.2.0.1"); }
 

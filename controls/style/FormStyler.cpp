@@ -38,12 +38,6 @@ TFormStyler::~TFormStyler()
     delete m_notifier.data();
 }
 
-void TFormStyler::SetAutoThemeAdapt(bool v)
-{
-    if (SetIfChanged(m_autoThemeAdapt, v))
-        AdaptToTheme();
-}
-
 void TFormStyler::SetStyle(TVisualStyle v)
 {
     if (!SetIfChanged(m_style, v))

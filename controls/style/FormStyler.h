@@ -11,6 +11,7 @@
 #include "controls/core/Events.h"
 #include "controls/style/ThemeNotifierWindow.h"
 #include "controls/style/VisualStyle.h"
+#include "controls/paint/Property.h"
 
 #include <QPointer>
 #include <QString>
@@ -22,22 +23,17 @@ Q_MOC_INCLUDE("controls/style/AppStyler.h")
 
 class TFormStyler : public TNonVisualComponent {
     Q_OBJECT
-    Q_PROPERTY(bool AutoThemeAdapt READ AutoThemeAdapt WRITE SetAutoThemeAdapt)
-    Q_PROPERTY(VisualStyleIF::TVisualStyle Style READ Style WRITE SetStyle)
-    Q_PROPERTY(TAppStyler* AppStyle READ AppStyle WRITE SetAppStyle)
-    Q_PROPERTY(TApplyStyleEvent OnApplyStyle MEMBER OnApplyStyle)
-    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
-    Q_PROPERTY(QString Version READ Version)
 public:
     explicit TFormStyler(TComponent* owner = nullptr);
     ~TFormStyler() override;
 
-    bool AutoThemeAdapt() const { return m_autoThemeAdapt; }
     // Stores the value, then runs AdaptToTheme.
-    void SetAutoThemeAdapt(bool v);
-
-    TVisualStyle Style() const { return m_style; }
-    void SetStyle(TVisualStyle v);
+    LUMORA_PROPERTY(bool, AutoThemeAdapt, m_autoThemeAdapt, AdaptToTheme())
+    LUMORA_PROPERTY_OWN_SETTER(VisualStyleIF::TVisualStyle, Style, m_style)
+    Q_PROPERTY(TAppStyler* AppStyle READ AppStyle WRITE SetAppStyle)
+    Q_PROPERTY(TApplyStyleEvent OnApplyStyle MEMBER OnApplyStyle)
+    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
+    Q_PROPERTY(QString Version READ Version)
 
     TAppStyler* AppStyle() const { return m_appStyle; }
     // Follows A: takes A's style at once (unless loading) and registers
