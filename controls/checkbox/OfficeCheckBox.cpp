@@ -148,19 +148,23 @@ void TCustomOfficeCheckBox::paintEvent(QPaintEvent*)
     PaintCaption(canvas);
 }
 
-void TCustomOfficeCheckBox::PaintCaption(TCanvas& canvas)
+TMiniHtmlParams TCustomOfficeCheckBox::CaptionParams(TCanvas& canvas) const
 {
-    const QRect area = CaptionArea();
     TMiniHtmlParams params;
     params.Canvas = &canvas;
     params.Text = m_caption;
-    params.Bounds = TRect::FromQRect(area);
+    params.Bounds = TRect::FromQRect(CaptionArea());
     params.ShadowOffset = m_shadowOffset;
     params.ShadowColor = m_shadowColor;
     params.WordWrap = !m_ellipsis;
     params.URLColor = m_urlColor;
-    params.HoverColor = clNone;
-    params.HoverFontColor = clNone;
+    return params;
+}
+
+void TCustomOfficeCheckBox::PaintCaption(TCanvas& canvas)
+{
+    const QRect area = CaptionArea();
+    TMiniHtmlParams params = CaptionParams(canvas);
 
     // Measure first: the focus frame needs the extent.
     TMiniHtmlResult measured;
@@ -230,17 +234,10 @@ QString TCustomOfficeCheckBox::AnchorAt(QPoint p)
     QPainter painter(&scratch);
     TCanvas canvas(painter);
     canvas.SetFont(*Font());
-    TMiniHtmlParams params;
-    params.Canvas = &canvas;
-    params.Text = m_caption;
-    params.Bounds = TRect::FromQRect(CaptionArea());
+    TMiniHtmlParams params = CaptionParams(canvas);
     params.PointX = p.x();
     params.PointY = p.y();
     params.HitTestOnly = true;
-    params.WordWrap = !m_ellipsis;
-    params.URLColor = m_urlColor;
-    params.ShadowOffset = m_shadowOffset;
-    params.ShadowColor = m_shadowColor;
     TMiniHtmlResult result;
     if (!RenderMiniHtml(params, result))
         return {};

@@ -18,6 +18,7 @@
 #include <functional>
 
 class TCanvas;
+struct TMiniHtmlParams;
 
 class TCustomOfficeCheckBox : public TCustomControl {
     Q_OBJECT
@@ -99,6 +100,9 @@ protected:
     bool event(QEvent* e) override;
 
 private:
+    // The caption as the renderer takes it, the same for painting and for
+    // the anchor hit test.
+    TMiniHtmlParams CaptionParams(TCanvas& canvas) const;
     void PaintCaption(TCanvas& canvas);
     void PaintFocusFrame(QPainter& painter, const QRect& frame, TColor color);
     void RepaintBoxArea();
