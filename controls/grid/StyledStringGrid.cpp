@@ -70,15 +70,6 @@ void TStyledStringGrid::ApplyComponentStyle(TVisualStyle style)
 
 // --- properties -------------------------------------------------------------
 
-void TStyledStringGrid::SetEnableHTML(bool v) { if (SetIfChanged(m_enableHtml, v)) update(); }
-void TStyledStringGrid::SetGridLineColor(TColor v) { if (SetIfChanged(m_gridLineColor, v)) update(); }
-void TStyledStringGrid::SetHideFocusRect(bool v) { if (SetIfChanged(m_hideFocusRect, v)) update(); }
-void TStyledStringGrid::SetSelectionColor(TColor v) { if (SetIfChanged(m_selectionColor, v)) update(); }
-void TStyledStringGrid::SetSelectionTextColor(TColor v) { if (SetIfChanged(m_selectionTextColor, v)) update(); }
-void TStyledStringGrid::SetShowSelection(bool v) { if (SetIfChanged(m_showSelection, v)) update(); }
-void TStyledStringGrid::SetURLColor(TColor v) { if (SetIfChanged(m_urlColor, v)) update(); }
-void TStyledStringGrid::SetWordWrap(bool v) { if (SetIfChanged(m_wordWrap, v)) update(); }
-
 // --- wheel ------------------------------------------------------------------
 
 void TStyledStringGrid::WheelNotch(int direction, Qt::KeyboardModifiers modifiers)

@@ -19,17 +19,6 @@ void TPanelStatusBar::Changed()
         OnChange();
 }
 
-void TPanelStatusBar::SetVisible(bool v) { if (SetIfChanged(m_visible, v)) Changed(); }
-void TPanelStatusBar::SetHeight(int v) { if (SetIfChanged(m_height, v)) Changed(); }
-void TPanelStatusBar::SetColor(TColor v) { if (SetIfChanged(m_color, v)) Changed(); }
-void TPanelStatusBar::SetColorTo(TColor v) { if (SetIfChanged(m_colorTo, v)) Changed(); }
-void TPanelStatusBar::SetGradientDirection(TGradientDirection v) { if (SetIfChanged(m_gradientDirection, v)) Changed(); }
-void TPanelStatusBar::SetBorderStyle(PanelTypes::TBorderStyle v) { if (SetIfChanged(m_borderStyle, v)) Changed(); }
-void TPanelStatusBar::SetBorderColor(TColor v) { if (SetIfChanged(m_borderColor, v)) Changed(); }
-void TPanelStatusBar::SetBevelInner(bool v) { if (SetIfChanged(m_bevelInner, v)) Changed(); }
-void TPanelStatusBar::SetText(const QString& v) { if (SetIfChanged(m_text, v)) Changed(); }
-void TPanelStatusBar::SetImageIndex(int v) { if (SetIfChanged(m_imageIndex, v)) Changed(); }
-
 void TPanelStatusBar::Assign(const TPanelStatusBar& s)
 {
     if (&s == this)

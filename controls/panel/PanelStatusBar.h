@@ -16,17 +16,17 @@ class TPanelStatusBar : public QObject {
 public:
     explicit TPanelStatusBar(QObject* parent = nullptr);
 
-    LUMORA_PROPERTY_OWN_SETTER(bool, BevelInner, m_bevelInner)
-    LUMORA_PROPERTY_OWN_SETTER(TColor, BorderColor, m_borderColor)
-    LUMORA_PROPERTY_OWN_SETTER(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle)
-    LUMORA_PROPERTY_OWN_SETTER(TColor, Color, m_color)
-    LUMORA_PROPERTY_OWN_SETTER(TColor, ColorTo, m_colorTo)
+    LUMORA_PROPERTY(bool, BevelInner, m_bevelInner, Changed())
+    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor, Changed())
+    LUMORA_PROPERTY(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle, Changed())
+    LUMORA_PROPERTY(TColor, Color, m_color, Changed())
+    LUMORA_PROPERTY(TColor, ColorTo, m_colorTo, Changed())
     Q_PROPERTY(TFont* Font READ Font)
-    LUMORA_PROPERTY_OWN_SETTER(PanelTypes::TGradientDirection, GradientDirection, m_gradientDirection)
-    LUMORA_PROPERTY_OWN_SETTER(int, Height, m_height)
-    LUMORA_PROPERTY_OWN_SETTER(int, ImageIndex, m_imageIndex)
-    LUMORA_PROPERTY_OWN_SETTER(QString, Text, m_text)
-    LUMORA_PROPERTY_OWN_SETTER(bool, Visible, m_visible)
+    LUMORA_PROPERTY(PanelTypes::TGradientDirection, GradientDirection, m_gradientDirection, Changed())
+    LUMORA_PROPERTY(int, Height, m_height, Changed())
+    LUMORA_PROPERTY(int, ImageIndex, m_imageIndex, Changed())
+    LUMORA_PROPERTY(QString, Text, m_text, Changed())
+    LUMORA_PROPERTY(bool, Visible, m_visible, Changed())
 
     TFont* Font() const { return m_font; }
 
