@@ -1,7 +1,6 @@
 #include "controls/grid/StyledStringGrid.h"
 
 #include "controls/grid/GridPainter.h"
-#include "controls/paint/Property.h"
 #include "controls/style/StyleTable.h"
 
 #include <optional>

@@ -1,7 +1,6 @@
 #include "controls/paint/Font.h"
 
 #include "platform/Fonts.h"
-#include "controls/paint/Property.h"
 
 #include <cmath>
 #include <cstdlib>

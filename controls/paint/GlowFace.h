@@ -46,6 +46,20 @@ struct TFaceColors {
     bool operator==(const TFaceColors&) const = default;
 };
 
+// The published pairs of one look held in `face` (a TFaceColors member), for
+// a class whose every change runs its Changed(): the upper half's colours,
+// the mirror half's colours, and the two gradient kinds. The normal look has
+// an empty Look; each class lists the pairs in the order it publishes them.
+#define LUMORA_FACE_COLORS(Look, face)                                                                         \
+    LUMORA_PROPERTY(TColor, Color##Look, face.Color, Changed())                                                \
+    LUMORA_PROPERTY(TColor, Color##Look##To, face.ColorTo, Changed())
+#define LUMORA_FACE_MIRROR_COLORS(Look, face)                                                                  \
+    LUMORA_PROPERTY(TColor, ColorMirror##Look, face.ColorMirror, Changed())                                    \
+    LUMORA_PROPERTY(TColor, ColorMirror##Look##To, face.ColorMirrorTo, Changed())
+#define LUMORA_FACE_GRADIENTS(Look, face)                                                                      \
+    LUMORA_PROPERTY(GDIPGradientIF::TGDIPGradient, Gradient##Look, face.Gradient, Changed())                   \
+    LUMORA_PROPERTY(GDIPGradientIF::TGDIPGradient, GradientMirror##Look, face.GradientMirror, Changed())
+
 // Which half of a two-part face a fill belongs to.
 enum class TGlowHalf { Upper, Lower };
 

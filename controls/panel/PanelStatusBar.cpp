@@ -1,5 +1,4 @@
 #include "controls/panel/PanelStatusBar.h"
-#include "controls/paint/Property.h"
 
 TPanelStatusBar::TPanelStatusBar(QObject* parent)
     : QObject(parent)

@@ -20,12 +20,9 @@ public:
     }
 
     LUMORA_PROPERTY(TColor, BorderColor, m_border, Changed())
-    LUMORA_PROPERTY(TColor, Color, m_face.Color, Changed())
-    LUMORA_PROPERTY(TColor, ColorTo, m_face.ColorTo, Changed())
-    LUMORA_PROPERTY(TColor, ColorMirror, m_face.ColorMirror, Changed())
-    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_face.ColorMirrorTo, Changed())
-    LUMORA_PROPERTY(GDIPGradientIF::TGDIPGradient, Gradient, m_face.Gradient, Changed())
-    LUMORA_PROPERTY(GDIPGradientIF::TGDIPGradient, GradientMirror, m_face.GradientMirror, Changed())
+    LUMORA_FACE_COLORS(, m_face)
+    LUMORA_FACE_MIRROR_COLORS(, m_face)
+    LUMORA_FACE_GRADIENTS(, m_face)
     LUMORA_PROPERTY(TColor, TextColor, m_textColor, Changed())
     LUMORA_PROPERTY(bool, Rounded, m_rounded, Changed())
     // The face colours and gradient kinds as one value.

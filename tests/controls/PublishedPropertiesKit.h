@@ -8,6 +8,7 @@
 #include <QMetaProperty>
 #include <QObject>
 #include <QString>
+#include <QVariant>
 
 // The index of the first property a class publishes itself.
 inline int FirstOwnProperty(const QMetaObject* mo)
@@ -36,5 +37,28 @@ void WalkPublished(QObject* object, const QString& path, Visit&& visit)
             if (sub && !dynamic_cast<TComponent*>(sub))
                 WalkPublished(sub, where, visit);
         }
+    }
+}
+
+// Another value of a property's type than v, or nothing for a type the
+// walk does not vary (pictures, fonts and other held objects).
+inline QVariant OtherValue(const QMetaProperty& p, const QVariant& v)
+{
+    if (p.isEnumType()) {
+        const QMetaEnum e = p.enumerator();
+        if (p.isFlagType())
+            return v.toInt() ^ e.value(0);
+        for (int k = 0; k < e.keyCount(); ++k)
+            if (e.value(k) != v.toInt())
+                return e.value(k);
+        return {};
+    }
+    switch (v.metaType().id()) {
+    case QMetaType::Bool: return !v.toBool();
+    case QMetaType::Int: return v.toInt() < 255 ? v.toInt() + 1 : v.toInt() - 1;
+    case QMetaType::UInt: return v.toUInt() + 1;
+    case QMetaType::QString: return v.toString() + QStringLiteral("x");
+    case QMetaType::QStringList: return v.toStringList() << QStringLiteral("x");
+    default: return {};
     }
 }

@@ -4,6 +4,7 @@
 #include "controls/core/FormReader.h"
 #include "controls/panel/PanelStyler.h"
 #include "controls/panel/StyledPanel.h"
+#include "PublishedPropertiesKit.h"
 #include "platform/DesktopTheme.h"
 
 #include <QMetaProperty>
@@ -111,19 +112,7 @@ TEST(PanelSettings, EveryValueReachesACopyAndThePanelTakesAllButItsOwn)
         if (!p.isWritable())
             continue;
         const QVariant now = p.read(&source);
-        QVariant other;
-        if (p.isEnumType()) {
-            const QMetaEnum e = p.enumerator();
-            for (int k = 0; k < e.keyCount() && !other.isValid(); ++k)
-                if (e.value(k) != now.toInt())
-                    other = e.value(k);
-        } else if (now.metaType().id() == QMetaType::Bool)
-            other = !now.toBool();
-        else if (now.metaType().id() == QMetaType::Int)
-            other = now.toInt() + 7;
-        else
-            other = now.toString() + QStringLiteral(" (changed)");
-        ASSERT_TRUE(p.write(&source, other)) << p.name();
+        ASSERT_TRUE(p.write(&source, OtherValue(p, now))) << p.name();
         ASSERT_NE(p.read(&source), now) << p.name() << ": the test gave it no new value";
         written << QLatin1String(p.name());
     }
