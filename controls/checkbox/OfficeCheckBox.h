@@ -35,21 +35,21 @@ public:
     explicit TCustomOfficeCheckBox(TComponent* owner = nullptr, QWidget* parent = nullptr);
     ~TCustomOfficeCheckBox() override;
 
-    LUMORA_PROPERTY(TLeftRight, Alignment, m_alignment, update())
-    LUMORA_PROPERTY(TTextLayout, ButtonVertAlign, m_buttonVertAlign, update())
-    LUMORA_PROPERTY_OWN_SETTER(QString, Caption, m_caption)
+    LUMORA_PROPERTY(TLeftRight, Alignment, m_alignment, taLeftJustify, update())
+    LUMORA_PROPERTY(TTextLayout, ButtonVertAlign, m_buttonVertAlign, tlTop, update())
+    LUMORA_PROPERTY_OWN_SETTER(QString, Caption, m_caption, {})
     Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
-    LUMORA_PROPERTY(TColor, DisabledFontColor, m_disabledFontColor, update())
-    LUMORA_PROPERTY(bool, Ellipsis, m_ellipsis, update())
-    LUMORA_PROPERTY(bool, ReadOnly, m_readOnly, )
-    LUMORA_PROPERTY(bool, ReturnIsTab, m_returnIsTab, )
-    LUMORA_PROPERTY(TColor, ShadowColor, m_shadowColor, update())
-    LUMORA_PROPERTY(int, ShadowOffset, m_shadowOffset, update())
+    LUMORA_PROPERTY(TColor, DisabledFontColor, m_disabledFontColor, 0x808080, update())
+    LUMORA_PROPERTY(bool, Ellipsis, m_ellipsis, false, update())
+    LUMORA_PROPERTY(bool, ReadOnly, m_readOnly, false, )
+    LUMORA_PROPERTY(bool, ReturnIsTab, m_returnIsTab, false, )
+    LUMORA_PROPERTY(TColor, ShadowColor, m_shadowColor, 0x808080, update())
+    LUMORA_PROPERTY(int, ShadowOffset, m_shadowOffset, 1, update())
     // A different value repaints the box area.
-    LUMORA_PROPERTY_OWN_SETTER(TCheckBoxState, State, m_state)
+    LUMORA_PROPERTY_OWN_SETTER(TCheckBoxState, State, m_state, cbUnchecked)
     // There are no system themes to draw with here: the images are used.
-    LUMORA_PROPERTY(bool, Themed, m_themed, )
-    LUMORA_PROPERTY(TColor, URLColor, m_urlColor, update())
+    LUMORA_PROPERTY(bool, Themed, m_themed, false, )
+    LUMORA_PROPERTY(TColor, URLColor, m_urlColor, 0xFF0000, update())
     Q_PROPERTY(TAnchorClick OnAnchorClick MEMBER OnAnchorClick)
     Q_PROPERTY(TAnchorClick OnAnchorEnter MEMBER OnAnchorEnter)
     Q_PROPERTY(TAnchorClick OnAnchorExit MEMBER OnAnchorExit)
@@ -113,19 +113,6 @@ private:
     // Every change of State goes through here (and is announced).
     void StoreState(TCheckBoxState v);
     void RestoreCursor();
-
-    TLeftRight m_alignment = taLeftJustify;
-    TTextLayout m_buttonVertAlign = tlTop;
-    QString m_caption;
-    TColor m_disabledFontColor = 0x808080;
-    bool m_ellipsis = false;
-    bool m_readOnly = false;
-    bool m_returnIsTab = false;
-    TColor m_shadowColor = 0x808080;
-    int m_shadowOffset = 1;
-    TCheckBoxState m_state = cbUnchecked;
-    bool m_themed = false;
-    TColor m_urlColor = 0xFF0000;
 
     bool m_down = false;
     bool m_hot = false;

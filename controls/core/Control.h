@@ -62,16 +62,16 @@ public:
     Q_PROPERTY(int Top READ Top WRITE SetTop)
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
     Q_PROPERTY(int Height READ Height WRITE SetHeight)
-    LUMORA_PROPERTY(TAnchors, Anchors, m_anchors, RecordAnchorDistances())
-    LUMORA_PROPERTY(bool, Visible, m_visible, QWidget::setVisible(v))
-    LUMORA_PROPERTY_OWN_SETTER(bool, Enabled, m_enabled)
+    LUMORA_PROPERTY(TAnchors, Anchors, m_anchors, TAnchors(akLeft) | akTop, RecordAnchorDistances())
+    LUMORA_PROPERTY(bool, Visible, m_visible, true, QWidget::setVisible(v))
+    LUMORA_PROPERTY_OWN_SETTER(bool, Enabled, m_enabled, true)
     Q_PROPERTY(TFont* Font READ Font)
-    LUMORA_PROPERTY_OWN_SETTER(bool, ParentFont, m_parentFont)
-    LUMORA_PROPERTY(TColor, Color, m_color, ColorChanged())
-    LUMORA_PROPERTY(int, Cursor, m_cursor, setCursor(CursorShape(v)))
-    LUMORA_PROPERTY(QString, Hint, m_hint, )
-    LUMORA_PROPERTY(bool, ShowHint, m_showHint, )
-    LUMORA_PROPERTY(int, TabOrder, m_tabOrder, )
+    LUMORA_PROPERTY_OWN_SETTER(bool, ParentFont, m_parentFont, true)
+    LUMORA_PROPERTY(TColor, Color, m_color, clBtnFace, ColorChanged())
+    LUMORA_PROPERTY(int, Cursor, m_cursor, crDefault, setCursor(CursorShape(v)))
+    LUMORA_PROPERTY(QString, Hint, m_hint, {}, )
+    LUMORA_PROPERTY(bool, ShowHint, m_showHint, false, )
+    LUMORA_PROPERTY(int, TabOrder, m_tabOrder, -1, )
     Q_PROPERTY(QString AccessibleName READ AccessibleName WRITE SetAccessibleName)
     Q_PROPERTY(QString AccessibleDescription READ AccessibleDescription WRITE SetAccessibleDescription)
     Q_PROPERTY(TNotifyEvent OnClick MEMBER OnClick)
@@ -152,20 +152,11 @@ private:
     void PlaceWidget();
 
     QRect m_bounds{0, 0, 0, 0};
-    TAnchors m_anchors{akLeft | akTop};
     int m_anchorRight = 0;  // designed distance from the right edge of the parent
     int m_anchorBottom = 0; // designed distance from the bottom edge of the parent
     bool m_anchorsRecorded = false;
     QObject* m_anchorKeeper = nullptr; // filters a parent that is not a TControl
-    bool m_visible = true;
-    bool m_enabled = true;
     TFont* m_font;
-    bool m_parentFont = true;
-    TColor m_color = clBtnFace;
-    int m_cursor = crDefault;
-    QString m_hint;
-    bool m_showHint = false;
-    int m_tabOrder = -1;
     bool m_applyingParentFont = false;
     // Placement is announced only once the control exists: an accessible
     // interface asked for while it is built would be of the wrong class.
@@ -184,10 +175,7 @@ class TCustomControl : public TControl {
     Q_OBJECT
 public:
     explicit TCustomControl(TComponent* owner = nullptr, QWidget* parent = nullptr);
-    LUMORA_PROPERTY(bool, TabStop, m_tabStop, setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus))
-
-private:
-    bool m_tabStop = true;
+    LUMORA_PROPERTY(bool, TabStop, m_tabStop, true, setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus))
 };
 
 // A windowless control: paints on its parent's surface, takes no focus.

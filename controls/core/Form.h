@@ -42,7 +42,7 @@ public:
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth)
     Q_PROPERTY(int ClientHeight READ ClientHeight WRITE SetClientHeight)
-    LUMORA_PROPERTY(int, ModalResult, m_modalResult, )
+    LUMORA_PROPERTY(int, ModalResult, m_modalResult, 0, )
     Q_PROPERTY(TNotifyEvent OnCreate MEMBER OnCreate)
     // The handler table: name -> event handler, a QVariant of its event type.
     void RegisterHandler(const QString& name, QVariant handler);
@@ -68,5 +68,4 @@ protected:
 
 private:
     QHash<QString, QVariant> m_handlers;
-    int m_modalResult = 0;
 };

@@ -63,34 +63,34 @@ public:
     explicit TCustomGlowButton(TComponent* owner = nullptr, QWidget* parent = nullptr);
     ~TCustomGlowButton() override;
 
-    LUMORA_PROPERTY_OWN_SETTER(QString, Caption, m_caption)
+    LUMORA_PROPERTY_OWN_SETTER(QString, Caption, m_caption, {})
     Q_PROPERTY(TFont* Font READ Font)
     Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
     Q_PROPERTY(TGDIPPicture* Picture READ Picture)
     Q_PROPERTY(TGDIPPicture* HotPicture READ HotPicture)
     Q_PROPERTY(TGDIPPicture* DisabledPicture READ DisabledPicture)
     Q_PROPERTY(TGlowButtonAppearance* Appearance READ Appearance)
-    LUMORA_PROPERTY_OWN_SETTER(bool, Down, m_down)
-    LUMORA_PROPERTY(int, GroupIndex, m_groupIndex, AnnounceDown())
-    LUMORA_PROPERTY(bool, AllowAllUp, m_allowAllUp, AnnounceDown())
-    LUMORA_PROPERTY(TGlowButtonStyle, Style, m_style, update())
-    LUMORA_PROPERTY(bool, Rounded, m_rounded, update())
-    LUMORA_PROPERTY(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle, update())
-    LUMORA_PROPERTY(bool, ShowCaption, m_showCaption, update())
-    LUMORA_PROPERTY(bool, ShowDisabled, m_showDisabled, update())
-    LUMORA_PROPERTY(bool, WordWrap, m_wordWrap, update())
-    LUMORA_PROPERTY(int, Spacing, m_spacing, update())
-    LUMORA_PROPERTY(TButtonLayout, Layout, m_layout, update())
-    LUMORA_PROPERTY(ControlTypes::TAntiAlias, AntiAlias, m_antiAlias, update())
-    LUMORA_PROPERTY(TFocusType, FocusType, m_focusType, update())
-    LUMORA_PROPERTY(bool, Transparent, m_transparent, update())
+    LUMORA_PROPERTY_OWN_SETTER(bool, Down, m_down, false)
+    LUMORA_PROPERTY(int, GroupIndex, m_groupIndex, 0, AnnounceDown())
+    LUMORA_PROPERTY(bool, AllowAllUp, m_allowAllUp, false, AnnounceDown())
+    LUMORA_PROPERTY(TGlowButtonStyle, Style, m_style, bsButton, update())
+    LUMORA_PROPERTY(bool, Rounded, m_rounded, true, update())
+    LUMORA_PROPERTY(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle, bsSingle, update())
+    LUMORA_PROPERTY(bool, ShowCaption, m_showCaption, true, update())
+    LUMORA_PROPERTY(bool, ShowDisabled, m_showDisabled, true, update())
+    LUMORA_PROPERTY(bool, WordWrap, m_wordWrap, true, update())
+    LUMORA_PROPERTY(int, Spacing, m_spacing, 2, update())
+    LUMORA_PROPERTY(TButtonLayout, Layout, m_layout, blGlyphLeft, update())
+    LUMORA_PROPERTY(ControlTypes::TAntiAlias, AntiAlias, m_antiAlias, aaClearType, update())
+    LUMORA_PROPERTY(TFocusType, FocusType, m_focusType, ftBorder, update())
+    LUMORA_PROPERTY(bool, Transparent, m_transparent, false, update())
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
-    LUMORA_PROPERTY(int, ModalResult, m_modalResult, )
+    LUMORA_PROPERTY(int, ModalResult, m_modalResult, 0, )
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     // The default button takes Enter, the cancel button Escape, on its
     // top-level window when no focused control uses the key.
-    LUMORA_PROPERTY_OWN_SETTER(bool, Default, m_default)
-    LUMORA_PROPERTY_OWN_SETTER(bool, Cancel, m_cancel)
+    LUMORA_PROPERTY_OWN_SETTER(bool, Default, m_default, false)
+    LUMORA_PROPERTY_OWN_SETTER(bool, Cancel, m_cancel, false)
     Q_PROPERTY(TGlowButtonDrawEvent OnDrawButton MEMBER OnDrawButton)
 
     TGDIPPicture* Picture() const { return m_picture; }
@@ -195,29 +195,11 @@ private:
     const TCaptionFont& CaptionFont(double ratio);
     TCaptionFont m_captionFont;
 
-    QString m_caption;
     TGlowButtonAppearance* m_appearance;
     TGDIPPicture* m_picture;
     TGDIPPicture* m_hotPicture;
     TGDIPPicture* m_disabledPicture;
 
-    bool m_down = false;
-    int m_groupIndex = 0;
-    bool m_allowAllUp = false;
-    TGlowButtonStyle m_style = bsButton;
-    bool m_rounded = true;
-    TBorderStyle m_borderStyle = bsSingle;
-    bool m_showCaption = true;
-    bool m_showDisabled = true;
-    bool m_wordWrap = true;
-    int m_spacing = 2;
-    TButtonLayout m_layout = blGlyphLeft;
-    TAntiAlias m_antiAlias = aaClearType;
-    TFocusType m_focusType = ftBorder;
-    bool m_transparent = false;
-    int m_modalResult = 0;
-    bool m_default = false;
-    bool m_cancel = false;
     QPointer<QWidget> m_keyWindow;
 
     // Internal state.

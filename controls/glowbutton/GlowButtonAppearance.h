@@ -17,11 +17,11 @@ public:
     explicit TGlowButtonAppearance(QObject* parent = nullptr);
 
     // Every setter ignores an unchanged value and otherwise raises OnChange.
-    LUMORA_PROPERTY(TColor, BorderColor, m_normal.Border, Changed())
-    LUMORA_PROPERTY(TColor, BorderColorHot, m_hot.Border, Changed())
-    LUMORA_PROPERTY(TColor, BorderColorDown, m_down.Border, Changed())
-    LUMORA_PROPERTY(TColor, BorderColorChecked, m_checked.Border, Changed())
-    LUMORA_PROPERTY(TColor, BorderColorDisabled, m_disabled.Border, Changed())
+    LUMORA_PROPERTY_OF(TColor, BorderColor, m_normal.Border, Changed())
+    LUMORA_PROPERTY_OF(TColor, BorderColorHot, m_hot.Border, Changed())
+    LUMORA_PROPERTY_OF(TColor, BorderColorDown, m_down.Border, Changed())
+    LUMORA_PROPERTY_OF(TColor, BorderColorChecked, m_checked.Border, Changed())
+    LUMORA_PROPERTY_OF(TColor, BorderColorDisabled, m_disabled.Border, Changed())
     LUMORA_FACE_COLORS(, m_normal)
     LUMORA_FACE_COLORS(Checked, m_checked)
     LUMORA_FACE_COLORS(Disabled, m_disabled)
@@ -37,7 +37,7 @@ public:
     LUMORA_FACE_GRADIENTS(Down, m_down)
     LUMORA_FACE_GRADIENTS(Checked, m_checked)
     LUMORA_FACE_GRADIENTS(Disabled, m_disabled)
-    LUMORA_PROPERTY(bool, SystemFont, m_systemFont, Changed())
+    LUMORA_PROPERTY(bool, SystemFont, m_systemFont, true, Changed())
     // The four colours, the border and the two gradient kinds of each look.
     enum class TLook { Normal, Hot, Down, Checked, Disabled };
     const TFaceColors& Normal() const { return m_normal; }
@@ -55,5 +55,4 @@ private:
     void Changed();
 
     TFaceColors m_normal, m_hot, m_down, m_checked, m_disabled;
-    bool m_systemFont = true;
 };

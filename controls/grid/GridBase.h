@@ -208,19 +208,19 @@ public:
     // scroll range follows, and a view left too far down moves up.
     void SetRowCount(int count);
 
-    LUMORA_PROPERTY_OWN_SETTER(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle)
+    LUMORA_PROPERTY_OWN_SETTER(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle, bsSingle)
     Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
     // Sets every column to the width (0 or more).
-    LUMORA_PROPERTY_OWN_SETTER(int, DefaultColWidth, m_defaultColWidth)
+    LUMORA_PROPERTY_OWN_SETTER(int, DefaultColWidth, m_defaultColWidth, 64)
     // Sets every row to the height (0 or more); rows added later take it,
     // changed by the zoom steps taken since as every row was.
-    LUMORA_PROPERTY_OWN_SETTER(int, DefaultRowHeight, m_defaultRowHeight)
+    LUMORA_PROPERTY_OWN_SETTER(int, DefaultRowHeight, m_defaultRowHeight, 24)
     Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
     Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
-    LUMORA_PROPERTY_OWN_SETTER(int, GridLineWidth, m_gridLineWidth)
-    LUMORA_PROPERTY_OWN_SETTER(TGridOptions, Options, m_options)
+    LUMORA_PROPERTY_OWN_SETTER(int, GridLineWidth, m_gridLineWidth, 1)
+    LUMORA_PROPERTY_OWN_SETTER(TGridOptions, Options, m_options, {})
     Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
-    LUMORA_PROPERTY_OWN_SETTER(TScrollStyle, ScrollBars, m_scrollBars)
+    LUMORA_PROPERTY_OWN_SETTER(TScrollStyle, ScrollBars, m_scrollBars, ssBoth)
     Q_PROPERTY(QList<int> ColWidths READ ColWidthList WRITE SetColWidthList)
     Q_PROPERTY(QList<int> RowHeights READ RowHeightList WRITE SetRowHeightList)
     Q_PROPERTY(TGridAccessibleTextEvent OnGetCellAccessibleText MEMBER OnGetCellAccessibleText)
@@ -347,16 +347,10 @@ private:
 
     TGridLayout m_layout;
     std::vector<std::vector<QString>> m_cells; // [column][row], grows on demand
-    int m_defaultColWidth = 64;
-    int m_defaultRowHeight = 24;
     // The height a row that comes into use takes: DefaultRowHeight as the
     // zoom steps since it was set have changed it, so that new rows match
     // the rows that were there.
     int m_newRowHeight = 24;
-    int m_gridLineWidth = 1;
-    TGridOptions m_options;
-    TScrollStyle m_scrollBars = ssBoth;
-    TBorderStyle m_borderStyle = bsSingle;
     TGridCoord m_current;
     TGridCoord m_anchor;
     int m_zoom = 0;

@@ -36,7 +36,7 @@ public:
     Q_ENUM(TWheelAction)
 
     explicit TGridMouseActions(QObject* parent = nullptr);
-    LUMORA_PROPERTY(TWheelAction, WheelAction, m_wheelAction, )
+    LUMORA_PROPERTY(TWheelAction, WheelAction, m_wheelAction, waMoveSelection, )
     Q_PROPERTY(int WheelIncrement READ WheelIncrement WRITE SetWheelIncrement)
     // Rows per notch; 0 means the system's wheel-scroll line count, and
     // then the notch also reaches the grid's own handling (one more row
@@ -45,7 +45,6 @@ public:
     void SetWheelIncrement(int v) { m_wheelIncrement = std::max(0, v); }
 
 private:
-    TWheelAction m_wheelAction = waMoveSelection;
     int m_wheelIncrement = 0;
 };
 
@@ -55,12 +54,8 @@ class TGridControlLook : public QObject {
     Q_OBJECT
 public:
     explicit TGridControlLook(QObject* parent = nullptr);
-    LUMORA_PROPERTY(TColor, FixedGradientFrom, m_from, )
-    LUMORA_PROPERTY(TColor, FixedGradientTo, m_to, )
-
-private:
-    TColor m_from = clWhite;
-    TColor m_to = clBtnFace;
+    LUMORA_PROPERTY(TColor, FixedGradientFrom, m_from, clWhite, )
+    LUMORA_PROPERTY(TColor, FixedGradientTo, m_to, clBtnFace, )
 };
 
 class TStyledStringGrid : public TCustomGrid, public IStyledComponent {
@@ -77,22 +72,22 @@ public:
 
     // The cells at the head of the current row and column would show these;
     // there are no fixed cells, so nothing does.
-    LUMORA_PROPERTY(bool, ActiveCellShow, m_activeCellShow, )
-    LUMORA_PROPERTY(TColor, ActiveCellColor, m_activeCellColor, )
-    LUMORA_PROPERTY(TColor, ActiveCellColorTo, m_activeCellColorTo, )
+    LUMORA_PROPERTY(bool, ActiveCellShow, m_activeCellShow, false, )
+    LUMORA_PROPERTY(TColor, ActiveCellColor, m_activeCellColor, clGray, )
+    LUMORA_PROPERTY(TColor, ActiveCellColorTo, m_activeCellColorTo, clNone, )
     Q_PROPERTY(TGridControlLook* ControlLook READ ControlLook)
-    LUMORA_PROPERTY(bool, EnableHTML, m_enableHtml, update())
-    LUMORA_PROPERTY(TColor, GridFixedLineColor, m_gridFixedLineColor, )
-    LUMORA_PROPERTY(TColor, GridLineColor, m_gridLineColor, update())
-    LUMORA_PROPERTY(bool, HideFocusRect, m_hideFocusRect, update())
-    LUMORA_PROPERTY(bool, IntelliZoom, m_intelliZoom, )
+    LUMORA_PROPERTY(bool, EnableHTML, m_enableHtml, true, update())
+    LUMORA_PROPERTY(TColor, GridFixedLineColor, m_gridFixedLineColor, clGray, )
+    LUMORA_PROPERTY(TColor, GridLineColor, m_gridLineColor, clSilver, update())
+    LUMORA_PROPERTY(bool, HideFocusRect, m_hideFocusRect, false, update())
+    LUMORA_PROPERTY(bool, IntelliZoom, m_intelliZoom, true, )
     Q_PROPERTY(TGridMouseActions* MouseActions READ MouseActions)
-    LUMORA_PROPERTY(TColor, SelectionColor, m_selectionColor, update())
-    LUMORA_PROPERTY(TColor, SelectionTextColor, m_selectionTextColor, update())
-    LUMORA_PROPERTY(bool, ShowSelection, m_showSelection, update())
-    LUMORA_PROPERTY(TColor, URLColor, m_urlColor, update())
-    LUMORA_PROPERTY(TVAlignment, VAlignment, m_vAlignment, update())
-    LUMORA_PROPERTY(bool, WordWrap, m_wordWrap, update())
+    LUMORA_PROPERTY(TColor, SelectionColor, m_selectionColor, clHighlight, update())
+    LUMORA_PROPERTY(TColor, SelectionTextColor, m_selectionTextColor, clHighlightText, update())
+    LUMORA_PROPERTY(bool, ShowSelection, m_showSelection, true, update())
+    LUMORA_PROPERTY(TColor, URLColor, m_urlColor, clBlue, update())
+    LUMORA_PROPERTY(TVAlignment, VAlignment, m_vAlignment, vtaTop, update())
+    LUMORA_PROPERTY(bool, WordWrap, m_wordWrap, true, update())
     Q_PROPERTY(TGridColorEvent OnGetCellColor MEMBER OnGetCellColor)
 
     TGridControlLook* ControlLook() const { return m_controlLook; }
@@ -120,19 +115,4 @@ private:
     // Scratch objects handed to OnGetCellColor, reset before every call.
     TCellBrush m_cellBrush;
     TFont* m_cellFont;
-
-    bool m_activeCellShow = false;
-    TColor m_activeCellColor = clGray;
-    TColor m_activeCellColorTo = clNone;
-    TColor m_gridFixedLineColor = clGray;
-    bool m_enableHtml = true;
-    TColor m_gridLineColor = clSilver;
-    bool m_hideFocusRect = false;
-    bool m_intelliZoom = true;
-    TColor m_selectionColor = clHighlight;
-    TColor m_selectionTextColor = clHighlightText;
-    bool m_showSelection = true;
-    TColor m_urlColor = clBlue;
-    TVAlignment m_vAlignment = vtaTop;
-    bool m_wordWrap = true;
 };

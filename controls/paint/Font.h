@@ -18,16 +18,16 @@ public:
 
     explicit TFont(QObject* parent = nullptr);
 
-    LUMORA_PROPERTY(int, Charset, m_charset, )
-    LUMORA_PROPERTY(TColor, Color, m_color, Changed())
-    LUMORA_PROPERTY(int, Height, m_height, Changed())
-    LUMORA_PROPERTY(QString, Name, m_name, Changed())
+    LUMORA_PROPERTY(int, Charset, m_charset, 1, )
+    LUMORA_PROPERTY(TColor, Color, m_color, clWindowText, Changed())
+    LUMORA_PROPERTY(int, Height, m_height, -11, Changed())
+    LUMORA_PROPERTY(QString, Name, m_name, QStringLiteral("MS Sans Serif"), Changed())
     // Size in points at 96 dpi: Size = -Height * 72 / 96.
     Q_PROPERTY(int Size READ Size WRITE SetSize)
 
     int Size() const;
     void SetSize(int points);
-    LUMORA_PROPERTY(TFontStyles, Style, m_style, Changed())
+    LUMORA_PROPERTY(TFontStyles, Style, m_style, {}, Changed())
     // Copies face, height, style and colour; raises OnChange once when
     // anything differed.
     void Assign(const TFont& other);
@@ -43,12 +43,6 @@ public:
 
 private:
     void Changed();
-
-    int m_charset = 1;
-    TColor m_color = clWindowText;
-    int m_height = -11;
-    QString m_name = QStringLiteral("MS Sans Serif");
-    TFontStyles m_style;
 };
 Q_DECLARE_OPERATORS_FOR_FLAGS(TFont::TFontStyles)
 

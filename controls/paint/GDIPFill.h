@@ -38,39 +38,39 @@ public:
 public:
     explicit TGDIPFill(QObject* parent = nullptr);
 
-    LUMORA_PROPERTY(TColor, Color, m_color, Changed())
-    LUMORA_PROPERTY(TColor, ColorTo, m_colorTo, Changed())
-    LUMORA_PROPERTY(TColor, ColorMirror, m_colorMirror, Changed())
-    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_colorMirrorTo, Changed())
-    LUMORA_PROPERTY(TGradientType, GradientType, m_gradientType, Changed())
-    LUMORA_PROPERTY(TGradientType, GradientMirrorType, m_gradientMirrorType, Changed())
+    LUMORA_PROPERTY(TColor, Color, m_color, 0xC0C0C0, Changed())
+    LUMORA_PROPERTY(TColor, ColorTo, m_colorTo, 0x808080, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirror, m_colorMirror, clNone, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_colorMirrorTo, clNone, Changed())
+    LUMORA_PROPERTY(TGradientType, GradientType, m_gradientType, gtVertical, Changed())
+    LUMORA_PROPERTY(TGradientType, GradientMirrorType, m_gradientMirrorType, gtSolid, Changed())
     // Hatch style numbers 0..52; other values make no hatch brush.
-    LUMORA_PROPERTY(int, HatchStyle, m_hatchStyle, Changed())
-    LUMORA_PROPERTY(int, HatchStyleMirror, m_hatchStyleMirror, Changed())
-    LUMORA_PROPERTY(TFillPictureMode, BackGroundPictureMode, m_backGroundPictureMode, Changed())
+    LUMORA_PROPERTY(int, HatchStyle, m_hatchStyle, 0, Changed())
+    LUMORA_PROPERTY(int, HatchStyleMirror, m_hatchStyleMirror, 0, Changed())
+    LUMORA_PROPERTY(TFillPictureMode, BackGroundPictureMode, m_backGroundPictureMode, pmOutsideFill, Changed())
     Q_PROPERTY(TFillPicture* BackGroundPicture READ BackGroundPicture WRITE SetBackGroundPicture)
-    LUMORA_PROPERTY(TFillPicturePosition, BackGroundPicturePosition, m_backGroundPicturePosition, Changed())
-    LUMORA_PROPERTY(int, BackGroundPictureLeft, m_backGroundPictureLeft, Changed())
-    LUMORA_PROPERTY(int, BackGroundPictureTop, m_backGroundPictureTop, Changed())
+    LUMORA_PROPERTY(TFillPicturePosition, BackGroundPicturePosition, m_backGroundPicturePosition, ppTopLeft, Changed())
+    LUMORA_PROPERTY(int, BackGroundPictureLeft, m_backGroundPictureLeft, 0, Changed())
+    LUMORA_PROPERTY(int, BackGroundPictureTop, m_backGroundPictureTop, 0, Changed())
     Q_PROPERTY(TFillPicture* Picture READ Picture WRITE SetPicture)
-    LUMORA_PROPERTY(TFillPicturePosition, PicturePosition, m_picturePosition, Changed())
-    LUMORA_PROPERTY(int, PictureLeft, m_pictureLeft, Changed())
-    LUMORA_PROPERTY(int, PictureTop, m_pictureTop, Changed())
-    LUMORA_PROPERTY(TFillPictureSize, PictureSize, m_pictureSize, Changed())
-    LUMORA_PROPERTY(int, PictureWidth, m_pictureWidth, Changed())
-    LUMORA_PROPERTY(int, PictureHeight, m_pictureHeight, Changed())
+    LUMORA_PROPERTY(TFillPicturePosition, PicturePosition, m_picturePosition, ppTopLeft, Changed())
+    LUMORA_PROPERTY(int, PictureLeft, m_pictureLeft, 0, Changed())
+    LUMORA_PROPERTY(int, PictureTop, m_pictureTop, 0, Changed())
+    LUMORA_PROPERTY(TFillPictureSize, PictureSize, m_pictureSize, psOriginal, Changed())
+    LUMORA_PROPERTY(int, PictureWidth, m_pictureWidth, 50, Changed())
+    LUMORA_PROPERTY(int, PictureHeight, m_pictureHeight, 50, Changed())
     Q_PROPERTY(int Opacity READ Opacity WRITE SetOpacity)
     Q_PROPERTY(int OpacityTo READ OpacityTo WRITE SetOpacityTo)
     Q_PROPERTY(int OpacityMirror READ OpacityMirror WRITE SetOpacityMirror)
     Q_PROPERTY(int OpacityMirrorTo READ OpacityMirrorTo WRITE SetOpacityMirrorTo)
-    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor, Changed())
+    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor, clNone, Changed())
     Q_PROPERTY(int BorderOpacity READ BorderOpacity WRITE SetBorderOpacity)
-    LUMORA_PROPERTY(int, BorderWidth, m_borderWidth, Changed())
-    LUMORA_PROPERTY(int, Rounding, m_rounding, Changed())
-    LUMORA_PROPERTY(TFillRoundingType, RoundingType, m_roundingType, Changed())
-    LUMORA_PROPERTY(TColor, ShadowColor, m_shadowColor, Changed())
-    LUMORA_PROPERTY(int, ShadowOffset, m_shadowOffset, Changed())
-    LUMORA_PROPERTY(int, Angle, m_angle, Changed())
+    LUMORA_PROPERTY(int, BorderWidth, m_borderWidth, 1, Changed())
+    LUMORA_PROPERTY(int, Rounding, m_rounding, 0, Changed())
+    LUMORA_PROPERTY(TFillRoundingType, RoundingType, m_roundingType, rtBoth, Changed())
+    LUMORA_PROPERTY(TColor, ShadowColor, m_shadowColor, 0x808080, Changed())
+    LUMORA_PROPERTY(int, ShadowOffset, m_shadowOffset, 0, Changed())
+    LUMORA_PROPERTY(int, Angle, m_angle, 0, Changed())
 
     TFillPicture* BackGroundPicture() const { return m_backGroundPicture; }
     // Copies the picture's content (the fill keeps its own picture object).
@@ -121,38 +121,13 @@ private:
     void SetByte(int& field, int value);
     void Changed();
 
-    TColor m_color = 0xC0C0C0;
-    TColor m_colorTo = 0x808080;
-    TColor m_colorMirror = clNone;
-    TColor m_colorMirrorTo = clNone;
-    TGradientType m_gradientType = gtVertical;
-    TGradientType m_gradientMirrorType = gtSolid;
-    int m_hatchStyle = 0;
-    int m_hatchStyleMirror = 0;
-    TFillPictureMode m_backGroundPictureMode = pmOutsideFill;
     TFillPicture* m_backGroundPicture;
-    TFillPicturePosition m_backGroundPicturePosition = ppTopLeft;
-    int m_backGroundPictureLeft = 0;
-    int m_backGroundPictureTop = 0;
     TFillPicture* m_picture;
-    TFillPicturePosition m_picturePosition = ppTopLeft;
-    int m_pictureLeft = 0;
-    int m_pictureTop = 0;
-    TFillPictureSize m_pictureSize = psOriginal;
-    int m_pictureWidth = 50;
-    int m_pictureHeight = 50;
     int m_opacity = 255;
     int m_opacityTo = 255;
     int m_opacityMirror = 255;
     int m_opacityMirrorTo = 255;
-    TColor m_borderColor = clNone;
     int m_borderOpacity = 255;
-    int m_borderWidth = 1;
-    int m_rounding = 0;
-    TFillRoundingType m_roundingType = rtBoth;
-    TColor m_shadowColor = 0x808080;
-    int m_shadowOffset = 0;
-    int m_angle = 0;
 };
 
 using TGradientType = TGDIPFill::TGradientType;

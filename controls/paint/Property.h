@@ -12,14 +12,19 @@
 // A value that is published and simply stored is stated once, in the
 // class's public section, in the order the class publishes its values:
 //
-//     LUMORA_PROPERTY(TColor, BorderColor, m_border, Changed())
+//     LUMORA_PROPERTY(TColor, BorderColor, m_border, clNone, Changed())
 //
 // declares the property to the meta-object (READ BorderColor, WRITE
-// SetBorderColor), BorderColor() reading m_border, and SetBorderColor(v)
-// storing v by SetIfChanged and then running the statement given last (it
-// may be left empty). LUMORA_PROPERTY_OWN_SETTER(Type, Name, member) does
-// the same but only declares SetName(PropertyArg<Type>): the class defines
-// it itself, for a value whose write does more than store.
+// SetBorderColor), BorderColor() reading m_border, SetBorderColor(v) storing
+// v by SetIfChanged and then running the statement given last (it may be
+// left empty), and the private member itself, m_border, starting at clNone
+// ({} for a default-made value). The line leaves the class in its public
+// section. LUMORA_PROPERTY_OWN_SETTER(Type, Name, member, initial) does the
+// same but only declares SetName(PropertyArg<Type>): the class defines it
+// itself, for a value whose write does more than store.
+// LUMORA_PROPERTY_OF(Type, Name, store, changed) publishes a value that
+// lives inside something the class already holds, such as one colour of a
+// face (m_hot.Border); it declares no member.
 #include <type_traits>
 #include <utility>
 
@@ -38,17 +43,30 @@ template <class T, class U>
 template <class T>
 using PropertyArg = std::conditional_t<std::is_trivially_copyable_v<T> && sizeof(T) <= 2 * sizeof(void*), T, const T&>;
 
-#define LUMORA_PROPERTY(Type, Name, member, changed)                                                              \
+#define LUMORA_PROPERTY_OF(Type, Name, store, changed)                                                           \
     Q_PROPERTY(Type Name READ Name WRITE Set##Name)                                                               \
-    Type Name() const { return member; }                                                                          \
+    Type Name() const { return store; }                                                                           \
     void Set##Name(PropertyArg<Type> v)                                                                           \
     {                                                                                                             \
-        if (SetIfChanged(member, v)) {                                                                            \
+        if (SetIfChanged(store, v)) {                                                                             \
             changed;                                                                                              \
         }                                                                                                         \
     }
 
-#define LUMORA_PROPERTY_OWN_SETTER(Type, Name, member)                                                            \
+#define LUMORA_PROPERTY(Type, Name, member, initial, changed)                                                     \
+    LUMORA_PROPERTY_OF(Type, Name, member, changed)                                                               \
+                                                                                                                  \
+private:                                                                                                          \
+    Type member = initial;                                                                                        \
+                                                                                                                  \
+public:
+
+#define LUMORA_PROPERTY_OWN_SETTER(Type, Name, member, initial)                                                   \
     Q_PROPERTY(Type Name READ Name WRITE Set##Name)                                                               \
     Type Name() const { return member; }                                                                          \
-    void Set##Name(PropertyArg<Type> v);
+    void Set##Name(PropertyArg<Type> v);                                                                          \
+                                                                                                                  \
+private:                                                                                                          \
+    Type member = initial;                                                                                        \
+                                                                                                                  \
+public:

@@ -22,31 +22,31 @@ class TPanelCaption : public QObject {
 public:
     explicit TPanelCaption(QObject* parent = nullptr);
 
-    LUMORA_PROPERTY(PanelTypes::TCaptionButtonPosition, ButtonPosition, m_buttonPosition, Changed())
-    LUMORA_PROPERTY(bool, CloseButton, m_closeButton, Changed())
-    LUMORA_PROPERTY(TColor, CloseButtonColor, m_closeButtonColor, Changed())
-    LUMORA_PROPERTY(TColor, CloseButtonHoverColor, m_closeButtonHoverColor, Changed())
-    LUMORA_PROPERTY(TColor, CloseColor, m_closeColor, Changed())
-    LUMORA_PROPERTY(TColor, Color, m_color, Changed())
-    LUMORA_PROPERTY(TColor, ColorTo, m_colorTo, Changed())
-    LUMORA_PROPERTY(bool, Flat, m_flat, Changed())
+    LUMORA_PROPERTY(PanelTypes::TCaptionButtonPosition, ButtonPosition, m_buttonPosition, cbpRight, Changed())
+    LUMORA_PROPERTY(bool, CloseButton, m_closeButton, false, Changed())
+    LUMORA_PROPERTY(TColor, CloseButtonColor, m_closeButtonColor, clWhite, Changed())
+    LUMORA_PROPERTY(TColor, CloseButtonHoverColor, m_closeButtonHoverColor, clWhite, Changed())
+    LUMORA_PROPERTY(TColor, CloseColor, m_closeColor, clBtnFace, Changed())
+    LUMORA_PROPERTY(TColor, Color, m_color, clHighlight, Changed())
+    LUMORA_PROPERTY(TColor, ColorTo, m_colorTo, clNone, Changed())
+    LUMORA_PROPERTY(bool, Flat, m_flat, false, Changed())
     Q_PROPERTY(TFont* Font READ Font)
-    LUMORA_PROPERTY(PanelTypes::TGradientDirection, GradientDirection, m_gradientDirection, Changed())
-    LUMORA_PROPERTY(int, Height, m_height, Changed())
-    LUMORA_PROPERTY(int, Indent, m_indent, Changed())
-    LUMORA_PROPERTY(bool, MinMaxButton, m_minMaxButton, Changed())
-    LUMORA_PROPERTY(TColor, MinMaxButtonColor, m_minMaxButtonColor, Changed())
-    LUMORA_PROPERTY(TColor, MinMaxButtonHoverColor, m_minMaxButtonHoverColor, Changed())
-    LUMORA_PROPERTY(bool, MinMaxCaption, m_minMaxCaption, Changed())
-    LUMORA_PROPERTY(PanelTypes::TCaptionPosition, Position, m_position, Changed())
-    LUMORA_PROPERTY(int, ShadeGrain, m_shadeGrain, Changed())
+    LUMORA_PROPERTY(PanelTypes::TGradientDirection, GradientDirection, m_gradientDirection, gdHorizontal, Changed())
+    LUMORA_PROPERTY(int, Height, m_height, 20, Changed())
+    LUMORA_PROPERTY(int, Indent, m_indent, 0, Changed())
+    LUMORA_PROPERTY(bool, MinMaxButton, m_minMaxButton, false, Changed())
+    LUMORA_PROPERTY(TColor, MinMaxButtonColor, m_minMaxButtonColor, clWhite, Changed())
+    LUMORA_PROPERTY(TColor, MinMaxButtonHoverColor, m_minMaxButtonHoverColor, clWhite, Changed())
+    LUMORA_PROPERTY(bool, MinMaxCaption, m_minMaxCaption, false, Changed())
+    LUMORA_PROPERTY(PanelTypes::TCaptionPosition, Position, m_position, cpTop, Changed())
+    LUMORA_PROPERTY(int, ShadeGrain, m_shadeGrain, 32, Changed())
     // Values below 200 are stored as 200.
-    LUMORA_PROPERTY_OWN_SETTER(int, ShadeLight, m_shadeLight)
-    LUMORA_PROPERTY(PanelTypes::TShadeType, ShadeType, m_shadeType, Changed())
-    LUMORA_PROPERTY(PanelTypes::TCaptionShape, Shape, m_shape, Changed())
-    LUMORA_PROPERTY(QString, Text, m_text, Changed())
-    LUMORA_PROPERTY(int, TopIndent, m_topIndent, Changed())
-    LUMORA_PROPERTY(bool, Visible, m_visible, Changed())
+    LUMORA_PROPERTY_OWN_SETTER(int, ShadeLight, m_shadeLight, 200)
+    LUMORA_PROPERTY(PanelTypes::TShadeType, ShadeType, m_shadeType, stNormal, Changed())
+    LUMORA_PROPERTY(PanelTypes::TCaptionShape, Shape, m_shape, csRectangle, Changed())
+    LUMORA_PROPERTY(QString, Text, m_text, {}, Changed())
+    LUMORA_PROPERTY(int, TopIndent, m_topIndent, 0, Changed())
+    LUMORA_PROPERTY(bool, Visible, m_visible, false, Changed())
 
     TFont* Font() const { return m_font; }
 
@@ -73,30 +73,7 @@ public:
 private:
     void Changed();
 
-    bool m_visible = false;
-    QString m_text;
-    int m_height = 20;
-    TColor m_color = clHighlight;
-    TColor m_colorTo = clNone;
-    TGradientDirection m_gradientDirection = gdHorizontal;
     TFont* m_font;
-    int m_indent = 0;
-    int m_topIndent = 0;
-    TShadeType m_shadeType = stNormal;
-    int m_shadeLight = 200;
-    int m_shadeGrain = 32;
-    TCaptionShape m_shape = csRectangle;
-    bool m_flat = false;
-    TCaptionPosition m_position = cpTop;
-    TCaptionButtonPosition m_buttonPosition = cbpRight;
-    bool m_closeButton = false;
-    bool m_minMaxButton = false;
-    TColor m_closeButtonColor = clWhite;
-    TColor m_closeButtonHoverColor = clWhite;
-    TColor m_minMaxButtonColor = clWhite;
-    TColor m_minMaxButtonHoverColor = clWhite;
-    TColor m_closeColor = clBtnFace;
-    bool m_minMaxCaption = false;
     QImage m_background;
     QImage m_closeMinGlyph;
     QImage m_closeMaxGlyph;

@@ -16,17 +16,17 @@ class TPanelStatusBar : public QObject {
 public:
     explicit TPanelStatusBar(QObject* parent = nullptr);
 
-    LUMORA_PROPERTY(bool, BevelInner, m_bevelInner, Changed())
-    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor, Changed())
-    LUMORA_PROPERTY(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle, Changed())
-    LUMORA_PROPERTY(TColor, Color, m_color, Changed())
-    LUMORA_PROPERTY(TColor, ColorTo, m_colorTo, Changed())
+    LUMORA_PROPERTY(bool, BevelInner, m_bevelInner, false, Changed())
+    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor, clBlack, Changed())
+    LUMORA_PROPERTY(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle, PanelTypes::bsNone, Changed())
+    LUMORA_PROPERTY(TColor, Color, m_color, clBtnFace, Changed())
+    LUMORA_PROPERTY(TColor, ColorTo, m_colorTo, clNone, Changed())
     Q_PROPERTY(TFont* Font READ Font)
-    LUMORA_PROPERTY(PanelTypes::TGradientDirection, GradientDirection, m_gradientDirection, Changed())
-    LUMORA_PROPERTY(int, Height, m_height, Changed())
-    LUMORA_PROPERTY(int, ImageIndex, m_imageIndex, Changed())
-    LUMORA_PROPERTY(QString, Text, m_text, Changed())
-    LUMORA_PROPERTY(bool, Visible, m_visible, Changed())
+    LUMORA_PROPERTY(PanelTypes::TGradientDirection, GradientDirection, m_gradientDirection, gdHorizontal, Changed())
+    LUMORA_PROPERTY(int, Height, m_height, 18, Changed())
+    LUMORA_PROPERTY(int, ImageIndex, m_imageIndex, -1, Changed())
+    LUMORA_PROPERTY(QString, Text, m_text, {}, Changed())
+    LUMORA_PROPERTY(bool, Visible, m_visible, false, Changed())
 
     TFont* Font() const { return m_font; }
 
@@ -40,17 +40,7 @@ public:
 private:
     void Changed();
 
-    bool m_visible = false;
-    int m_height = 18;
-    TColor m_color = clBtnFace;
-    TColor m_colorTo = clNone;
-    TGradientDirection m_gradientDirection = gdHorizontal;
-    PanelTypes::TBorderStyle m_borderStyle = PanelTypes::bsNone;
-    TColor m_borderColor = clBlack;
-    bool m_bevelInner = false;
     TFont* m_font;
-    QString m_text;
-    int m_imageIndex = -1;
     bool m_assigning = false;
     bool m_changedWhileAssigning = false;
 };

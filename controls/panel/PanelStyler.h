@@ -31,48 +31,48 @@ class TPanelSettings : public QObject {
 public:
     explicit TPanelSettings(QObject* parent = nullptr);
 
-    LUMORA_PROPERTY(bool, AnchorHint, m_anchorHint, Changed())
-    LUMORA_PROPERTY(bool, AutoHideChildren, m_autoHideChildren, Changed())
-    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelInner, m_bevelInner, Changed())
-    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelOuter, m_bevelOuter, Changed())
-    LUMORA_PROPERTY(int, BevelWidth, m_bevelWidth, Changed())
-    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor, Changed())
-    LUMORA_PROPERTY(bool, BorderShadow, m_borderShadow, Changed())
-    LUMORA_PROPERTY(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle, Changed())
-    LUMORA_PROPERTY(int, BorderWidth, m_borderWidth, Changed())
-    LUMORA_PROPERTY(bool, CanMove, m_canMove, Changed())
-    LUMORA_PROPERTY(bool, CanSize, m_canSize, Changed())
+    LUMORA_PROPERTY(bool, AnchorHint, m_anchorHint, false, Changed())
+    LUMORA_PROPERTY(bool, AutoHideChildren, m_autoHideChildren, true, Changed())
+    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelInner, m_bevelInner, bvNone, Changed())
+    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelOuter, m_bevelOuter, bvNone, Changed())
+    LUMORA_PROPERTY(int, BevelWidth, m_bevelWidth, 1, Changed())
+    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor, clBlack, Changed())
+    LUMORA_PROPERTY(bool, BorderShadow, m_borderShadow, false, Changed())
+    LUMORA_PROPERTY(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle, PanelTypes::bsSingle, Changed())
+    LUMORA_PROPERTY(int, BorderWidth, m_borderWidth, 0, Changed())
+    LUMORA_PROPERTY(bool, CanMove, m_canMove, false, Changed())
+    LUMORA_PROPERTY(bool, CanSize, m_canSize, false, Changed())
     Q_PROPERTY(TPanelCaption* Caption READ Caption)
-    LUMORA_PROPERTY(bool, Collaps, m_collaps, Changed())
-    LUMORA_PROPERTY(TColor, CollapsColor, m_collapsColor, Changed())
-    LUMORA_PROPERTY(int, CollapsDelay, m_collapsDelay, Changed())
-    LUMORA_PROPERTY(int, CollapsSteps, m_collapsSteps, Changed())
-    LUMORA_PROPERTY(TColor, Color, m_color, )
-    LUMORA_PROPERTY(TColor, ColorTo, m_colorTo, Changed())
-    LUMORA_PROPERTY(TColor, ColorMirror, m_colorMirror, Changed())
-    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_colorMirrorTo, Changed())
-    LUMORA_PROPERTY(int, Cursor, m_cursor, Changed())
+    LUMORA_PROPERTY(bool, Collaps, m_collaps, false, Changed())
+    LUMORA_PROPERTY(TColor, CollapsColor, m_collapsColor, clBtnFace, Changed())
+    LUMORA_PROPERTY(int, CollapsDelay, m_collapsDelay, 0, Changed())
+    LUMORA_PROPERTY(int, CollapsSteps, m_collapsSteps, 0, Changed())
+    LUMORA_PROPERTY(TColor, Color, m_color, clBtnFace, )
+    LUMORA_PROPERTY(TColor, ColorTo, m_colorTo, clNone, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirror, m_colorMirror, clNone, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_colorMirrorTo, clNone, Changed())
+    LUMORA_PROPERTY(int, Cursor, m_cursor, 0, Changed())
     Q_PROPERTY(TFont* Font READ Font)
-    LUMORA_PROPERTY(bool, FixedTop, m_fixedTop, )
-    LUMORA_PROPERTY(bool, FixedLeft, m_fixedLeft, )
-    LUMORA_PROPERTY(bool, FixedHeight, m_fixedHeight, )
-    LUMORA_PROPERTY(bool, FixedWidth, m_fixedWidth, )
-    LUMORA_PROPERTY(int, Height, m_height, )
-    LUMORA_PROPERTY(QString, Hint, m_hint, )
-    LUMORA_PROPERTY(bool, Hover, m_hover, Changed())
-    LUMORA_PROPERTY(TColor, HoverColor, m_hoverColor, Changed())
-    LUMORA_PROPERTY(TColor, HoverFontColor, m_hoverFontColor, Changed())
-    LUMORA_PROPERTY(int, Indent, m_indent, Changed())
-    LUMORA_PROPERTY(TColor, ShadowColor, m_shadowColor, )
-    LUMORA_PROPERTY(int, ShadowOffset, m_shadowOffset, )
-    LUMORA_PROPERTY(bool, ShowHint, m_showHint, )
-    LUMORA_PROPERTY(bool, ShowMoveCursor, m_showMoveCursor, )
+    LUMORA_PROPERTY(bool, FixedTop, m_fixedTop, false, )
+    LUMORA_PROPERTY(bool, FixedLeft, m_fixedLeft, false, )
+    LUMORA_PROPERTY(bool, FixedHeight, m_fixedHeight, false, )
+    LUMORA_PROPERTY(bool, FixedWidth, m_fixedWidth, false, )
+    LUMORA_PROPERTY(int, Height, m_height, 120, )
+    LUMORA_PROPERTY(QString, Hint, m_hint, {}, )
+    LUMORA_PROPERTY(bool, Hover, m_hover, false, Changed())
+    LUMORA_PROPERTY(TColor, HoverColor, m_hoverColor, clNone, Changed())
+    LUMORA_PROPERTY(TColor, HoverFontColor, m_hoverFontColor, clNone, Changed())
+    LUMORA_PROPERTY(int, Indent, m_indent, 0, Changed())
+    LUMORA_PROPERTY(TColor, ShadowColor, m_shadowColor, clBlack, )
+    LUMORA_PROPERTY(int, ShadowOffset, m_shadowOffset, 0, )
+    LUMORA_PROPERTY(bool, ShowHint, m_showHint, false, )
+    LUMORA_PROPERTY(bool, ShowMoveCursor, m_showMoveCursor, false, )
     Q_PROPERTY(TPanelStatusBar* StatusBar READ StatusBar)
-    LUMORA_PROPERTY(QString, Text, m_text, Changed())
-    LUMORA_PROPERTY(PanelTypes::TTextVAlignment, TextVAlign, m_textVAlign, Changed())
-    LUMORA_PROPERTY(int, TopIndent, m_topIndent, Changed())
-    LUMORA_PROPERTY(TColor, URLColor, m_urlColor, Changed())
-    LUMORA_PROPERTY(int, Width, m_width, )
+    LUMORA_PROPERTY(QString, Text, m_text, {}, Changed())
+    LUMORA_PROPERTY(PanelTypes::TTextVAlignment, TextVAlign, m_textVAlign, tvaTop, Changed())
+    LUMORA_PROPERTY(int, TopIndent, m_topIndent, 0, Changed())
+    LUMORA_PROPERTY(TColor, URLColor, m_urlColor, clBlue, Changed())
+    LUMORA_PROPERTY(int, Width, m_width, 0, )
 
     TPanelCaption* Caption() const { return m_caption; }
     TFont* Font() const { return m_font; }
@@ -94,48 +94,9 @@ public:
 private:
     void Changed();
 
-    bool m_anchorHint = false;
-    bool m_autoHideChildren = true;
-    TBevelCut m_bevelInner = bvNone;
-    TBevelCut m_bevelOuter = bvNone;
-    int m_bevelWidth = 1;
-    TColor m_borderColor = clBlack;
-    bool m_borderShadow = false;
-    PanelTypes::TBorderStyle m_borderStyle = PanelTypes::bsSingle;
-    int m_borderWidth = 0;
-    bool m_canMove = false;
-    bool m_canSize = false;
     TPanelCaption* m_caption;
-    bool m_collaps = false;
-    TColor m_collapsColor = clBtnFace;
-    int m_collapsDelay = 0;
-    int m_collapsSteps = 0;
-    TColor m_color = clBtnFace;
-    TColor m_colorTo = clNone;
-    TColor m_colorMirror = clNone;
-    TColor m_colorMirrorTo = clNone;
-    int m_cursor = 0;
     TFont* m_font;
-    bool m_fixedTop = false;
-    bool m_fixedLeft = false;
-    bool m_fixedHeight = false;
-    bool m_fixedWidth = false;
-    int m_height = 120;
-    QString m_hint;
-    bool m_hover = false;
-    TColor m_hoverColor = clNone;
-    TColor m_hoverFontColor = clNone;
-    int m_indent = 0;
-    TColor m_shadowColor = clBlack;
-    int m_shadowOffset = 0;
-    bool m_showHint = false;
-    bool m_showMoveCursor = false;
     TPanelStatusBar* m_statusBar;
-    QString m_text;
-    TTextVAlignment m_textVAlign = tvaTop;
-    int m_topIndent = 0;
-    TColor m_urlColor = clBlue;
-    int m_width = 0;
     int m_updateCount = 0;
 };
 
@@ -192,11 +153,11 @@ public:
     explicit TPanelStyler(TComponent* owner = nullptr);
     ~TPanelStyler() override;
 
-    LUMORA_PROPERTY(bool, AutoThemeAdapt, m_autoThemeAdapt, )
+    LUMORA_PROPERTY(bool, AutoThemeAdapt, m_autoThemeAdapt, false, )
     Q_PROPERTY(TPanelSettings* Settings READ Settings)
-    LUMORA_PROPERTY(QString, Comments, m_comments, )
+    LUMORA_PROPERTY(QString, Comments, m_comments, {}, )
     Q_PROPERTY(PanelTypes::TPanelStyle Style READ Style WRITE SetStyle)
-    LUMORA_PROPERTY(int, Tag, m_tag, )
+    LUMORA_PROPERTY(int, Tag, m_tag, 0, )
 
     TPanelSettings* Settings() const { return m_settings; }
     TPanelStyle Style() const { return m_style; }
@@ -226,10 +187,7 @@ public:
 
 private:
     TPanelSettings* m_settings;
-    bool m_autoThemeAdapt = false;
-    QString m_comments;
     TPanelStyle m_style = psXP;
-    int m_tag = 0;
     QPointer<TThemeNotifierWindow> m_notifier;
 };
 

@@ -38,53 +38,53 @@ public:
 
     // The published values, in the order the panel publishes them. The
     // ones kept as values only (see above) are stored without a repaint.
-    LUMORA_PROPERTY(bool, AnchorHint, m_anchorHint, )
-    LUMORA_PROPERTY(bool, AutoHideChildren, m_autoHideChildren, )
-    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelInner, m_bevelInner, Changed())
-    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelOuter, m_bevelOuter, Changed())
+    LUMORA_PROPERTY(bool, AnchorHint, m_anchorHint, false, )
+    LUMORA_PROPERTY(bool, AutoHideChildren, m_autoHideChildren, true, )
+    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelInner, m_bevelInner, bvNone, Changed())
+    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelOuter, m_bevelOuter, bvRaised, Changed())
     // At least 1.
-    LUMORA_PROPERTY_OWN_SETTER(int, BevelWidth, m_bevelWidth)
-    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor, Changed())
-    LUMORA_PROPERTY(bool, BorderShadow, m_borderShadow, Changed())
-    LUMORA_PROPERTY(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle, Changed())
+    LUMORA_PROPERTY_OWN_SETTER(int, BevelWidth, m_bevelWidth, 1)
+    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor, clBlack, Changed())
+    LUMORA_PROPERTY(bool, BorderShadow, m_borderShadow, false, Changed())
+    LUMORA_PROPERTY(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle, PanelTypes::bsNone, Changed())
     // At least 0.
-    LUMORA_PROPERTY_OWN_SETTER(int, BorderWidth, m_borderWidth)
+    LUMORA_PROPERTY_OWN_SETTER(int, BorderWidth, m_borderWidth, 0)
     // Paint through an off-screen image: the window's backing store is
     // one for every panel, so the value is kept for the form files and
     // changes nothing drawn.
-    LUMORA_PROPERTY(bool, Buffered, m_buffered, )
-    LUMORA_PROPERTY(bool, CanMove, m_canMove, )
-    LUMORA_PROPERTY(bool, CanSize, m_canSize, Changed())
+    LUMORA_PROPERTY(bool, Buffered, m_buffered, true, )
+    LUMORA_PROPERTY(bool, CanMove, m_canMove, false, )
+    LUMORA_PROPERTY(bool, CanSize, m_canSize, false, Changed())
     Q_PROPERTY(TPanelCaption* Caption READ Caption)
-    LUMORA_PROPERTY(bool, Collaps, m_collaps, )
-    LUMORA_PROPERTY(TColor, CollapsColor, m_collapsColor, )
-    LUMORA_PROPERTY(int, CollapsDelay, m_collapsDelay, )
-    LUMORA_PROPERTY(int, CollapsSteps, m_collapsSteps, )
-    LUMORA_PROPERTY(TColor, ColorTo, m_colorTo, Changed())
-    LUMORA_PROPERTY(TColor, ColorMirror, m_colorMirror, Changed())
-    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_colorMirrorTo, Changed())
-    LUMORA_PROPERTY(bool, Ellipsis, m_ellipsis, Changed())
-    LUMORA_PROPERTY(bool, FixedTop, m_fixedTop, )
-    LUMORA_PROPERTY(bool, FixedLeft, m_fixedLeft, )
-    LUMORA_PROPERTY(bool, FixedHeight, m_fixedHeight, )
-    LUMORA_PROPERTY(bool, FixedWidth, m_fixedWidth, )
+    LUMORA_PROPERTY(bool, Collaps, m_collaps, false, )
+    LUMORA_PROPERTY(TColor, CollapsColor, m_collapsColor, clGray, )
+    LUMORA_PROPERTY(int, CollapsDelay, m_collapsDelay, 20, )
+    LUMORA_PROPERTY(int, CollapsSteps, m_collapsSteps, 0, )
+    LUMORA_PROPERTY(TColor, ColorTo, m_colorTo, clNone, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirror, m_colorMirror, clNone, Changed())
+    LUMORA_PROPERTY(TColor, ColorMirrorTo, m_colorMirrorTo, clNone, Changed())
+    LUMORA_PROPERTY(bool, Ellipsis, m_ellipsis, false, Changed())
+    LUMORA_PROPERTY(bool, FixedTop, m_fixedTop, false, )
+    LUMORA_PROPERTY(bool, FixedLeft, m_fixedLeft, false, )
+    LUMORA_PROPERTY(bool, FixedHeight, m_fixedHeight, false, )
+    LUMORA_PROPERTY(bool, FixedWidth, m_fixedWidth, false, )
     // The expanded height, stored with the form and written back unchanged.
-    LUMORA_PROPERTY(int, FullHeight, m_fullHeight, )
-    LUMORA_PROPERTY(PanelTypes::TGradientDirection, GradientDirection, m_gradientDirection, Changed())
-    LUMORA_PROPERTY(bool, Hover, m_hover, Changed())
-    LUMORA_PROPERTY(TColor, HoverColor, m_hoverColor, Changed())
-    LUMORA_PROPERTY(TColor, HoverFontColor, m_hoverFontColor, Changed())
-    LUMORA_PROPERTY(int, Indent, m_indent, Changed())
-    LUMORA_PROPERTY(int, LineSpacing, m_lineSpacing, Changed())
-    LUMORA_PROPERTY(TColor, ShadowColor, m_shadowColor, Changed())
-    LUMORA_PROPERTY(int, ShadowOffset, m_shadowOffset, Changed())
-    LUMORA_PROPERTY(bool, ShowMoveCursor, m_showMoveCursor, )
+    LUMORA_PROPERTY(int, FullHeight, m_fullHeight, 0, )
+    LUMORA_PROPERTY(PanelTypes::TGradientDirection, GradientDirection, m_gradientDirection, gdVertical, Changed())
+    LUMORA_PROPERTY(bool, Hover, m_hover, false, Changed())
+    LUMORA_PROPERTY(TColor, HoverColor, m_hoverColor, clNone, Changed())
+    LUMORA_PROPERTY(TColor, HoverFontColor, m_hoverFontColor, clNone, Changed())
+    LUMORA_PROPERTY(int, Indent, m_indent, 0, Changed())
+    LUMORA_PROPERTY(int, LineSpacing, m_lineSpacing, 0, Changed())
+    LUMORA_PROPERTY(TColor, ShadowColor, m_shadowColor, clGray, Changed())
+    LUMORA_PROPERTY(int, ShadowOffset, m_shadowOffset, 2, Changed())
+    LUMORA_PROPERTY(bool, ShowMoveCursor, m_showMoveCursor, false, )
     Q_PROPERTY(TPanelStatusBar* StatusBar READ StatusBar)
     Q_PROPERTY(TPanelStyler* Styler READ Styler WRITE SetStyler)
-    LUMORA_PROPERTY(QString, Text, m_text, Changed())
-    LUMORA_PROPERTY(PanelTypes::TTextVAlignment, TextVAlign, m_textVAlign, Changed())
-    LUMORA_PROPERTY(int, TopIndent, m_topIndent, Changed())
-    LUMORA_PROPERTY(TColor, URLColor, m_urlColor, Changed())
+    LUMORA_PROPERTY(QString, Text, m_text, {}, Changed())
+    LUMORA_PROPERTY(PanelTypes::TTextVAlignment, TextVAlign, m_textVAlign, tvaTop, Changed())
+    LUMORA_PROPERTY(int, TopIndent, m_topIndent, 0, Changed())
+    LUMORA_PROPERTY(TColor, URLColor, m_urlColor, clBlue, Changed())
     Q_PROPERTY(QString Version READ Version)
     Q_PROPERTY(TAnchorClick OnAnchorClick MEMBER OnAnchorClick)
     Q_PROPERTY(TAnchorClick OnAnchorEnter MEMBER OnAnchorEnter)
@@ -148,50 +148,12 @@ private:
     void ClearHover();
     void ApplyCursor(bool overAnchor);
 
-    TColor m_colorTo = clNone;
-    TColor m_colorMirror = clNone;
-    TColor m_colorMirrorTo = clNone;
-    TGradientDirection m_gradientDirection = gdVertical;
-    TBevelCut m_bevelInner = bvNone;
-    TBevelCut m_bevelOuter = bvRaised;
-    int m_bevelWidth = 1;
-    int m_borderWidth = 0;
-    PanelTypes::TBorderStyle m_borderStyle = PanelTypes::bsNone;
-    TColor m_borderColor = clBlack;
-    bool m_borderShadow = false;
     TPanelCaption* m_caption;
     TPanelStatusBar* m_statusBar;
     QPointer<TPanelStyler> m_styler;
     // The same styler as a component, to recognise it while it is being
     // destroyed (when m_styler may no longer be read).
     const TComponent* m_stylerComponent = nullptr;
-    QString m_text;
-    TTextVAlignment m_textVAlign = tvaTop;
-    int m_indent = 0;
-    int m_topIndent = 0;
-    int m_lineSpacing = 0;
-    bool m_ellipsis = false;
-    TColor m_urlColor = clBlue;
-    bool m_hover = false;
-    TColor m_hoverColor = clNone;
-    TColor m_hoverFontColor = clNone;
-    TColor m_shadowColor = clGray;
-    int m_shadowOffset = 2;
-    bool m_buffered = true;
-    bool m_canMove = false;
-    bool m_canSize = false;
-    bool m_collaps = false;
-    TColor m_collapsColor = clGray;
-    int m_collapsDelay = 20;
-    int m_collapsSteps = 0;
-    bool m_showMoveCursor = false;
-    bool m_fixedTop = false;
-    bool m_fixedLeft = false;
-    bool m_fixedHeight = false;
-    bool m_fixedWidth = false;
-    bool m_autoHideChildren = true;
-    bool m_anchorHint = false;
-    int m_fullHeight = 0;
     IImageList* m_images = nullptr;
     IPictureContainer* m_pictureContainer = nullptr;
 

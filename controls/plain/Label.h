@@ -17,9 +17,9 @@ class TLabel : public TGraphicControl {
 public:
     explicit TLabel(TComponent* owner = nullptr, QWidget* parent = nullptr);
 
-    LUMORA_PROPERTY_OWN_SETTER(QString, Caption, m_caption)
-    LUMORA_PROPERTY_OWN_SETTER(bool, AutoSize, m_autoSize)
-    LUMORA_PROPERTY(bool, Transparent, m_transparent, Invalidate())
+    LUMORA_PROPERTY_OWN_SETTER(QString, Caption, m_caption, {})
+    LUMORA_PROPERTY_OWN_SETTER(bool, AutoSize, m_autoSize, true)
+    LUMORA_PROPERTY(bool, Transparent, m_transparent, false, Invalidate())
     // The size the text needs in the current font.
     QSize TextExtent() const;
 
@@ -31,8 +31,4 @@ protected:
 
 private:
     void AdjustBounds();
-
-    QString m_caption;
-    bool m_autoSize = true;
-    bool m_transparent = false;
 };

@@ -14,20 +14,14 @@ class TPanel : public TCustomControl {
 public:
     explicit TPanel(TComponent* owner = nullptr, QWidget* parent = nullptr);
 
-    LUMORA_PROPERTY_OWN_SETTER(QString, Caption, m_caption)
-    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelInner, m_bevelInner, update())
-    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelOuter, m_bevelOuter, update())
+    LUMORA_PROPERTY_OWN_SETTER(QString, Caption, m_caption, {})
+    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelInner, m_bevelInner, bvNone, update())
+    LUMORA_PROPERTY(ControlTypes::TBevelCut, BevelOuter, m_bevelOuter, bvRaised, update())
     // At least 1; smaller values are taken as 1.
-    LUMORA_PROPERTY_OWN_SETTER(int, BevelWidth, m_bevelWidth)
+    LUMORA_PROPERTY_OWN_SETTER(int, BevelWidth, m_bevelWidth, 1)
     // The area inside both bevels.
     QRect InnerRect() const;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-
-private:
-    QString m_caption;
-    TBevelCut m_bevelInner = bvNone;
-    TBevelCut m_bevelOuter = bvRaised;
-    int m_bevelWidth = 1;
 };

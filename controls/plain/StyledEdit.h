@@ -22,7 +22,7 @@ public:
     Q_PROPERTY(QString Text READ Text WRITE SetText)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     // 0 means no limit.
-    LUMORA_PROPERTY_OWN_SETTER(int, MaxLength, m_maxLength)
+    LUMORA_PROPERTY_OWN_SETTER(int, MaxLength, m_maxLength, 0)
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
     Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
     // Whether Tab reaches the box (on by default).
@@ -43,5 +43,4 @@ private:
     void ApplyLook();
 
     QLineEdit* m_editor;
-    int m_maxLength = 0;
 };

@@ -32,7 +32,7 @@ public:
     Q_PROPERTY(TGDIPPicture* GlyphHot READ GlyphHot)
     Q_PROPERTY(TGDIPPicture* GlyphDown READ GlyphDown)
     // Negative widths are refused (the value stays).
-    LUMORA_PROPERTY_OWN_SETTER(int, Width, m_width)
+    LUMORA_PROPERTY_OWN_SETTER(int, Width, m_width, 12)
 
     TGDIPPicture* Glyph() const { return m_glyph; }
     TGDIPPicture* GlyphHot() const { return m_glyphHot; }
@@ -71,7 +71,6 @@ private:
     TGDIPPicture* m_glyph;
     TGDIPPicture* m_glyphHot;
     TGDIPPicture* m_glyphDown;
-    int m_width = 12;
     TColor m_arrow = 0x000000;
     TColor m_arrowHot = 0x000000;
     TColor m_arrowDown = 0xFFFFFF;

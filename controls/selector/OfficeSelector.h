@@ -63,33 +63,33 @@ public:
     ~TCustomOfficeComboBox() override;
 
     // --- published values
-    LUMORA_PROPERTY_OWN_SETTER(ControlTypes::TAntiAlias, AntiAlias, m_antiAlias)
-    LUMORA_PROPERTY(bool, AutoFocus, m_autoFocus, )
-    LUMORA_PROPERTY(bool, AutoResetFocus, m_autoResetFocus, )
+    LUMORA_PROPERTY_OWN_SETTER(ControlTypes::TAntiAlias, AntiAlias, m_antiAlias, aaClearType)
+    LUMORA_PROPERTY(bool, AutoFocus, m_autoFocus, false, )
+    LUMORA_PROPERTY(bool, AutoResetFocus, m_autoResetFocus, false, )
     Q_PROPERTY(TComboBtn* Button READ Button)
-    LUMORA_PROPERTY(bool, DisplayRecentSelection, m_displayRecent, FillDropDownList())
+    LUMORA_PROPERTY(bool, DisplayRecentSelection, m_displayRecent, true, FillDropDownList())
     // Values below 1 are taken as 1.
-    LUMORA_PROPERTY_OWN_SETTER(int, DropDownCount, m_dropDownCount)
-    LUMORA_PROPERTY(int, DropDownWidth, m_dropDownWidth, )
-    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor, m_edit->update())
-    LUMORA_PROPERTY(TColor, BorderHotColor, m_borderHotColor, m_edit->update())
-    LUMORA_PROPERTY(bool, LookUp, m_lookUp, )
+    LUMORA_PROPERTY_OWN_SETTER(int, DropDownCount, m_dropDownCount, 8)
+    LUMORA_PROPERTY(int, DropDownWidth, m_dropDownWidth, 0, )
+    LUMORA_PROPERTY(TColor, BorderColor, m_borderColor, clNone, m_edit->update())
+    LUMORA_PROPERTY(TColor, BorderHotColor, m_borderHotColor, clNone, m_edit->update())
+    LUMORA_PROPERTY(bool, LookUp, m_lookUp, true, )
     Q_PROPERTY(TSelectionAppearance* SelectionAppearance READ SelectionAppearance)
     Q_PROPERTY(QString Text READ Text WRITE SetText)
     Q_PROPERTY(QString Version READ Version)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    LUMORA_PROPERTY(QStringList, Items, m_items, FillDropDownList())
+    LUMORA_PROPERTY(QStringList, Items, m_items, {}, FillDropDownList())
     // See the class comment: sets the text (and the open list's highlight),
     // confirms it, and never raises OnSelect. Values of at least the number
     // of items are ignored; -1 empties the text.
-    LUMORA_PROPERTY_OWN_SETTER(int, ItemIndex, m_itemIndex)
+    LUMORA_PROPERTY_OWN_SETTER(int, ItemIndex, m_itemIndex, -1)
     // Values below 1 are taken as 1.
-    LUMORA_PROPERTY_OWN_SETTER(int, ItemHeight, m_itemHeight)
+    LUMORA_PROPERTY_OWN_SETTER(int, ItemHeight, m_itemHeight, 15)
     Q_PROPERTY(TFont* Font READ Font)
     Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
-    LUMORA_PROPERTY_OWN_SETTER(TCustomOfficeComboBox::TComboStyle, Style, m_style)
+    LUMORA_PROPERTY_OWN_SETTER(TCustomOfficeComboBox::TComboStyle, Style, m_style, csDropDown)
     Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
     Q_PROPERTY(TKeyEvent OnKeyDown MEMBER OnKeyDown)
     Q_PROPERTY(TKeyPressEvent OnKeyPress MEMBER OnKeyPress)
@@ -210,22 +210,9 @@ private:
     // Built on first use (a selector that is never opened holds no list),
     // so that even a const question about the list's rows may build it.
     mutable TDropDownWindow* m_dropDown = nullptr;
-    QStringList m_items;
     QStringList m_recent;       // newest last
     int m_recentRows = 0;       // recent rows at the top of the list
     QString m_confirmedText;
-    int m_itemIndex = -1;
-    int m_itemHeight = 15;
-    int m_dropDownCount = 8;
-    int m_dropDownWidth = 0;
-    TColor m_borderColor = clNone;
-    TColor m_borderHotColor = clNone;
-    TAntiAlias m_antiAlias = aaClearType;
-    TComboStyle m_style = csDropDown;
-    bool m_autoFocus = false;
-    bool m_autoResetFocus = false;
-    bool m_displayRecent = true;
-    bool m_lookUp = true;
     bool m_hot = false;
     bool m_dropped = false;
     bool m_lookUpActive = false;

@@ -19,12 +19,12 @@ public:
     {
     }
 
-    LUMORA_PROPERTY(TColor, BorderColor, m_border, Changed())
+    LUMORA_PROPERTY(TColor, BorderColor, m_border, 0xC0C0C0, Changed())
     LUMORA_FACE_COLORS(, m_face)
     LUMORA_FACE_MIRROR_COLORS(, m_face)
     LUMORA_FACE_GRADIENTS(, m_face)
-    LUMORA_PROPERTY(TColor, TextColor, m_textColor, Changed())
-    LUMORA_PROPERTY(bool, Rounded, m_rounded, Changed())
+    LUMORA_PROPERTY(TColor, TextColor, m_textColor, clHighlightText, Changed())
+    LUMORA_PROPERTY(bool, Rounded, m_rounded, false, Changed())
     // The face colours and gradient kinds as one value.
     const TFaceColors& Face() const { return m_face; }
     // Writes the four colours of v; the gradient kinds stay. Raises
@@ -49,8 +49,5 @@ private:
             OnChange();
     }
 
-    TColor m_border = 0xC0C0C0;
     TFaceColors m_face{0xFFFFFF, 0xFFFFFF, 0xC0C0C0, 0xFFFFFF, clNone, ggVertical, ggVertical};
-    TColor m_textColor = clHighlightText;
-    bool m_rounded = false;
 };

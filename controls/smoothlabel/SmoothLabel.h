@@ -27,28 +27,28 @@ public:
 
     explicit TSmoothLabelCaption(QObject* parent = nullptr);
 
-    LUMORA_PROPERTY_OWN_SETTER(QString, Text, m_text)
-    LUMORA_PROPERTY(TSmoothLabelLocation, Location, m_location, Changed())
+    LUMORA_PROPERTY_OWN_SETTER(QString, Text, m_text, {})
+    LUMORA_PROPERTY(TSmoothLabelLocation, Location, m_location, plCenterCenter, Changed())
     // Family, size and style of the text; its colour is not used.
     Q_PROPERTY(TFont* Font READ Font)
 
     TFont* Font() const { return m_font; }
     // Position of the text for plCustom.
-    LUMORA_PROPERTY(int, Left, m_left, Changed())
-    LUMORA_PROPERTY(int, Top, m_top, Changed())
+    LUMORA_PROPERTY(int, Left, m_left, 0, Changed())
+    LUMORA_PROPERTY(int, Top, m_top, 0, Changed())
     // The texture of gtTexture. Setting copies the content.
     Q_PROPERTY(TFillPicture* Picture READ Picture WRITE SetPicture)
 
     TFillPicture* Picture() const { return m_picture; }
     void SetPicture(TFillPicture* v);
-    LUMORA_PROPERTY(TColor, ColorStart, m_colorStart, Changed())
+    LUMORA_PROPERTY(TColor, ColorStart, m_colorStart, 0xFFE09F, Changed())
     // clNone paints the text in ColorStart alone.
-    LUMORA_PROPERTY(TColor, ColorEnd, m_colorEnd, Changed())
+    LUMORA_PROPERTY(TColor, ColorEnd, m_colorEnd, 0x754F00, Changed())
     // Opacities are bytes: values outside 0..255 are clamped.
-    LUMORA_PROPERTY_OWN_SETTER(int, OpacityStart, m_opacityStart)
-    LUMORA_PROPERTY_OWN_SETTER(int, OpacityEnd, m_opacityEnd)
-    LUMORA_PROPERTY(TGDIPFill::TGradientType, GradientType, m_gradientType, Changed())
-    LUMORA_PROPERTY(int, HatchStyle, m_hatchStyle, Changed())
+    LUMORA_PROPERTY_OWN_SETTER(int, OpacityStart, m_opacityStart, 255)
+    LUMORA_PROPERTY_OWN_SETTER(int, OpacityEnd, m_opacityEnd, 255)
+    LUMORA_PROPERTY(TGDIPFill::TGradientType, GradientType, m_gradientType, TGDIPFill::gtVertical, Changed())
+    LUMORA_PROPERTY(int, HatchStyle, m_hatchStyle, 0, Changed())
     // Copies everything but the font.
     void AssignAllButFont(const TSmoothLabelCaption& other);
 
@@ -59,18 +59,8 @@ public:
 private:
     void Changed();
 
-    QString m_text;
-    TSmoothLabelLocation m_location = plCenterCenter;
     TFont* m_font;
-    int m_left = 0;
-    int m_top = 0;
     TFillPicture* m_picture;
-    TColor m_colorStart = 0xFFE09F;
-    TColor m_colorEnd = 0x754F00;
-    int m_opacityStart = 255;
-    int m_opacityEnd = 255;
-    TGDIPFill::TGradientType m_gradientType = TGDIPFill::gtVertical;
-    int m_hatchStyle = 0;
 };
 
 using TSmoothLabelLocation = TSmoothLabelCaption::TSmoothLabelLocation;
@@ -88,8 +78,8 @@ public:
     Q_PROPERTY(TGDIPFill* Fill READ Fill)
     Q_PROPERTY(TSmoothLabelCaption* Caption READ Caption)
     Q_PROPERTY(QString Version READ Version WRITE SetVersion)
-    LUMORA_PROPERTY(bool, Transparent, m_transparent, Changed())
-    LUMORA_PROPERTY(bool, WordWrap, m_wordWrap, Changed())
+    LUMORA_PROPERTY(bool, Transparent, m_transparent, true, Changed())
+    LUMORA_PROPERTY(bool, WordWrap, m_wordWrap, false, Changed())
     Q_PROPERTY(TNotifyEvent OnResize MEMBER OnResize)
     // A smooth label keeps its colours under every style.
     void ApplyComponentStyle(TVisualStyle) override {}
@@ -115,8 +105,6 @@ private:
 
     TGDIPFill* m_fill;
     TSmoothLabelCaption* m_caption;
-    bool m_transparent = true;
-    bool m_wordWrap = false;
     bool m_leftPressed = false;
     // The last fill error shown, so that a broken picture is reported once
     // and not at every repaint.

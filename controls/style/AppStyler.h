@@ -24,11 +24,11 @@ public:
     ~TAppStyler() override;
 
     // Stores the value, then runs AdaptToTheme.
-    LUMORA_PROPERTY(bool, AutoThemeAdapt, m_autoThemeAdapt, AdaptToTheme())
+    LUMORA_PROPERTY(bool, AutoThemeAdapt, m_autoThemeAdapt, false, AdaptToTheme())
     // Nothing on an equal value (so colours changed since are not
     // restored); otherwise stores it, passes it to every form styler unless
     // loading, and raises OnChange.
-    LUMORA_PROPERTY_OWN_SETTER(VisualStyleIF::TVisualStyle, Style, m_style)
+    LUMORA_PROPERTY_OWN_SETTER(VisualStyleIF::TVisualStyle, Style, m_style, tsOffice2003Blue)
     Q_PROPERTY(QString Version READ Version)
     Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
 
@@ -57,8 +57,6 @@ public:
     TNotifyEvent OnChange;
 
 private:
-    bool m_autoThemeAdapt = false;
-    TVisualStyle m_style = tsOffice2003Blue;
     QList<TFormStyler*> m_formStylers;
     QPointer<TThemeNotifierWindow> m_notifier;
 };

@@ -28,8 +28,8 @@ public:
     ~TFormStyler() override;
 
     // Stores the value, then runs AdaptToTheme.
-    LUMORA_PROPERTY(bool, AutoThemeAdapt, m_autoThemeAdapt, AdaptToTheme())
-    LUMORA_PROPERTY_OWN_SETTER(VisualStyleIF::TVisualStyle, Style, m_style)
+    LUMORA_PROPERTY(bool, AutoThemeAdapt, m_autoThemeAdapt, false, AdaptToTheme())
+    LUMORA_PROPERTY_OWN_SETTER(VisualStyleIF::TVisualStyle, Style, m_style, tsOffice2003Blue)
     Q_PROPERTY(TAppStyler* AppStyle READ AppStyle WRITE SetAppStyle)
     Q_PROPERTY(TApplyStyleEvent OnApplyStyle MEMBER OnApplyStyle)
     Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
@@ -73,8 +73,6 @@ public:
 private:
     void ApplyStyleToOwned(TComponent* owner, TVisualStyle v, bool intoFrames);
 
-    bool m_autoThemeAdapt = false;
-    TVisualStyle m_style = tsOffice2003Blue;
     TAppStyler* m_appStyle = nullptr;
     QPointer<TThemeNotifierWindow> m_notifier;
 };
