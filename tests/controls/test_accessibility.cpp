@@ -2,6 +2,7 @@
 // interfaces' roles, names, states and actions, the announcements of their
 // changes, and that a control kept off its parent (the window's data) is
 // neither in the tree nor heard.
+#include "FormKit.h"
 #include "controls/accessibility/AccessibleInterfaces.h"
 #include "controls/checkbox/OfficeCheckBox.h"
 #include "controls/core/Form.h"
@@ -38,8 +39,7 @@ struct TStage {
 
 TGlowButton* LetterButton(TForm& form, const QString& letter)
 {
-    auto* b = new TGlowButton(&form, &form);
-    b->SetBounds(10, 10, 48, 48);
+    auto* b = Place<TGlowButton>(form, 10, 10, 48, 48);
     b->SetGroupIndex(3);
     b->SetAllowAllUp(true);
     b->SetCaption(letter);

@@ -1,6 +1,7 @@
 // The component model, the control base (anchors, placement, windowless
 // painting, setters, parent fonts), the error dispatcher, the application's
 // look and the colour helpers.
+#include "FormKit.h"
 #include "controls/core/Application.h"
 #include "controls/paint/Color.h"
 #include "controls/core/ComponentRegistry.h"
@@ -248,8 +249,7 @@ TEST(Control, NegativeLeftPlacesTheControlOffTheParent)
 {
     TForm form;
     form.SetBounds(0, 0, 300, 200);
-    auto* hidden = new CountingControl(&form, &form);
-    hidden->SetBounds(-1000, 10, 50, 20);
+    auto* hidden = Place<CountingControl>(form, -1000, 10, 50, 20);
     EXPECT_EQ(hidden->Left(), -1000);
     EXPECT_EQ(hidden->geometry(), QRect(-1000, 10, 50, 20));
     EXPECT_FALSE(QRect(0, 0, 300, 200).intersects(hidden->geometry()));
@@ -274,8 +274,7 @@ TEST(Anchors, AnchoredEdgesKeepTheirDistancesWhenTheParentIsResized)
 {
     TForm form;
     form.SetBounds(0, 0, 400, 300);
-    auto* fixed = new CountingControl(&form, &form);
-    fixed->SetBounds(10, 20, 50, 30);
+    auto* fixed = Place<CountingControl>(form, 10, 20, 50, 30);
     auto* right = new CountingControl(&form, &form);
     right->SetAnchors(akTop | akRight);
     right->SetBounds(300, 20, 80, 30); // 20 from the right edge
@@ -360,8 +359,7 @@ TEST(Control, WindowlessControlShowsTheParentsPaintingAroundWhatItDraws)
 {
     RedForm form;
     form.SetBounds(0, 0, 60, 30);
-    auto* label = new BarLabel(&form, &form);
-    label->SetBounds(10, 5, 40, 20);
+    auto* label = Place<BarLabel>(form, 10, 5, 40, 20);
     const QImage shot = form.grab().toImage();
     // Inside the label but away from its bar: the form's red face.
     EXPECT_EQ(shot.pixelColor(12, 10), QColor(Qt::red));

@@ -1,6 +1,7 @@
 // The plain label, the plain panel and the single-line edit box: read from
 // a form file as the window stores them, sized, painted and focused as the
 // window needs.
+#include "FormKit.h"
 #include "controls/core/Form.h"
 #include "controls/core/FormReader.h"
 #include "controls/glowbutton/GlowButton.h"
@@ -223,14 +224,10 @@ TEST(StyledEdit, IsTheOnlyStopOfTheTabKey)
 {
     TForm form;
     form.SetBounds(0, 0, 300, 200);
-    auto* button = new TGlowButton(&form, &form);
-    button->SetBounds(10, 10, 60, 24);
-    auto* box = new TOfficeCheckBox(&form, &form);
-    box->SetBounds(10, 40, 120, 22);
-    auto* edit = new TStyledEdit(&form, &form);
-    edit->SetBounds(10, 70, 200, 21);
-    auto* panel = new TPanel(&form, &form);
-    panel->SetBounds(10, 100, 100, 40);
+    Place<TGlowButton>(form, 10, 10, 60, 24);
+    Place<TOfficeCheckBox>(form, 10, 40, 120, 22);
+    auto* edit = Place<TStyledEdit>(form, 10, 70, 200, 21);
+    Place<TPanel>(form, 10, 100, 100, 40);
     ASSERT_TRUE(ShowActive(form));
 
     for (int i = 0; i < 4; ++i) {
@@ -243,10 +240,8 @@ TEST(StyledEdit, WithoutTabStopTabPassesItBy)
 {
     TForm form;
     form.SetBounds(0, 0, 300, 200);
-    auto* first = new TStyledEdit(&form, &form);
-    first->SetBounds(10, 10, 200, 21);
-    auto* second = new TStyledEdit(&form, &form);
-    second->SetBounds(10, 40, 200, 21);
+    auto* first = Place<TStyledEdit>(form, 10, 10, 200, 21);
+    auto* second = Place<TStyledEdit>(form, 10, 40, 200, 21);
     first->SetTabStop(false);
     ASSERT_TRUE(ShowActive(form));
     QTest::keyClick(&form, Qt::Key_Tab);
