@@ -50,9 +50,9 @@ public:
     // There are no system themes to draw with here: the images are used.
     LUMORA_PROPERTY(bool, Themed, m_themed, false, )
     LUMORA_PROPERTY(TColor, URLColor, m_urlColor, 0xFF0000, update())
-    Q_PROPERTY(TAnchorClick OnAnchorClick MEMBER OnAnchorClick)
-    Q_PROPERTY(TAnchorClick OnAnchorEnter MEMBER OnAnchorEnter)
-    Q_PROPERTY(TAnchorClick OnAnchorExit MEMBER OnAnchorExit)
+    LUMORA_EVENT(TAnchorClick, OnAnchorClick)
+    LUMORA_EVENT(TAnchorClick, OnAnchorEnter)
+    LUMORA_EVENT(TAnchorClick, OnAnchorExit)
     // True exactly when State is cbChecked. Setting repaints, even to the
     // same value, and fires nothing.
     bool Checked() const { return m_state == cbChecked; }
@@ -80,10 +80,6 @@ public:
 
     // The anchor reference under a point of the caption, or empty.
     QString AnchorAt(QPoint p);
-
-    TAnchorClick OnAnchorClick;
-    TAnchorClick OnAnchorEnter;
-    TAnchorClick OnAnchorExit;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -74,13 +74,13 @@ public:
     LUMORA_PROPERTY(int, TabOrder, m_tabOrder, -1, )
     Q_PROPERTY(QString AccessibleName READ AccessibleName WRITE SetAccessibleName)
     Q_PROPERTY(QString AccessibleDescription READ AccessibleDescription WRITE SetAccessibleDescription)
-    Q_PROPERTY(TNotifyEvent OnClick MEMBER OnClick)
-    Q_PROPERTY(TNotifyEvent OnDblClick MEMBER OnDblClick)
-    Q_PROPERTY(TMouseEvent OnMouseDown MEMBER OnMouseDown)
-    Q_PROPERTY(TMouseEvent OnMouseUp MEMBER OnMouseUp)
-    Q_PROPERTY(TMouseMoveEvent OnMouseMove MEMBER OnMouseMove)
-    Q_PROPERTY(TNotifyEvent OnMouseEnter MEMBER OnMouseEnter)
-    Q_PROPERTY(TNotifyEvent OnMouseLeave MEMBER OnMouseLeave)
+    LUMORA_EVENT(TNotifyEvent, OnClick)
+    LUMORA_EVENT(TNotifyEvent, OnDblClick)
+    LUMORA_EVENT(TMouseEvent, OnMouseDown)
+    LUMORA_EVENT(TMouseEvent, OnMouseUp)
+    LUMORA_EVENT(TMouseMoveEvent, OnMouseMove)
+    LUMORA_EVENT(TNotifyEvent, OnMouseEnter)
+    LUMORA_EVENT(TNotifyEvent, OnMouseLeave)
 
     TFont* Font() const { return m_font; }
 
@@ -102,14 +102,6 @@ public:
     virtual void Refresh() { repaint(); }
 
     void Loaded() override;
-
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
-    TMouseEvent OnMouseDown;
-    TMouseEvent OnMouseUp;
-    TMouseMoveEvent OnMouseMove;
-    TNotifyEvent OnMouseEnter;
-    TNotifyEvent OnMouseLeave;
 
     // Raises OnClick. Controls that have a click call it when one completes;
     // the base never calls it by itself.

@@ -1,10 +1,10 @@
 #pragma once
 // Event types of the controls. An event is a TEvent member named as the
 // control publishes it (OnClick, OnMouseDown, OnGetCellColor, ...), declared
-// to the meta-object system as a property of its own type:
+// to the meta-object system as a property of its own type, both by one
+// line (controls/paint/Property.h):
 //
-//     Q_PROPERTY(TNotifyEvent OnClick MEMBER OnClick)
-//     TNotifyEvent OnClick;
+//     LUMORA_EVENT(TNotifyEvent, OnClick)
 //
 // so that the form reader finds an event exactly as it finds any other
 // property. An empty event means "not assigned"; controls raise an event

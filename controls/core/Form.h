@@ -43,7 +43,8 @@ public:
     Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth)
     Q_PROPERTY(int ClientHeight READ ClientHeight WRITE SetClientHeight)
     LUMORA_PROPERTY(int, ModalResult, m_modalResult, 0, )
-    Q_PROPERTY(TNotifyEvent OnCreate MEMBER OnCreate)
+    // Raised once the form file has been read and every component loaded.
+    LUMORA_EVENT(TNotifyEvent, OnCreate)
     // The handler table: name -> event handler, a QVariant of its event type.
     void RegisterHandler(const QString& name, QVariant handler);
     template <class Form, class... Args>
@@ -59,9 +60,6 @@ public:
     // raises OnCreate. On an error the components the file created are
     // freed again, OnCreate is not raised, and the error is returned.
     std::optional<TFormError> LoadFromForm(const QByteArray& text);
-
-    // Raised once the form file has been read and every component loaded.
-    TNotifyEvent OnCreate;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -91,7 +91,7 @@ public:
     // top-level window when no focused control uses the key.
     LUMORA_PROPERTY_OWN_SETTER(bool, Default, m_default, false)
     LUMORA_PROPERTY_OWN_SETTER(bool, Cancel, m_cancel, false)
-    Q_PROPERTY(TGlowButtonDrawEvent OnDrawButton MEMBER OnDrawButton)
+    LUMORA_EVENT(TGlowButtonDrawEvent, OnDrawButton)
 
     TGDIPPicture* Picture() const { return m_picture; }
     TGDIPPicture* HotPicture() const { return m_hotPicture; }
@@ -100,8 +100,6 @@ public:
 
     // Keyboard focus by Tab (and by a click); off by default.
     void SetTabStop(bool v);
-
-    TGlowButtonDrawEvent OnDrawButton;
 
     // IStyledComponent: the style's colours, then a repaint.
     void ApplyComponentStyle(TVisualStyle style) override;

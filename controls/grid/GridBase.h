@@ -223,8 +223,8 @@ public:
     LUMORA_PROPERTY_OWN_SETTER(TScrollStyle, ScrollBars, m_scrollBars, ssBoth)
     Q_PROPERTY(QList<int> ColWidths READ ColWidthList WRITE SetColWidthList)
     Q_PROPERTY(QList<int> RowHeights READ RowHeightList WRITE SetRowHeightList)
-    Q_PROPERTY(TGridAccessibleTextEvent OnGetCellAccessibleText MEMBER OnGetCellAccessibleText)
-    Q_PROPERTY(TGridAccessibleTextEvent OnGetCellAccessibleDescription MEMBER OnGetCellAccessibleDescription)
+    LUMORA_EVENT(TGridAccessibleTextEvent, OnGetCellAccessibleText)
+    LUMORA_EVENT(TGridAccessibleTextEvent, OnGetCellAccessibleDescription)
 
     int ColWidth(int col) const;
     void SetColWidth(int col, int width);
@@ -282,8 +282,6 @@ public:
     int CellChildIndex(int col, int row) const { return row * ColCount() + col; }
     QString CellAccessibleText(int col, int row) const;
     QString CellAccessibleDescription(int col, int row) const;
-    TGridAccessibleTextEvent OnGetCellAccessibleText;
-    TGridAccessibleTextEvent OnGetCellAccessibleDescription;
 
     bool VertScrollBarShown() const { return m_vertShown; }
     bool HorzScrollBarShown() const { return m_horzShown; }

@@ -88,13 +88,11 @@ public:
     LUMORA_PROPERTY(TColor, URLColor, m_urlColor, clBlue, update())
     LUMORA_PROPERTY(TVAlignment, VAlignment, m_vAlignment, vtaTop, update())
     LUMORA_PROPERTY(bool, WordWrap, m_wordWrap, true, update())
-    Q_PROPERTY(TGridColorEvent OnGetCellColor MEMBER OnGetCellColor)
+    LUMORA_EVENT(TGridColorEvent, OnGetCellColor)
 
     TGridControlLook* ControlLook() const { return m_controlLook; }
 
     TGridMouseActions* MouseActions() const { return m_mouseActions; }
-
-    TGridColorEvent OnGetCellColor;
 
 protected:
     void DrawCell(TCanvas& canvas, int col, int row, const QRect& rect, TGridDrawState state) override;

@@ -25,6 +25,9 @@
 // LUMORA_PROPERTY_OF(Type, Name, store, changed) publishes a value that
 // lives inside something the class already holds, such as one colour of a
 // face (m_hot.Border); it declares no member.
+//
+// An event is stated once too: LUMORA_EVENT(TNotifyEvent, OnClick) declares
+// the public handler member OnClick and publishes it under its own name.
 #include <type_traits>
 #include <utility>
 
@@ -70,3 +73,7 @@ private:                                                                        
     Type member = initial;                                                                                        \
                                                                                                                   \
 public:
+
+#define LUMORA_EVENT(Type, Name)                                                                                  \
+    Q_PROPERTY(Type Name MEMBER Name)                                                                             \
+    Type Name;

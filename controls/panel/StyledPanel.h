@@ -86,10 +86,10 @@ public:
     LUMORA_PROPERTY(int, TopIndent, m_topIndent, 0, Changed())
     LUMORA_PROPERTY(TColor, URLColor, m_urlColor, clBlue, Changed())
     Q_PROPERTY(QString Version READ Version)
-    Q_PROPERTY(TAnchorClick OnAnchorClick MEMBER OnAnchorClick)
-    Q_PROPERTY(TAnchorClick OnAnchorEnter MEMBER OnAnchorEnter)
-    Q_PROPERTY(TAnchorClick OnAnchorExit MEMBER OnAnchorExit)
-    Q_PROPERTY(TPaintEvent OnPaint MEMBER OnPaint)
+    LUMORA_EVENT(TAnchorClick, OnAnchorClick)
+    LUMORA_EVENT(TAnchorClick, OnAnchorEnter)
+    LUMORA_EVENT(TAnchorClick, OnAnchorExit)
+    LUMORA_EVENT(TPaintEvent, OnPaint)
 
     // Caption bar and status strip (owned).
     TPanelCaption* Caption() const { return m_caption; }
@@ -118,11 +118,6 @@ public:
 
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
-
-    TAnchorClick OnAnchorClick;
-    TAnchorClick OnAnchorEnter;
-    TAnchorClick OnAnchorExit;
-    TPaintEvent OnPaint;
 
     // Draws the whole panel (steps up to OnPaint) onto a canvas of the
     // panel's client size; used by paintEvent, tests and benchmarks.

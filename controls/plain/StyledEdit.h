@@ -24,15 +24,13 @@ public:
     // 0 means no limit.
     LUMORA_PROPERTY_OWN_SETTER(int, MaxLength, m_maxLength, 0)
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
-    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
+    // Raised after every change of the text, typed or set.
+    LUMORA_EVENT(TNotifyEvent, OnChange)
     // Whether Tab reaches the box (on by default).
     void SetTabStop(bool v);
 
     // The line inside the box (tests type into it).
     QLineEdit* Editor() const { return m_editor; }
-
-    // Raised after every change of the text, typed or set.
-    TNotifyEvent OnChange;
 
 protected:
     void FontChanged() override;

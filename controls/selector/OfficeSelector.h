@@ -90,14 +90,14 @@ public:
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
     LUMORA_PROPERTY_OWN_SETTER(TCustomOfficeComboBox::TComboStyle, Style, m_style, csDropDown)
-    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
-    Q_PROPERTY(TKeyEvent OnKeyDown MEMBER OnKeyDown)
-    Q_PROPERTY(TKeyPressEvent OnKeyPress MEMBER OnKeyPress)
-    Q_PROPERTY(TKeyEvent OnKeyUp MEMBER OnKeyUp)
-    Q_PROPERTY(TNotifyEvent OnEnter MEMBER OnEnter)
-    Q_PROPERTY(TNotifyEvent OnExit MEMBER OnExit)
-    Q_PROPERTY(TNotifyEvent OnBeforeDropDown MEMBER OnBeforeDropDown)
-    Q_PROPERTY(TNotifyEvent OnSelect MEMBER OnSelect)
+    LUMORA_EVENT(TNotifyEvent, OnChange)
+    LUMORA_EVENT(TKeyEvent, OnKeyDown)
+    LUMORA_EVENT(TKeyPressEvent, OnKeyPress)
+    LUMORA_EVENT(TKeyEvent, OnKeyUp)
+    LUMORA_EVENT(TNotifyEvent, OnEnter)
+    LUMORA_EVENT(TNotifyEvent, OnExit)
+    LUMORA_EVENT(TNotifyEvent, OnBeforeDropDown)
+    LUMORA_EVENT(TNotifyEvent, OnSelect)
 
     TComboBtn* Button() const { return m_button; }
     TSelectionAppearance* SelectionAppearance() const { return m_selection; }
@@ -134,16 +134,6 @@ public:
     TDropDownWindow* DropDownWindow() const { return &Popup(); }
     TDropDownList* List() const { return Popup().List(); }
     TSelectorGeometry Geometry() const;
-
-    // --- events
-    TNotifyEvent OnChange;
-    TKeyEvent OnKeyDown;
-    TKeyPressEvent OnKeyPress;
-    TKeyEvent OnKeyUp;
-    TNotifyEvent OnEnter;
-    TNotifyEvent OnExit;
-    TNotifyEvent OnBeforeDropDown;
-    TNotifyEvent OnSelect;
 
 protected:
     void FontChanged() override;

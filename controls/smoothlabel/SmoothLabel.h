@@ -80,7 +80,7 @@ public:
     Q_PROPERTY(QString Version READ Version WRITE SetVersion)
     LUMORA_PROPERTY(bool, Transparent, m_transparent, true, Changed())
     LUMORA_PROPERTY(bool, WordWrap, m_wordWrap, false, Changed())
-    Q_PROPERTY(TNotifyEvent OnResize MEMBER OnResize)
+    LUMORA_EVENT(TNotifyEvent, OnResize)
     // A smooth label keeps its colours under every style.
     void ApplyComponentStyle(TVisualStyle) override {}
 
@@ -91,8 +91,6 @@ public:
     // Draws the label (fill and text) on any painter in the label's own
     // coordinates; the paint event calls it.
     void PaintTo(QPainter& painter) const;
-
-    TNotifyEvent OnResize;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -30,7 +30,7 @@ public:
     // loading, and raises OnChange.
     LUMORA_PROPERTY_OWN_SETTER(VisualStyleIF::TVisualStyle, Style, m_style, tsOffice2003Blue)
     Q_PROPERTY(QString Version READ Version)
-    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
+    LUMORA_EVENT(TNotifyEvent, OnChange)
 
     QString Version() const { return QStringLiteral("1.2.0.1"); }
 
@@ -53,8 +53,6 @@ public:
     // The notifier window: none when the application had no main form yet
     // when this styler was created (then theme changes are not heard).
     TThemeNotifierWindow* Notifier() const;
-
-    TNotifyEvent OnChange;
 
 private:
     QList<TFormStyler*> m_formStylers;

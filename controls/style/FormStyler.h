@@ -31,8 +31,8 @@ public:
     LUMORA_PROPERTY(bool, AutoThemeAdapt, m_autoThemeAdapt, false, AdaptToTheme())
     LUMORA_PROPERTY_OWN_SETTER(VisualStyleIF::TVisualStyle, Style, m_style, tsOffice2003Blue)
     Q_PROPERTY(TAppStyler* AppStyle READ AppStyle WRITE SetAppStyle)
-    Q_PROPERTY(TApplyStyleEvent OnApplyStyle MEMBER OnApplyStyle)
-    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
+    LUMORA_EVENT(TApplyStyleEvent, OnApplyStyle)
+    LUMORA_EVENT(TNotifyEvent, OnChange)
     Q_PROPERTY(QString Version READ Version)
 
     TAppStyler* AppStyle() const { return m_appStyle; }
@@ -66,9 +66,6 @@ public:
 
     // The notifier window (none when the styler has no window to live on).
     TThemeNotifierWindow* Notifier() const;
-
-    TApplyStyleEvent OnApplyStyle;
-    TNotifyEvent OnChange;
 
 private:
     void ApplyStyleToOwned(TComponent* owner, TVisualStyle v, bool intoFrames);
