@@ -50,13 +50,13 @@ struct TFaceColors {
 // a class whose every change runs its Changed(): the upper half's colours,
 // the mirror half's colours, and the two gradient kinds. The normal look has
 // an empty Look; each class lists the pairs in the order it publishes them.
-#define LUMORA_FACE_COLORS(Look, face)                                                                         \
+#define LUMORA_FACE_COLORS(Look, face)                                                                            \
     LUMORA_PROPERTY_OF(TColor, Color##Look, face.Color, Changed())                                                \
     LUMORA_PROPERTY_OF(TColor, Color##Look##To, face.ColorTo, Changed())
-#define LUMORA_FACE_MIRROR_COLORS(Look, face)                                                                  \
+#define LUMORA_FACE_MIRROR_COLORS(Look, face)                                                                     \
     LUMORA_PROPERTY_OF(TColor, ColorMirror##Look, face.ColorMirror, Changed())                                    \
     LUMORA_PROPERTY_OF(TColor, ColorMirror##Look##To, face.ColorMirrorTo, Changed())
-#define LUMORA_FACE_GRADIENTS(Look, face)                                                                      \
+#define LUMORA_FACE_GRADIENTS(Look, face)                                                                         \
     LUMORA_PROPERTY_OF(GDIPGradientIF::TGDIPGradient, Gradient##Look, face.Gradient, Changed())                   \
     LUMORA_PROPERTY_OF(GDIPGradientIF::TGDIPGradient, GradientMirror##Look, face.GradientMirror, Changed())
 

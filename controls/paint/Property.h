@@ -46,7 +46,7 @@ template <class T, class U>
 template <class T>
 using PropertyArg = std::conditional_t<std::is_trivially_copyable_v<T> && sizeof(T) <= 2 * sizeof(void*), T, const T&>;
 
-#define LUMORA_PROPERTY_OF(Type, Name, store, changed)                                                           \
+#define LUMORA_PROPERTY_OF(Type, Name, store, changed)                                                            \
     Q_PROPERTY(Type Name READ Name WRITE Set##Name)                                                               \
     Type Name() const { return store; }                                                                           \
     void Set##Name(PropertyArg<Type> v)                                                                           \

@@ -6,8 +6,8 @@
 // styler's settings over whenever they change.
 //
 // TCustomStyledPanel holds and publishes the state and the behaviour;
-// TStyledPanel is the class the form files name. Drawing and the anchor hit test share one geometry, kept by
-// TPanelPainter.
+// TStyledPanel is the class the form files name. Drawing and the anchor
+// hit test share one geometry, kept by TPanelPainter.
 //
 // Kept as values only, not acted on: moving, sizing and collapsing by the
 // user (CanMove, CanSize apart from its size grip, Collaps and its
