@@ -157,10 +157,7 @@ private:
 Q_DECLARE_OPERATORS_FOR_FLAGS(TControl::TAnchors)
 
 using TAnchors = TControl::TAnchors;
-inline constexpr TControl::TAnchorKind akLeft = TControl::akLeft;
-inline constexpr TControl::TAnchorKind akTop = TControl::akTop;
-inline constexpr TControl::TAnchorKind akRight = TControl::akRight;
-inline constexpr TControl::TAnchorKind akBottom = TControl::akBottom;
+using enum TControl::TAnchorKind;
 
 // A windowed control that can take the focus (buttons, grids, selectors).
 class TCustomControl : public TControl {

@@ -47,7 +47,4 @@ private:
 Q_DECLARE_OPERATORS_FOR_FLAGS(TFont::TFontStyles)
 
 using TFontStyles = TFont::TFontStyles;
-inline constexpr TFont::TFontStyle fsBold = TFont::fsBold;
-inline constexpr TFont::TFontStyle fsItalic = TFont::fsItalic;
-inline constexpr TFont::TFontStyle fsUnderline = TFont::fsUnderline;
-inline constexpr TFont::TFontStyle fsStrikeOut = TFont::fsStrikeOut;
+using enum TFont::TFontStyle;
