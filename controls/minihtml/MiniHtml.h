@@ -54,13 +54,54 @@ struct TMiniHtmlResult {
 // Returns result.Hit.
 bool RenderMiniHtml(const TMiniHtmlParams& params, TMiniHtmlResult& result);
 
-bool RenderMiniHtml(TCanvas* Canvas, const QString& Text, const TRect& Bounds, IImageList* Images, int PointX,
+// The positional form packs its arguments into the pair and unpacks the
+// results into its out-arguments.
+inline bool RenderMiniHtml(TCanvas* Canvas, const QString& Text, const TRect& Bounds, IImageList* Images, int PointX,
     int PointY, int FocusedAnchor, int HoveredAnchor, int ShadowOffset, bool HitTestOnly, bool MeasureOnly,
     bool ForPrinter, bool InSelection, bool BlinkPhase, bool HoverOnly, bool WordWrap, double PrintScale,
     TColor URLColor, TColor HoverColor, TColor HoverFontColor, TColor ShadowColor, QString& AnchorAtPoint,
     QString& FocusedAnchorRef, int& ExtentX, int& ExtentY, int& AnchorCount, int& AnchorIndexAtPoint,
     TRect& AnchorRectAtPoint, THTMLPictureCache* PictureCache, IPictureContainer* PictureContainer,
-    int LineSpacing);
+    int LineSpacing)
+{
+    TMiniHtmlParams p;
+    p.Canvas = Canvas;
+    p.Text = Text;
+    p.Bounds = Bounds;
+    p.Images = Images;
+    p.PointX = PointX;
+    p.PointY = PointY;
+    p.FocusedAnchor = FocusedAnchor;
+    p.HoveredAnchor = HoveredAnchor;
+    p.ShadowOffset = ShadowOffset;
+    p.HitTestOnly = HitTestOnly;
+    p.MeasureOnly = MeasureOnly;
+    p.ForPrinter = ForPrinter;
+    p.InSelection = InSelection;
+    p.BlinkPhase = BlinkPhase;
+    p.HoverOnly = HoverOnly;
+    p.WordWrap = WordWrap;
+    p.PrintScale = PrintScale;
+    p.URLColor = URLColor;
+    p.HoverColor = HoverColor;
+    p.HoverFontColor = HoverFontColor;
+    p.ShadowColor = ShadowColor;
+    p.PictureCache = PictureCache;
+    p.PictureContainer = PictureContainer;
+    p.LineSpacing = LineSpacing;
+    TMiniHtmlResult r;
+    r.AnchorAtPoint = AnchorAtPoint;
+    r.AnchorRectAtPoint = AnchorRectAtPoint;
+    const bool hit = RenderMiniHtml(p, r);
+    AnchorAtPoint = r.AnchorAtPoint;
+    FocusedAnchorRef = r.FocusedAnchorRef;
+    ExtentX = r.ExtentX;
+    ExtentY = r.ExtentY;
+    AnchorCount = r.AnchorCount;
+    AnchorIndexAtPoint = r.AnchorIndexAtPoint;
+    AnchorRectAtPoint = r.AnchorRectAtPoint;
+    return hit;
+}
 
 // The character that the renderer draws underlined in the text, the text's
 // accelerator: the mnemonic rule on the runs as they are drawn (entities
