@@ -336,20 +336,6 @@ void TCustomGlowButton::DialogKey()
     update();
 }
 
-void TCustomGlowButton::focusInEvent(QFocusEvent* e)
-{
-    m_focused = true;
-    update();
-    TCustomControl::focusInEvent(e);
-}
-
-void TCustomGlowButton::focusOutEvent(QFocusEvent* e)
-{
-    m_focused = false;
-    update();
-    TCustomControl::focusOutEvent(e);
-}
-
 void TCustomGlowButton::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::EnabledChange)
@@ -655,7 +641,7 @@ TFaceColors TCustomGlowButton::ChooseColors()
 
     if (disabledLook)
         set = a.Disabled();
-    if (m_focused && (m_focusType == ftHot || m_focusType == ftHotBorder) && !m_pressed)
+    if (hasFocus() && (m_focusType == ftHot || m_focusType == ftHotBorder) && !m_pressed)
         set = a.Hot();
     return set;
 }
@@ -700,7 +686,7 @@ TGlowFace TCustomGlowButton::ComposeFace(const TFaceColors& colors, double ratio
 {
     TGlowFace face;
     face.Colors = colors;
-    const bool focusBorder = m_focused && (m_focusType == ftBorder || m_focusType == ftHotBorder);
+    const bool focusBorder = hasFocus() && (m_focusType == ftBorder || m_focusType == ftHotBorder);
     face.PaintFace = !(m_transparent && !m_hot && !m_pressed && !focusBorder);
     face.Border = m_borderStyle == bsSingle;
     face.Rounded = m_rounded;

@@ -142,8 +142,6 @@ protected:
     void leaveEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
     void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -210,7 +208,6 @@ private:
     bool m_leftWhileHeld = false;
     bool m_dragging = false;
     bool m_clickArmed = false; // a plain left press began on the button
-    bool m_focused = false;
     int m_hoverLevel = 0;
     int m_pressLevel = 0;
     int m_fadeStep = 0;
