@@ -7,31 +7,26 @@
 // ---- Glow button -----------------------------------------------------------
 
 TAccessibleGlowButton::TAccessibleGlowButton(TCustomGlowButton* button)
-    : TAccessibleControl(button, QAccessible::Button)
+    : TAccessibleControlOf(button, QAccessible::Button)
 {
-}
-
-TCustomGlowButton* TAccessibleGlowButton::Button() const
-{
-    return static_cast<TCustomGlowButton*>(widget());
 }
 
 bool TAccessibleGlowButton::IsToggle() const
 {
-    return Button()->GroupIndex() != 0 || Button()->Style() == TCustomGlowButton::bsCheck;
+    return Control()->GroupIndex() != 0 || Control()->Style() == TCustomGlowButton::bsCheck;
 }
 
 QString TAccessibleGlowButton::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)
-        return NameOr(WithoutAccelerator(Button()->Caption()));
+        return NameOr(WithoutAccelerator(Control()->Caption()));
     return TAccessibleControl::text(t);
 }
 
 QAccessible::State TAccessibleGlowButton::state() const
 {
     QAccessible::State s = TAccessibleControl::state();
-    const TCustomGlowButton* b = Button();
+    const TCustomGlowButton* b = Control();
     if (IsToggle()) {
         s.checkable = true;
         s.checked = b->Down();
@@ -42,32 +37,27 @@ QAccessible::State TAccessibleGlowButton::state() const
 
 void TAccessibleGlowButton::PerformMainAction()
 {
-    Button()->PerformClick();
+    Control()->PerformClick();
 }
 
 // ---- Office check box -----------------------------------------------------
 
 TAccessibleCheckBox::TAccessibleCheckBox(TCustomOfficeCheckBox* box)
-    : TAccessibleControl(box, QAccessible::CheckBox)
+    : TAccessibleControlOf(box, QAccessible::CheckBox)
 {
-}
-
-TCustomOfficeCheckBox* TAccessibleCheckBox::Box() const
-{
-    return static_cast<TCustomOfficeCheckBox*>(widget());
 }
 
 QString TAccessibleCheckBox::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)
-        return NameOr(minihtml::PlainText(Box()->Caption()));
+        return NameOr(minihtml::PlainText(Control()->Caption()));
     return TAccessibleControl::text(t);
 }
 
 QAccessible::State TAccessibleCheckBox::state() const
 {
     QAccessible::State s = TAccessibleControl::state();
-    const TCustomOfficeCheckBox* box = Box();
+    const TCustomOfficeCheckBox* box = Control();
     s.checkable = true;
     s.checked = box->State() == TCustomOfficeCheckBox::cbChecked;
     s.checkStateMixed = box->State() == TCustomOfficeCheckBox::cbGrayed;
@@ -78,5 +68,5 @@ QAccessible::State TAccessibleCheckBox::state() const
 
 void TAccessibleCheckBox::PerformMainAction()
 {
-    Box()->UserToggle();
+    Control()->UserToggle();
 }

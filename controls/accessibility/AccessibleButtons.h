@@ -13,7 +13,7 @@
 class TCustomGlowButton;
 class TCustomOfficeCheckBox;
 
-class TAccessibleGlowButton : public TAccessibleControl {
+class TAccessibleGlowButton : public TAccessibleControlOf<TCustomGlowButton> {
 public:
     explicit TAccessibleGlowButton(TCustomGlowButton* button);
 
@@ -25,11 +25,10 @@ protected:
     void PerformMainAction() override;
 
 private:
-    TCustomGlowButton* Button() const;
     bool IsToggle() const;
 };
 
-class TAccessibleCheckBox : public TAccessibleControl {
+class TAccessibleCheckBox : public TAccessibleControlOf<TCustomOfficeCheckBox> {
 public:
     explicit TAccessibleCheckBox(TCustomOfficeCheckBox* box);
 
@@ -39,7 +38,4 @@ public:
 protected:
     QString MainAction() const override { return toggleAction(); }
     void PerformMainAction() override;
-
-private:
-    TCustomOfficeCheckBox* Box() const;
 };

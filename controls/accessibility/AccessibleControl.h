@@ -37,5 +37,18 @@ protected:
     QString NameOr(const QString& fallback) const;
 };
 
+// The interface of one class of control, which it reaches at its own type.
+template <class TWidget>
+class TAccessibleControlOf : public TAccessibleControl {
+public:
+    TAccessibleControlOf(TWidget* control, QAccessible::Role role)
+        : TAccessibleControl(control, role)
+    {
+    }
+
+protected:
+    TWidget* Control() const { return static_cast<TWidget*>(widget()); }
+};
+
 // A caption without its accelerator marks: "&Close" -> "Close", "&&" -> "&".
 QString WithoutAccelerator(const QString& caption);

@@ -94,18 +94,13 @@ private:
 } // namespace
 
 TAccessibleGrid::TAccessibleGrid(TCustomGrid* grid)
-    : TAccessibleControl(grid, QAccessible::Table)
+    : TAccessibleControlOf(grid, QAccessible::Table)
 {
 }
 
 TAccessibleGrid::~TAccessibleGrid()
 {
     DropCells();
-}
-
-TCustomGrid* TAccessibleGrid::Grid() const
-{
-    return static_cast<TCustomGrid*>(widget());
 }
 
 void TAccessibleGrid::DropCells()
@@ -123,12 +118,12 @@ QAccessible::Role TAccessibleGrid::role() const
 int TAccessibleGrid::rowCount() const
 {
     // Not presented: no cells, so nothing of the grid can be read.
-    return accessibility::IsPresented(Grid()) ? Grid()->RowCount() : 0;
+    return accessibility::IsPresented(Control()) ? Control()->RowCount() : 0;
 }
 
 int TAccessibleGrid::columnCount() const
 {
-    return Grid()->ColCount();
+    return Control()->ColCount();
 }
 
 int TAccessibleGrid::childCount() const
@@ -140,10 +135,10 @@ QAccessibleInterface* TAccessibleGrid::cellAt(int row, int column) const
 {
     if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount())
         return nullptr;
-    const int index = Grid()->CellChildIndex(column, row);
+    const int index = Control()->CellChildIndex(column, row);
     if (const auto found = m_cells.constFind(index); found != m_cells.constEnd())
         return QAccessible::accessibleInterface(*found);
-    auto* cell = new TAccessibleGridCell(Grid(), row, column);
+    auto* cell = new TAccessibleGridCell(Control(), row, column);
     m_cells.insert(index, QAccessible::registerAccessibleInterface(cell));
     return cell;
 }
@@ -159,24 +154,24 @@ QAccessibleInterface* TAccessibleGrid::child(int index) const
 int TAccessibleGrid::indexOfChild(const QAccessibleInterface* child) const
 {
     const auto* cell = child ? dynamic_cast<const TAccessibleGridCell*>(child) : nullptr;
-    if (!cell || cell->Grid() != Grid() || !cell->isValid())
+    if (!cell || cell->Grid() != Control() || !cell->isValid())
         return -1;
-    return Grid()->CellChildIndex(cell->columnIndex(), cell->rowIndex());
+    return Control()->CellChildIndex(cell->columnIndex(), cell->rowIndex());
 }
 
 QAccessibleInterface* TAccessibleGrid::childAt(int x, int y) const
 {
-    if (!accessibility::IsPresented(Grid()))
+    if (!accessibility::IsPresented(Control()))
         return nullptr;
-    const std::optional<TGridCoord> at = Grid()->CellAt(Grid()->mapFromGlobal(QPoint(x, y)));
+    const std::optional<TGridCoord> at = Control()->CellAt(Control()->mapFromGlobal(QPoint(x, y)));
     return at ? cellAt(at->Y, at->X) : nullptr;
 }
 
 QAccessibleInterface* TAccessibleGrid::focusChild() const
 {
-    if (!Grid()->hasFocus())
+    if (!Control()->hasFocus())
         return nullptr;
-    return cellAt(Grid()->Row(), Grid()->Col());
+    return cellAt(Control()->Row(), Control()->Col());
 }
 
 void* TAccessibleGrid::interface_cast(QAccessible::InterfaceType t)
@@ -196,7 +191,7 @@ QList<QAccessibleInterface*> TAccessibleGrid::selectedCells() const
     QList<QAccessibleInterface*> cells;
     if (rowCount() == 0)
         return cells;
-    const TGridRect s = Grid()->Selection();
+    const TGridRect s = Control()->Selection();
     for (int row = s.Top; row <= s.Bottom; ++row)
         for (int col = s.Left; col <= s.Right; ++col)
             if (QAccessibleInterface* cell = cellAt(row, col))
@@ -236,7 +231,7 @@ bool TAccessibleGrid::isRowSelected(int row) const
 {
     if (row < 0 || row >= rowCount())
         return false;
-    const TGridRect s = Grid()->Selection();
+    const TGridRect s = Control()->Selection();
     return row >= s.Top && row <= s.Bottom && s.Left == 0 && s.Right == columnCount() - 1;
 }
 
@@ -244,7 +239,7 @@ bool TAccessibleGrid::isColumnSelected(int column) const
 {
     if (column < 0 || column >= columnCount() || rowCount() == 0)
         return false;
-    const TGridRect s = Grid()->Selection();
+    const TGridRect s = Control()->Selection();
     return column >= s.Left && column <= s.Right && s.Top == 0 && s.Bottom == rowCount() - 1;
 }
 
@@ -252,7 +247,7 @@ bool TAccessibleGrid::selectRow(int row)
 {
     if (row < 0 || row >= rowCount())
         return false;
-    Grid()->SetSelection({0, row, columnCount() - 1, row});
+    Control()->SetSelection({0, row, columnCount() - 1, row});
     return true;
 }
 
@@ -260,7 +255,7 @@ bool TAccessibleGrid::selectColumn(int column)
 {
     if (column < 0 || column >= columnCount() || rowCount() == 0)
         return false;
-    Grid()->SetSelection({column, 0, column, rowCount() - 1});
+    Control()->SetSelection({column, 0, column, rowCount() - 1});
     return true;
 }
 

@@ -16,7 +16,7 @@
 
 class TCustomGrid;
 
-class TAccessibleGrid : public TAccessibleControl, public QAccessibleTableInterface {
+class TAccessibleGrid : public TAccessibleControlOf<TCustomGrid>, public QAccessibleTableInterface {
 public:
     explicit TAccessibleGrid(TCustomGrid* grid);
     ~TAccessibleGrid() override;
@@ -50,8 +50,6 @@ public:
     bool unselectRow(int) override { return false; }
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent* event) override;
-
-    TCustomGrid* Grid() const;
 
 private:
     void DropCells();

@@ -10,22 +10,17 @@
 // ---- Selector ---------------------------------------------------------------
 
 TAccessibleSelector::TAccessibleSelector(TCustomOfficeComboBox* selector)
-    : TAccessibleControl(selector, QAccessible::ComboBox)
+    : TAccessibleControlOf(selector, QAccessible::ComboBox)
 {
-}
-
-TCustomOfficeComboBox* TAccessibleSelector::Selector() const
-{
-    return static_cast<TCustomOfficeComboBox*>(widget());
 }
 
 QString TAccessibleSelector::text(QAccessible::Text t) const
 {
     switch (t) {
     case QAccessible::Name:
-        return NameOr(Selector()->Text());
+        return NameOr(Control()->Text());
     case QAccessible::Value:
-        return Selector()->Text();
+        return Control()->Text();
     default:
         return TAccessibleControl::text(t);
     }
@@ -34,7 +29,7 @@ QString TAccessibleSelector::text(QAccessible::Text t) const
 QAccessible::State TAccessibleSelector::state() const
 {
     QAccessible::State s = TAccessibleControl::state();
-    const TCustomOfficeComboBox* c = Selector();
+    const TCustomOfficeComboBox* c = Control();
     s.expandable = true;
     s.expanded = c->Dropped();
     s.collapsed = !c->Dropped();
@@ -45,12 +40,12 @@ QAccessible::State TAccessibleSelector::state() const
 
 QList<QWidget*> TAccessibleSelector::PresentedChildren() const
 {
-    return {Selector()->DropDownWindow(), Selector()->Editor()};
+    return {Control()->DropDownWindow(), Control()->Editor()};
 }
 
 void TAccessibleSelector::PerformMainAction()
 {
-    TCustomOfficeComboBox* c = Selector();
+    TCustomOfficeComboBox* c = Control();
     if (c->Dropped())
         c->CloseUp();
     else

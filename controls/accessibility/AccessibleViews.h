@@ -9,7 +9,7 @@
 
 class TCustomOfficeComboBox;
 
-class TAccessibleSelector : public TAccessibleControl {
+class TAccessibleSelector : public TAccessibleControlOf<TCustomOfficeComboBox> {
 public:
     explicit TAccessibleSelector(TCustomOfficeComboBox* selector);
 
@@ -22,9 +22,6 @@ protected:
     // Opens the list, or closes it when it is open.
     QString MainAction() const override { return showMenuAction(); }
     void PerformMainAction() override;
-
-private:
-    TCustomOfficeComboBox* Selector() const;
 };
 
 // A control whose name is a text of its own (a caption).
