@@ -2,7 +2,9 @@
 // presses, latched letter buttons, groups, double clicks, the keyboard, and
 // the looks these leave on the face.
 #include "GlowButtonTestKit.h"
+#include "tests/support/ActiveWindow.h"
 
+#include <QLineEdit>
 #include <QMetaProperty>
 #include <vector>
 
@@ -437,6 +439,39 @@ TEST_F(GlowStates, DefaultAndCancelButtonsTakeEnterAndEscapeOfTheirWindow)
     QApplication::sendEvent(&host, &escape);
     EXPECT_EQ(downInClick.size(), 1u);
     EXPECT_EQ(cancels, 1);
+}
+
+TEST_F(GlowStates, TheFocusLookFollowsTheKeyboardFocusAsFocusTypeAsks)
+{
+    struct Case {
+        TCustomGlowButton::TFocusType type;
+        bool hotFace;
+        bool ring; // the inner outline inside the border
+    };
+    const Case cases[] = {
+        {TCustomGlowButton::ftBorder, false, true},
+        {TCustomGlowButton::ftHot, true, false},
+        {TCustomGlowButton::ftHotBorder, true, true},
+        {TCustomGlowButton::ftNone, false, false},
+    };
+    QLineEdit elsewhere(&host);
+    elsewhere.setGeometry(100, 100, 60, 20);
+    elsewhere.show();
+    button->SetTabStop(true);
+    ASSERT_TRUE(ShowActive(host));
+    const QRgb ring = Screen(0xE4AD89);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.type));
+        button->SetFocusType(c.type);
+        button->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(button->hasFocus());
+        EXPECT_EQ(Near(Middle(), Screen(kHot)), c.hotFace);
+        EXPECT_EQ(Near(FacePixel(1, 24), ring), c.ring);
+        elsewhere.setFocus(Qt::TabFocusReason);
+        ASSERT_FALSE(button->hasFocus());
+        EXPECT_TRUE(Near(Middle(), Screen(kNormal))) << "the focus look leaves with the focus";
+        EXPECT_FALSE(Near(FacePixel(1, 24), ring));
+    }
 }
 
 // ---- Timers -----------------------------------------------------------------
