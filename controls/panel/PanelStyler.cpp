@@ -265,21 +265,13 @@ std::optional<TPanelStyle> PanelStyleFor(TVisualStyle style)
 TPanelStyler::TPanelStyler(TComponent* owner)
     : TNonVisualComponent(owner)
     , m_settings(new TPanelSettings(this))
+    , m_notifier(NearestWindowControl(owner), [this] { AdaptToTheme(); })
 {
     m_settings->OnChange = [this](QObject*) { PushSettingsToPanels(); };
     SetPanelStyle(psXP);
-    for (TComponent* c = owner; c; c = c->Owner())
-        if (auto* host = qobject_cast<QWidget*>(c->AsQObject())) {
-            m_notifier = new TThemeNotifierWindow(host);
-            m_notifier->OnThemeChange = [this](QObject*) { AdaptToTheme(); };
-            break;
-        }
 }
 
-TPanelStyler::~TPanelStyler()
-{
-    delete m_notifier.data();
-}
+TPanelStyler::~TPanelStyler() = default;
 
 void TPanelStyler::SetPanelStyle(TPanelStyle v)
 {

@@ -15,7 +15,6 @@
 #include "controls/paint/Property.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -181,14 +180,14 @@ public:
     // With AutoThemeAdapt on, writes Style by the desktop's colour scheme
     // (variant 1, 2, 3: Office 2003 blue, olive, silver; else psXP).
     void AdaptToTheme();
-    TThemeNotifierWindow* Notifier() const { return m_notifier.data(); }
+    TThemeNotifierWindow* Notifier() const { return m_notifier.Window(); }
 
     void Loaded() override;
 
 private:
     TPanelSettings* m_settings;
     TPanelStyle m_style = psXP;
-    QPointer<TThemeNotifierWindow> m_notifier;
+    TThemeNotifier m_notifier;
 };
 
 // The panel style that an application style maps to, or nothing for

@@ -5,13 +5,12 @@
 #include "controls/style/ThemeNotifierWindow.h"
 #include "controls/paint/Property.h"
 
+#include <QPointer>
+
 TAppStyler::TAppStyler(TComponent* owner)
     : TNonVisualComponent(owner)
+    , m_notifier(TApplication::MainForm(), [this] { AdaptToTheme(); })
 {
-    if (QWidget* mainForm = TApplication::MainForm()) {
-        m_notifier = new TThemeNotifierWindow(mainForm);
-        m_notifier->OnThemeChange = [this](QObject*) { AdaptToTheme(); };
-    }
 }
 
 TAppStyler::~TAppStyler()
@@ -20,7 +19,6 @@ TAppStyler::~TAppStyler()
     m_formStylers.clear();
     for (TFormStyler* styler : followers)
         styler->SetAppStyle(nullptr);
-    delete m_notifier.data();
 }
 
 void TAppStyler::SetStyle(TVisualStyle v)
@@ -72,9 +70,4 @@ void TAppStyler::Loaded()
     TNonVisualComponent::Loaded();
     if (m_autoThemeAdapt)
         AdaptToTheme();
-}
-
-TThemeNotifierWindow* TAppStyler::Notifier() const
-{
-    return m_notifier.data();
 }

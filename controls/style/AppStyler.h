@@ -10,7 +10,6 @@
 #include "controls/paint/Property.h"
 
 #include <QList>
-#include <QPointer>
 #include <QString>
 
 class TFormStyler;
@@ -52,9 +51,9 @@ public:
 
     // The notifier window: none when the application had no main form yet
     // when this styler was created (then theme changes are not heard).
-    TThemeNotifierWindow* Notifier() const;
+    TThemeNotifierWindow* Notifier() const { return m_notifier.Window(); }
 
 private:
     QList<TFormStyler*> m_formStylers;
-    QPointer<TThemeNotifierWindow> m_notifier;
+    TThemeNotifier m_notifier;
 };

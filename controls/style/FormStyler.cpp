@@ -6,36 +6,18 @@
 #include "controls/style/ThemeNotifierWindow.h"
 #include "controls/paint/Property.h"
 
-#include <QWidget>
 #include <algorithm>
-
-namespace {
-
-// The nearest window found from the owner up through the owners' owners.
-QWidget* NearestWindowControl(TComponent* owner)
-{
-    for (TComponent* c = owner; c; c = c->Owner())
-        if (auto* w = qobject_cast<QWidget*>(c->AsQObject()))
-            return w;
-    return nullptr;
-}
-
-} // namespace
 
 TFormStyler::TFormStyler(TComponent* owner)
     : TNonVisualComponent(owner)
+    , m_notifier(NearestWindowControl(owner), [this] { AdaptToTheme(); })
 {
-    if (QWidget* host = NearestWindowControl(owner)) {
-        m_notifier = new TThemeNotifierWindow(host);
-        m_notifier->OnThemeChange = [this](QObject*) { AdaptToTheme(); };
-    }
 }
 
 TFormStyler::~TFormStyler()
 {
     if (m_appStyle)
         m_appStyle->UnregisterFormStyler(this);
-    delete m_notifier.data();
 }
 
 void TFormStyler::SetStyle(TVisualStyle v)
@@ -151,9 +133,4 @@ void TFormStyler::Notification(TComponent* component, TOperation operation)
     if (!component->IsDestroying())
         m_appStyle->UnregisterFormStyler(this);
     m_appStyle = nullptr;
-}
-
-TThemeNotifierWindow* TFormStyler::Notifier() const
-{
-    return m_notifier.data();
 }

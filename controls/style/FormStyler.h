@@ -13,7 +13,6 @@
 #include "controls/style/VisualStyle.h"
 #include "controls/paint/Property.h"
 
-#include <QPointer>
 #include <QString>
 
 class TAppStyler;
@@ -65,11 +64,11 @@ public:
     void Notification(TComponent* component, TOperation operation) override;
 
     // The notifier window (none when the styler has no window to live on).
-    TThemeNotifierWindow* Notifier() const;
+    TThemeNotifierWindow* Notifier() const { return m_notifier.Window(); }
 
 private:
     void ApplyStyleToOwned(TComponent* owner, TVisualStyle v, bool intoFrames);
 
     TAppStyler* m_appStyle = nullptr;
-    QPointer<TThemeNotifierWindow> m_notifier;
+    TThemeNotifier m_notifier;
 };

@@ -1,5 +1,6 @@
 #include "controls/style/ThemeNotifierWindow.h"
 
+#include "controls/core/Component.h"
 #include "platform/DesktopTheme.h"
 
 #include <QEvent>
@@ -20,6 +21,27 @@ bool TThemeNotifierWindow::event(QEvent* e)
     if (e->type() == QEvent::ThemeChange && OnThemeChange)
         GuardedCall([this] { OnThemeChange(this); });
     return QWidget::event(e);
+}
+
+TThemeNotifier::TThemeNotifier(QWidget* host, std::function<void()> adapt)
+{
+    if (!host)
+        return;
+    m_window = new TThemeNotifierWindow(host);
+    m_window->OnThemeChange = [adapt = std::move(adapt)](QObject*) { adapt(); };
+}
+
+TThemeNotifier::~TThemeNotifier()
+{
+    delete m_window.data();
+}
+
+QWidget* NearestWindowControl(TComponent* owner)
+{
+    for (TComponent* c = owner; c; c = c->Owner())
+        if (auto* w = qobject_cast<QWidget*>(c->AsQObject()))
+            return w;
+    return nullptr;
 }
 
 int GetThemeVariant()

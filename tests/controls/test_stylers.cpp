@@ -4,13 +4,18 @@
 #include "controls/core/Control.h"
 #include "controls/core/Form.h"
 #include "controls/style/FormStyler.h"
+#include "controls/core/Application.h"
 #include "controls/core/Frame.h"
+#include "controls/panel/PanelStyler.h"
 #include "controls/style/ThemeNotifierWindow.h"
 #include "platform/DesktopTheme.h"
 
 #include <QEvent>
 #include <QCoreApplication>
+#include <QPointer>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -439,6 +444,38 @@ TEST_F(Themes, ThemeChangeIsIgnoredWithAutoThemeAdaptOff)
     QCoreApplication::sendEvent(w.styler->Notifier(), &change);
     EXPECT_EQ(w.styler->Style(), tsOffice2007Obsidian);
     EXPECT_EQ(w.Calls(), 0);
+}
+
+// Every styler keeps one notifier window on its host (the main form, or
+// the nearest window of its owners). It goes with the styler; a host freed
+// first takes it along, and the styler must not free it again.
+TEST_F(Themes, EachStylersNotifierWindowGoesWithTheStylerOrWithItsHost)
+{
+    struct Case {
+        const char* what;
+        std::function<TComponent*(TForm& host)> make;
+    };
+    const Case cases[] = {
+        {"application styler", [](TForm&) -> TComponent* { return new TAppStyler(nullptr); }},
+        {"form styler", [](TForm& host) -> TComponent* { return new TFormStyler(&host); }},
+        {"panel styler", [](TForm& host) -> TComponent* { return new TPanelStyler(&host); }},
+    };
+    const QPointer<QWidget> mainForm = TApplication::MainForm();
+    auto notifiers = [](const QWidget& host) { return host.findChildren<TThemeNotifierWindow*>().size(); };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto host = std::make_unique<TForm>();
+        TApplication::SetMainForm(host.get());
+        delete c.make(*host);
+        EXPECT_EQ(notifiers(*host), 0) << "freed with its styler";
+
+        TComponent* styler = c.make(*host);
+        EXPECT_EQ(notifiers(*host), 1);
+        const QPointer<QObject> survivor = styler->AsQObject();
+        host.reset();
+        delete survivor.data(); // an unowned styler outlives the host
+    }
+    TApplication::SetMainForm(mainForm);
 }
 
 // ---------------------------------------------------------------- assign
