@@ -56,23 +56,23 @@ using PropertyArg = std::conditional_t<std::is_trivially_copyable_v<T> && sizeof
         }                                                                                                         \
     }
 
-#define LUMORA_PROPERTY(Type, Name, member, initial, changed)                                                     \
-    LUMORA_PROPERTY_OF(Type, Name, member, changed)                                                               \
-                                                                                                                  \
+// The private member behind a published value, starting at initial; the
+// class is left in its public section.
+#define LUMORA_STORED(Type, member, initial)                                                                      \
 private:                                                                                                          \
     Type member = initial;                                                                                        \
                                                                                                                   \
 public:
 
+#define LUMORA_PROPERTY(Type, Name, member, initial, changed)                                                     \
+    LUMORA_PROPERTY_OF(Type, Name, member, changed)                                                               \
+    LUMORA_STORED(Type, member, initial)
+
 #define LUMORA_PROPERTY_OWN_SETTER(Type, Name, member, initial)                                                   \
     Q_PROPERTY(Type Name READ Name WRITE Set##Name)                                                               \
     Type Name() const { return member; }                                                                          \
     void Set##Name(PropertyArg<Type> v);                                                                          \
-                                                                                                                  \
-private:                                                                                                          \
-    Type member = initial;                                                                                        \
-                                                                                                                  \
-public:
+    LUMORA_STORED(Type, member, initial)
 
 #define LUMORA_EVENT(Type, Name)                                                                                  \
     Q_PROPERTY(Type Name MEMBER Name)                                                                             \
