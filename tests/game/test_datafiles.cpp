@@ -181,8 +181,8 @@ TEST(ReadWordListLines, WhatIsNoRegularFileIsRefusedAtOnceWithItsNameAndReason)
         const char* reason;
     };
     const Case cases[] = {
-        {"fifo", "It is a pipe, not a file"},   // used to wait for a writer forever
-        {"zero", "It is a device, not a file"}, // used to read until memory ran out
+        {"fifo", "It is a pipe, not a file"},   // a read would wait for a writer forever
+        {"zero", "It is a device, not a file"}, // a read would never reach an end
         {"folder", "It is a folder, not a file"},
         {"missing", "No such file or folder"},
     };

@@ -125,8 +125,8 @@ TEST(BadSettingsFile, ANonDigitShowsTheConversionErrorAndTheWindowStaysUsable)
         {"STYLE= x\r\nSOUND OFF\r\n", "'x' is not a valid integer value."},
         {"STYLE= \r\n", "'' is not a valid integer value."},
         {"SOUND OFF\r\nSTYLE= \xff\r\n", QString::fromLatin1("'\xff' is not a valid integer value.")},
-        // Control characters are shown, not swallowed (a NUL used to cut
-        // the message off after its first quote).
+        // Control characters are shown, not swallowed: a raw NUL would cut
+        // the message off after its first quote.
         {QByteArray("STYLE= \0\r\n", 10), QString::fromUtf8("'\xE2\x90\x80' is not a valid integer value.")},
         {"STYLE= \t9\r\n", QString::fromUtf8("'\xE2\x90\x89' is not a valid integer value.")},
     };
@@ -298,9 +298,9 @@ TEST(BadSpecialFiles, APipeOrDeviceInADataFilesPlaceIsNamedAndTheWindowOpens)
         const char* reason;
     };
     const Case cases[] = {
-        {"lumora.ini", "fifo", "It is a pipe, not a file"},       // start-up used to wait forever
+        {"lumora.ini", "fifo", "It is a pipe, not a file"},       // start-up would wait forever
         {"biblewords.txt", "fifo", "It is a pipe, not a file"},
-        {"lumora.ini", "zero", "It is a device, not a file"},     // used to read until memory ran out
+        {"lumora.ini", "zero", "It is a device, not a file"},     // a read would never reach an end
         {"biblewords.txt", "zero", "It is a device, not a file"},
     };
     for (const Case& c : cases) {
