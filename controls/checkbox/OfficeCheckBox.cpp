@@ -3,7 +3,6 @@
 
 #include "controls/paint/Canvas.h"
 #include "controls/minihtml/MiniHtml.h"
-#include "platform/Shell.h"
 #include "controls/paint/Property.h"
 
 #include <QFocusEvent>
@@ -244,14 +243,6 @@ QString TCustomOfficeCheckBox::AnchorAt(QPoint p)
     return result.AnchorAtPoint;
 }
 
-void TCustomOfficeCheckBox::ClickAnchor(const QString& anchor)
-{
-    if (platform::IsShellAddress(anchor))
-        platform::Shell().OpenAddress(anchor);
-    else if (OnAnchorClick)
-        OnAnchorClick(this, anchor);
-}
-
 void TCustomOfficeCheckBox::UpdateHoveredAnchor(QPoint p)
 {
     const QString anchor = AnchorAt(p);
@@ -295,7 +286,7 @@ void TCustomOfficeCheckBox::mousePressEvent(QMouseEvent* e)
     if (wasFocused) {
         const QString anchor = AnchorAt(p);
         if (!anchor.isEmpty()) {
-            ClickAnchor(anchor);
+            FollowAnchor(this, anchor, OnAnchorClick);
             return;
         }
     } else if (focusPolicy() != Qt::NoFocus && !hasFocus()) {

@@ -103,7 +103,6 @@ private:
     void PaintFocusFrame(QPainter& painter, const QRect& frame, TColor color);
     void RepaintBoxArea();
     bool InsideEdgesIncluded(QPoint p) const;
-    void ClickAnchor(const QString& anchor);
     void UpdateHoveredAnchor(QPoint p);
     void UpdateAccelerator();
     // Every change of State goes through here (and is announced).

@@ -1,6 +1,7 @@
 #include "controls/core/Events.h"
 
 #include "controls/core/ErrorBox.h"
+#include "platform/Shell.h"
 
 #include <QByteArrayView>
 #include <QMetaObject>
@@ -34,4 +35,12 @@ void GuardedCall(const std::function<void()>& fn)
     } catch (...) {
         ShowException(std::runtime_error("Unknown error"));
     }
+}
+
+void FollowAnchor(QObject* sender, const QString& reference, const TAnchorClick& onAnchorClick)
+{
+    if (platform::IsShellAddress(reference))
+        platform::Shell().OpenAddress(reference);
+    else if (onAnchorClick)
+        onAnchorClick(sender, reference);
 }

@@ -86,6 +86,10 @@ using TKeyPressEvent = TEvent<void(QObject* Sender, QChar& Key)>;
 // An anchor of marked-up text was clicked, entered or left.
 using TAnchorClick = TEvent<void(QObject* Sender, const QString& Anchor)>;
 
+// What a click on an anchor does: an address ("https://...", "mailto:...")
+// goes to the desktop, any other reference to the control's OnAnchorClick.
+void FollowAnchor(QObject* sender, const QString& reference, const TAnchorClick& onAnchorClick);
+
 // True for the meta type of an event (a TEvent of any signature), false for
 // every value. This is the one test by which the form reader, and whatever
 // else walks the published properties, tells an event from a value.

@@ -1,7 +1,6 @@
 #include "controls/panel/StyledPanel.h"
 
 #include "controls/panel/PanelPainter.h"
-#include "platform/Shell.h"
 #include "controls/paint/Property.h"
 
 #include <QImage>
@@ -208,10 +207,7 @@ void TCustomStyledPanel::mousePressEvent(QMouseEvent* e)
     const QString reference = TrackAnchor(e->position().toPoint());
     if (reference.isEmpty() || !alive)
         return;
-    if (platform::IsShellAddress(reference))
-        platform::Shell().OpenAddress(reference);
-    else if (OnAnchorClick)
-        OnAnchorClick(this, reference);
+    FollowAnchor(this, reference, OnAnchorClick);
 }
 
 void TCustomStyledPanel::mouseMoveEvent(QMouseEvent* e)
