@@ -177,6 +177,27 @@ ShapedText& Shaped(TBuiltFont& b, const QString& text)
     return b.shaped.emplace(text, std::move(s)).first->second;
 }
 
+// Walks the runs of text between tabs, each run starting at the tab stop (a
+// multiple of 8 average character widths) after the end of the one before:
+// hands each run and its offset to `each`, and returns the width of it all.
+template <class Each>
+int WalkTabbedRuns(TBuiltFont& b, const QString& shown, Each&& each)
+{
+    const int tab = std::max(1, 8 * b.metrics.averageCharWidth());
+    int w = 0;
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype t = shown.indexOf(QLatin1Char('\t'), start);
+        const QString run = shown.mid(start, t < 0 ? -1 : t - start);
+        each(run, w);
+        w += Shaped(b, run).width;
+        if (t < 0)
+            return w;
+        w = (w / tab + 1) * tab;
+        start = t + 1;
+    }
+}
+
 constexpr size_t kBuiltFontSlots = 24;
 
 std::vector<std::shared_ptr<TBuiltFont>>& BuiltFonts()
@@ -306,21 +327,9 @@ int TCanvas::ExternalLeading()
 
 int TCanvas::ShownWidth(const QString& shown, bool expandTabs)
 {
-    const QFontMetrics& fm = Metrics();
-    if (!expandTabs || !shown.contains(QLatin1Char('\t'))) {
+    if (!expandTabs || !shown.contains(QLatin1Char('\t')))
         return Shaped(*m_built, shown).width;
-    }
-    const int tab = std::max(1, 8 * fm.averageCharWidth());
-    int w = 0;
-    qsizetype start = 0;
-    for (;;) {
-        const qsizetype t = shown.indexOf(QLatin1Char('\t'), start);
-        w += Shaped(*m_built, shown.mid(start, t < 0 ? -1 : t - start)).width;
-        if (t < 0)
-            return w;
-        w = (w / tab + 1) * tab;
-        start = t + 1;
-    }
+    return WalkTabbedRuns(*m_built, shown, [](const QString&, int) {});
 }
 
 void TCanvas::DrawShown(const QString& shown, int underline, int x, int top, bool expandTabs)
@@ -339,19 +348,8 @@ void TCanvas::DrawShown(const QString& shown, int underline, int x, int top, boo
     }
     const int baseline = top + m_built->ascent;
     if (expandTabs && shown.contains(QLatin1Char('\t'))) {
-        const int tab = std::max(1, 8 * fm.averageCharWidth());
-        int w = 0;
-        qsizetype start = 0;
-        for (;;) {
-            const qsizetype t = shown.indexOf(QLatin1Char('\t'), start);
-            const QString seg = shown.mid(start, t < 0 ? -1 : t - start);
-            m_painter.drawText(QPoint(x + w, baseline), seg);
-            w += Shaped(*m_built, seg).width;
-            if (t < 0)
-                break;
-            w = (w / tab + 1) * tab;
-            start = t + 1;
-        }
+        WalkTabbedRuns(*m_built, shown,
+                       [&](const QString& run, int offset) { m_painter.drawText(QPoint(x + offset, baseline), run); });
     } else if (turned || BreaksLines(shown)) {
         m_painter.drawText(QPoint(x, baseline), shown);
     } else {

@@ -242,6 +242,18 @@ TEST(CanvasText, TabsExpandToEightAverageCharacters)
     const int tab = 8 * QFontMetrics(TestFont().ToQFont()).averageCharWidth();
     EXPECT_EQ(a.Width(), tab + c.TextWidth("b"));
     EXPECT_LT(b.Width(), a.Width());
+
+    // Drawn, the run after the tab stands where it was measured.
+    TBitmapCanvas tabbed(400, 30), apart(400, 30);
+    for (TBitmapCanvas* canvas : {&tabbed, &apart}) {
+        canvas->SetFont(TestFont());
+        canvas->SetBkMode(TBkMode::bkTransparent);
+    }
+    TRect whole {0, 0, 400, 30}, first = whole, second {tab, 0, 400, 30};
+    tabbed.DrawText("a\tb", whole, tfSingleLine | tfExpandTabs);
+    apart.DrawText("a", first, tfSingleLine);
+    apart.DrawText("b", second, tfSingleLine);
+    EXPECT_EQ(tabbed.Image(), apart.Image());
 }
 
 TEST(CanvasText, TurnedFontDrawsUpwards)
