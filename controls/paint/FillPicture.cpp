@@ -21,6 +21,15 @@ void TFillPicture::SetData(const QByteArray& data)
         OnChange();
 }
 
+void TFillPicture::Replace(const TFillPicture* source)
+{
+    const QByteArray data = source ? source->m_data : QByteArray();
+    if (data != m_data)
+        SetData(data);
+    else if (OnChange)
+        OnChange();
+}
+
 bool TFillPicture::SaveToStream(QIODevice& out) const
 {
     if (!out.isWritable())

@@ -35,6 +35,9 @@ public:
 
     // Copies the other picture's bytes (one OnChange when they differ).
     void Assign(const TFillPicture& other) { SetData(other.m_data); }
+    // A picture property's setter: takes the bytes of source (none for
+    // null) and raises OnChange on every assignment, also of the same bytes.
+    void Replace(const TFillPicture* source);
 
     // The decoded image (null when empty or undecodable), decoded once per content.
     const QImage& Image() const;

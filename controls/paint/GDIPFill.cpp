@@ -14,26 +14,6 @@ TGDIPFill::TGDIPFill(QObject* parent)
     m_picture->OnChange = [this] { Changed(); };
 }
 
-void TGDIPFill::SetBackGroundPicture(TFillPicture* v)
-{
-    // Any assignment raises the change notice, also one of the same content.
-    const QByteArray data = v ? v->Data() : QByteArray();
-    if (data == m_backGroundPicture->Data())
-        Changed();
-    else
-        m_backGroundPicture->SetData(data);
-}
-
-void TGDIPFill::SetPicture(TFillPicture* v)
-{
-    // Any assignment raises the change notice, also one of the same content.
-    const QByteArray data = v ? v->Data() : QByteArray();
-    if (data == m_picture->Data())
-        Changed();
-    else
-        m_picture->SetData(data);
-}
-
 void TGDIPFill::SetByte(int& field, int value)
 {
     if (SetIfChanged(field, std::clamp(value, 0, 255)))

@@ -73,10 +73,11 @@ public:
     LUMORA_PROPERTY(int, Angle, m_angle, 0, Changed())
 
     TFillPicture* BackGroundPicture() const { return m_backGroundPicture; }
-    // Copies the picture's content (the fill keeps its own picture object).
-    void SetBackGroundPicture(TFillPicture* v);
+    // Copy the picture's content (the fill keeps its own picture objects);
+    // every assignment raises the change notice.
+    void SetBackGroundPicture(TFillPicture* v) { m_backGroundPicture->Replace(v); }
     TFillPicture* Picture() const { return m_picture; }
-    void SetPicture(TFillPicture* v);
+    void SetPicture(TFillPicture* v) { m_picture->Replace(v); }
     // Opacities are bytes: values outside 0..255 are clamped.
     int Opacity() const { return m_opacity; }
     void SetOpacity(int v) { SetByte(m_opacity, v); }

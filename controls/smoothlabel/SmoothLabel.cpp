@@ -23,16 +23,6 @@ TSmoothLabelCaption::TSmoothLabelCaption(QObject* parent)
     m_picture->OnChange = [this] { Changed(); };
 }
 
-void TSmoothLabelCaption::SetPicture(TFillPicture* v)
-{
-    // Any assignment repaints, also one of the same content.
-    const QByteArray data = v ? v->Data() : QByteArray();
-    if (data == m_picture->Data())
-        Changed();
-    else
-        m_picture->SetData(data);
-}
-
 void TSmoothLabelCaption::SetOpacityStart(int v)
 {
     if (SetIfChanged(m_opacityStart, std::clamp(v, 0, 255)))

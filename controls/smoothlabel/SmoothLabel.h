@@ -40,7 +40,8 @@ public:
     Q_PROPERTY(TFillPicture* Picture READ Picture WRITE SetPicture)
 
     TFillPicture* Picture() const { return m_picture; }
-    void SetPicture(TFillPicture* v);
+    // Copies the picture's content; every assignment repaints.
+    void SetPicture(TFillPicture* v) { m_picture->Replace(v); }
     LUMORA_PROPERTY(TColor, ColorStart, m_colorStart, 0xFFE09F, Changed())
     // clNone paints the text in ColorStart alone.
     LUMORA_PROPERTY(TColor, ColorEnd, m_colorEnd, 0x754F00, Changed())

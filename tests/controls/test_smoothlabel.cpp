@@ -451,9 +451,18 @@ TEST(SmoothLabelAssign, CopiesFillCaptionButNotFontAndKeepsOwnRepaint)
     b.Fill()->SetColor(clYellow);
     EXPECT_EQ(aChanges, 1);
     EXPECT_EQ(bChanges, 1);
-    // Assigning a picture repaints even when the content is the same.
+    // Assigning a picture repaints once, even when the content is the same;
+    // the fill keeps its own picture and takes the content (none for null).
     a.Fill()->SetPicture(a.Fill()->Picture());
     EXPECT_EQ(aChanges, 2);
+    b.Fill()->Picture()->SetData(QByteArrayLiteral("not an image"));
+    a.Fill()->SetPicture(b.Fill()->Picture());
+    EXPECT_EQ(aChanges, 3);
+    EXPECT_NE(a.Fill()->Picture(), b.Fill()->Picture());
+    EXPECT_EQ(a.Fill()->Picture()->Data(), b.Fill()->Picture()->Data());
+    a.Fill()->SetPicture(nullptr);
+    EXPECT_EQ(aChanges, 4);
+    EXPECT_TRUE(a.Fill()->Picture()->Empty());
 }
 
 TEST(SmoothLabelCaption, BytesAreClampedAndFormNamesResolve)
