@@ -2,10 +2,9 @@
 
 #include "controls/paint/Color.h"
 #include "controls/core/ErrorBox.h"
+#include "controls/core/Events.h"
 
 #include <QStyleFactory>
-#include <exception>
-#include <stdexcept>
 
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -78,12 +77,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
 
 bool TApplication::DeliverGuarded(const std::function<bool()>& deliver)
 {
-    try {
-        return deliver();
-    } catch (const std::exception& e) {
-        ShowException(e);
-    } catch (...) {
-        ShowException(std::runtime_error("Unknown error"));
-    }
-    return false;
+    bool delivered = false;
+    GuardedCall([&] { delivered = deliver(); });
+    return delivered;
 }
