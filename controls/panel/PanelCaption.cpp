@@ -13,11 +13,7 @@ TPanelCaption::TPanelCaption(QObject* parent)
 
 void TPanelCaption::Changed()
 {
-    if (m_assigning) {
-        m_changedWhileAssigning = true;
-        return;
-    }
-    if (OnChange)
+    if (!m_batch.Holds() && OnChange)
         OnChange();
 }
 
@@ -32,35 +28,32 @@ void TPanelCaption::Assign(const TPanelCaption& s)
 {
     if (&s == this)
         return;
-    m_assigning = true;
-    m_changedWhileAssigning = false;
-    SetBackground(s.m_background);
-    SetButtonPosition(s.m_buttonPosition);
-    SetColor(s.m_color);
-    SetColorTo(s.m_colorTo);
-    SetCloseColor(s.m_closeColor);
-    SetCloseButton(s.m_closeButton);
-    SetCloseButtonColor(s.m_closeButtonColor);
-    SetCloseButtonHoverColor(s.m_closeButtonHoverColor);
-    SetCloseMinGlyph(s.m_closeMinGlyph);
-    SetCloseMaxGlyph(s.m_closeMaxGlyph);
-    SetFlat(s.m_flat);
-    m_font->Assign(*s.m_font);
-    SetHeight(s.m_height);
-    SetIndent(s.m_indent);
-    SetMaxGlyph(s.m_maxGlyph);
-    SetMinGlyph(s.m_minGlyph);
-    SetMinMaxButton(s.m_minMaxButton);
-    SetMinMaxButtonColor(s.m_minMaxButtonColor);
-    SetMinMaxButtonHoverColor(s.m_minMaxButtonHoverColor);
-    SetShadeLight(s.m_shadeLight);
-    SetShadeGrain(s.m_shadeGrain);
-    SetShadeType(s.m_shadeType);
-    SetShape(s.m_shape);
-    SetGradientDirection(s.m_gradientDirection);
-    m_assigning = false;
-    if (m_changedWhileAssigning) {
-        m_changedWhileAssigning = false;
-        Changed();
-    }
+    m_batch.Run(
+        [&] {
+            SetBackground(s.m_background);
+            SetButtonPosition(s.m_buttonPosition);
+            SetColor(s.m_color);
+            SetColorTo(s.m_colorTo);
+            SetCloseColor(s.m_closeColor);
+            SetCloseButton(s.m_closeButton);
+            SetCloseButtonColor(s.m_closeButtonColor);
+            SetCloseButtonHoverColor(s.m_closeButtonHoverColor);
+            SetCloseMinGlyph(s.m_closeMinGlyph);
+            SetCloseMaxGlyph(s.m_closeMaxGlyph);
+            SetFlat(s.m_flat);
+            m_font->Assign(*s.m_font);
+            SetHeight(s.m_height);
+            SetIndent(s.m_indent);
+            SetMaxGlyph(s.m_maxGlyph);
+            SetMinGlyph(s.m_minGlyph);
+            SetMinMaxButton(s.m_minMaxButton);
+            SetMinMaxButtonColor(s.m_minMaxButtonColor);
+            SetMinMaxButtonHoverColor(s.m_minMaxButtonHoverColor);
+            SetShadeLight(s.m_shadeLight);
+            SetShadeGrain(s.m_shadeGrain);
+            SetShadeType(s.m_shadeType);
+            SetShape(s.m_shape);
+            SetGradientDirection(s.m_gradientDirection);
+        },
+        [this] { Changed(); });
 }

@@ -7,6 +7,7 @@
 // The caption buttons, the shaded fills, the left-edge placement and the
 // bar picture are kept as values (form files and styles set them) but are
 // not drawn.
+#include "controls/paint/ChangeBatch.h"
 #include "controls/paint/Color.h"
 #include "controls/paint/Font.h"
 #include "controls/panel/PanelTypes.h"
@@ -79,6 +80,5 @@ private:
     QImage m_closeMaxGlyph;
     QImage m_minGlyph;
     QImage m_maxGlyph;
-    bool m_assigning = false;
-    bool m_changedWhileAssigning = false;
+    TChangeBatch m_batch;
 };

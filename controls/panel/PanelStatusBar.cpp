@@ -10,11 +10,7 @@ TPanelStatusBar::TPanelStatusBar(QObject* parent)
 
 void TPanelStatusBar::Changed()
 {
-    if (m_assigning) {
-        m_changedWhileAssigning = true;
-        return;
-    }
-    if (OnChange)
+    if (!m_batch.Holds() && OnChange)
         OnChange();
 }
 
@@ -22,17 +18,14 @@ void TPanelStatusBar::Assign(const TPanelStatusBar& s)
 {
     if (&s == this)
         return;
-    m_assigning = true;
-    m_changedWhileAssigning = false;
-    SetColor(s.m_color);
-    SetColorTo(s.m_colorTo);
-    SetGradientDirection(s.m_gradientDirection);
-    SetBorderStyle(s.m_borderStyle);
-    SetBorderColor(s.m_borderColor);
-    m_font->Assign(*s.m_font);
-    m_assigning = false;
-    if (m_changedWhileAssigning) {
-        m_changedWhileAssigning = false;
-        Changed();
-    }
+    m_batch.Run(
+        [&] {
+            SetColor(s.m_color);
+            SetColorTo(s.m_colorTo);
+            SetGradientDirection(s.m_gradientDirection);
+            SetBorderStyle(s.m_borderStyle);
+            SetBorderColor(s.m_borderColor);
+            m_font->Assign(*s.m_font);
+        },
+        [this] { Changed(); });
 }

@@ -2,6 +2,7 @@
 // The status strip along the bottom of a styled panel: a flat or gradient
 // strip with an optional border, a sunken frame and a marked-up text.
 // Every change is reported through OnChange.
+#include "controls/paint/ChangeBatch.h"
 #include "controls/paint/Color.h"
 #include "controls/paint/Font.h"
 #include "controls/panel/PanelTypes.h"
@@ -41,6 +42,5 @@ private:
     void Changed();
 
     TFont* m_font;
-    bool m_assigning = false;
-    bool m_changedWhileAssigning = false;
+    TChangeBatch m_batch;
 };
