@@ -32,7 +32,6 @@ public:
 // One wheel notch as the platform reports it.
 constexpr int kWheelDelta = 120;
 constexpr int kZoomLimit = 10;
-constexpr int kMaxSize = 2'000;
 
 void CheckCount(const char* what, int count)
 {
@@ -47,264 +46,6 @@ IWheelSettings& WheelSettings()
 {
     static QtWheelSettings real;
     return platform::Current<IWheelSettings>(real);
-}
-
-// ---------------------------------------------------------------------------
-// TGridLayout
-
-void TGridLayout::SetColCount(int count, int width)
-{
-    count = std::max(0, count);
-    width = std::clamp(width, 0, kMaxSize);
-    while (ColCount() > count) {
-        m_totalWidth -= m_colWidths.back();
-        m_colWidths.pop_back();
-    }
-    if (ColCount() < count) {
-        m_totalWidth += width * (count - ColCount());
-        m_colWidths.resize(std::size_t(count), width);
-    }
-    ClampView();
-}
-
-void TGridLayout::SetRowCount(int count, int height)
-{
-    count = std::max(0, count);
-    height = std::clamp(height, 0, kMaxSize);
-    while (RowCount() > count) {
-        m_totalHeight -= m_rowHeights.back();
-        m_rowHeights.pop_back();
-    }
-    if (RowCount() < count) {
-        m_totalHeight += height * (count - RowCount());
-        m_rowHeights.resize(std::size_t(count), height);
-    }
-    ClampView();
-}
-
-void TGridLayout::SetColWidth(int col, int width)
-{
-    int& w = m_colWidths[std::size_t(col)];
-    width = std::clamp(width, 0, kMaxSize);
-    m_totalWidth += width - w;
-    w = width;
-    ClampView();
-}
-
-void TGridLayout::SetRowHeight(int row, int height)
-{
-    int& h = m_rowHeights[std::size_t(row)];
-    height = std::clamp(height, 0, kMaxSize);
-    m_totalHeight += height - h;
-    h = height;
-    ClampView();
-}
-
-void TGridLayout::SetAllColWidths(int width)
-{
-    width = std::clamp(width, 0, kMaxSize);
-    std::fill(m_colWidths.begin(), m_colWidths.end(), width);
-    m_totalWidth = width * ColCount();
-    ClampView();
-}
-
-void TGridLayout::SetAllRowHeights(int height)
-{
-    height = std::clamp(height, 0, kMaxSize);
-    std::fill(m_rowHeights.begin(), m_rowHeights.end(), height);
-    m_totalHeight = height * RowCount();
-    ClampView();
-}
-
-void TGridLayout::ResizeAll(int delta)
-{
-    auto resize = [delta](std::vector<int>& sizes) {
-        int total = 0;
-        for (int& s : sizes) {
-            s = Resized(s, delta);
-            total += s;
-        }
-        return total;
-    };
-    m_totalWidth = resize(m_colWidths);
-    m_totalHeight = resize(m_rowHeights);
-    ClampView();
-}
-
-void TGridLayout::SetClientRect(const QRect& client)
-{
-    m_client = client;
-    ClampView();
-}
-
-void TGridLayout::SetTopRow(int row)
-{
-    m_topRow = std::clamp(row, 0, MaxTopRow());
-}
-
-void TGridLayout::SetHorzOffset(int offset)
-{
-    m_horzOffset = std::clamp(offset, 0, MaxHorzOffset());
-}
-
-void TGridLayout::ClampView()
-{
-    SetTopRow(m_topRow);
-    SetHorzOffset(m_horzOffset);
-}
-
-int TGridLayout::MaxTopRow() const
-{
-    const int n = RowCount();
-    if (n == 0)
-        return 0;
-    // Walk back from the last row while the rows still fit below each other.
-    const int space = m_client.height();
-    int used = 0;
-    int r = n - 1;
-    while (r >= 0 && used + m_rowHeights[std::size_t(r)] <= space) {
-        used += m_rowHeights[std::size_t(r)];
-        --r;
-    }
-    // A last row taller than the client area is shown from its top.
-    return std::min(r + 1, n - 1);
-}
-
-int TGridLayout::FullyVisibleRows() const
-{
-    const int n = RowCount();
-    int used = 0;
-    int count = 0;
-    for (int r = m_topRow; r < n; ++r) {
-        used += m_rowHeights[std::size_t(r)];
-        if (used > m_client.height())
-            break;
-        ++count;
-    }
-    return n > 0 ? std::max(1, count) : 0;
-}
-
-int TGridLayout::LastVisibleRow() const
-{
-    const int n = RowCount();
-    int y = 0;
-    int r = m_topRow;
-    while (r < n && y < m_client.height()) {
-        y += m_rowHeights[std::size_t(r)];
-        ++r;
-    }
-    return r - 1;
-}
-
-int TGridLayout::ColumnStart(int col) const
-{
-    int x = 0;
-    for (int c = 0; c < col && c < ColCount(); ++c)
-        x += m_colWidths[std::size_t(c)];
-    return x;
-}
-
-QRect TGridLayout::CellRect(int col, int row) const
-{
-    if (col < 0 || col >= ColCount() || row < m_topRow || row >= RowCount())
-        return {};
-    int y = m_client.top();
-    const int bottom = m_client.top() + m_client.height();
-    for (int r = m_topRow; r < row; ++r) {
-        y += m_rowHeights[std::size_t(r)];
-        if (y >= bottom)
-            return {};
-    }
-    const int x = m_client.left() + ColumnStart(col) - m_horzOffset;
-    return QRect(x, y, ColWidth(col), RowHeight(row));
-}
-
-std::optional<TGridCoord> TGridLayout::CellAt(QPoint p) const
-{
-    if (!m_client.contains(p))
-        return std::nullopt;
-    std::optional<int> row;
-    int y = m_client.top();
-    for (int r = m_topRow; r < RowCount() && y <= p.y(); ++r) {
-        const int h = m_rowHeights[std::size_t(r)];
-        if (p.y() < y + h) {
-            row = r;
-            break;
-        }
-        y += h;
-    }
-    if (!row)
-        return std::nullopt;
-    int x = m_client.left() - m_horzOffset;
-    for (int c = 0; c < ColCount(); ++c) {
-        const int w = m_colWidths[std::size_t(c)];
-        if (p.x() >= x && p.x() < x + w)
-            return TGridCoord{c, *row};
-        x += w;
-    }
-    return std::nullopt;
-}
-
-int TGridLayout::RowNearestTo(int y) const
-{
-    const int n = RowCount();
-    if (n == 0)
-        return 0;
-    int top = m_client.top();
-    for (int r = m_topRow; r < n; ++r) {
-        top += m_rowHeights[std::size_t(r)];
-        if (y < top)
-            return r;
-    }
-    return n - 1;
-}
-
-int TGridLayout::ColNearestTo(int x) const
-{
-    int left = m_client.left() - m_horzOffset;
-    for (int c = 0; c < ColCount(); ++c) {
-        left += m_colWidths[std::size_t(c)];
-        if (x < left)
-            return c;
-    }
-    return std::max(0, ColCount() - 1);
-}
-
-void TGridLayout::ScrollIntoView(int col, int row)
-{
-    if (row >= 0 && row < RowCount()) {
-        const int space = m_client.height();
-        if (row < m_topRow) {
-            m_topRow = row;
-        } else {
-            // Does the row end inside the client area? Stop adding as soon
-            // as it cannot.
-            int used = 0;
-            for (int r = m_topRow; r <= row && used <= space; ++r)
-                used += m_rowHeights[std::size_t(r)];
-            if (used > space) {
-                int top = row;
-                int tail = m_rowHeights[std::size_t(row)];
-                while (top > 0 && tail + m_rowHeights[std::size_t(top - 1)] <= space) {
-                    --top;
-                    tail += m_rowHeights[std::size_t(top)];
-                }
-                m_topRow = top;
-            }
-        }
-    }
-    if (col >= 0 && col < ColCount()) {
-        const int start = ColumnStart(col);
-        const int end = start + ColWidth(col);
-        const int space = m_client.width();
-        if (end - start <= space) {
-            if (start < m_horzOffset)
-                m_horzOffset = start;
-            else if (end > m_horzOffset + space)
-                m_horzOffset = end - space;
-        }
-    }
-    ClampView();
 }
 
 // ---------------------------------------------------------------------------
@@ -411,8 +152,7 @@ void TCustomGrid::SetColCount(int count)
     m_layout.SetColCount(count, m_defaultColWidth);
     m_current.X = std::min(m_current.X, count - 1);
     m_anchor = m_current;
-    UpdateScrollBars();
-    update();
+    Relayout();
     accessibility::AnnounceTableReset(this);
 }
 
@@ -447,25 +187,19 @@ void TCustomGrid::SetRowCount(int count)
 
 void TCustomGrid::SetDefaultColWidth(int width)
 {
-    width = std::clamp(width, 0, kMaxSize);
-    if (width == m_defaultColWidth)
+    if (!SetIfChanged(m_defaultColWidth, TGridAxis::Clamped(width)))
         return;
-    m_defaultColWidth = width;
-    m_layout.SetAllColWidths(width);
-    UpdateScrollBars();
-    update();
+    m_layout.SetAllColWidths(m_defaultColWidth);
+    Relayout();
 }
 
 void TCustomGrid::SetDefaultRowHeight(int height)
 {
-    height = std::clamp(height, 0, kMaxSize);
-    if (height == m_defaultRowHeight)
+    if (!SetIfChanged(m_defaultRowHeight, TGridAxis::Clamped(height)))
         return;
-    m_defaultRowHeight = height;
-    m_newRowHeight = height;
-    m_layout.SetAllRowHeights(height);
-    UpdateScrollBars();
-    update();
+    m_newRowHeight = m_defaultRowHeight;
+    m_layout.SetAllRowHeights(m_defaultRowHeight);
+    Relayout();
 }
 
 int TCustomGrid::ColWidth(int col) const
@@ -477,11 +211,8 @@ void TCustomGrid::SetColWidth(int col, int width)
 {
     if (col < 0 || col >= ColCount())
         throw std::out_of_range("Grid index out of range: column " + std::to_string(col));
-    if (std::clamp(width, 0, kMaxSize) == m_layout.ColWidth(col))
-        return;
-    m_layout.SetColWidth(col, width);
-    UpdateScrollBars();
-    update();
+    if (m_layout.SetColWidth(col, width))
+        Relayout();
 }
 
 int TCustomGrid::RowHeight(int row) const
@@ -493,58 +224,20 @@ void TCustomGrid::SetRowHeight(int row, int height)
 {
     if (row < 0 || row >= RowCount())
         throw std::out_of_range("Grid index out of range: row " + std::to_string(row));
-    if (std::clamp(height, 0, kMaxSize) == m_layout.RowHeight(row))
-        return;
-    m_layout.SetRowHeight(row, height);
-    UpdateScrollBars();
-    update();
-}
-
-QList<int> TCustomGrid::ColWidthList() const
-{
-    QList<int> list;
-    for (int c = 0; c < ColCount(); ++c)
-        list.append(m_layout.ColWidth(c));
-    return list;
+    if (m_layout.SetRowHeight(row, height))
+        Relayout();
 }
 
 void TCustomGrid::SetColWidthList(const QList<int>& widths)
 {
-    // Entries beyond ColCount have no column to go to.
-    bool changed = false;
-    for (int c = 0; c < ColCount() && c < widths.size(); ++c) {
-        if (std::clamp(widths[c], 0, kMaxSize) == m_layout.ColWidth(c))
-            continue;
-        m_layout.SetColWidth(c, widths[c]);
-        changed = true;
-    }
-    if (!changed)
-        return;
-    UpdateScrollBars();
-    update();
-}
-
-QList<int> TCustomGrid::RowHeightList() const
-{
-    QList<int> list;
-    for (int r = 0; r < RowCount(); ++r)
-        list.append(m_layout.RowHeight(r));
-    return list;
+    if (m_layout.SetColWidths(widths))
+        Relayout();
 }
 
 void TCustomGrid::SetRowHeightList(const QList<int>& heights)
 {
-    bool changed = false;
-    for (int r = 0; r < RowCount() && r < heights.size(); ++r) {
-        if (std::clamp(heights[r], 0, kMaxSize) == m_layout.RowHeight(r))
-            continue;
-        m_layout.SetRowHeight(r, heights[r]);
-        changed = true;
-    }
-    if (!changed)
-        return;
-    UpdateScrollBars();
-    update();
+    if (m_layout.SetRowHeights(heights))
+        Relayout();
 }
 
 void TCustomGrid::SetFixedCols(int count)
@@ -563,37 +256,21 @@ void TCustomGrid::SetFixedRows(int count)
 
 void TCustomGrid::SetGridLineWidth(int width)
 {
-    width = std::max(0, width);
-    if (width == m_gridLineWidth)
-        return;
-    m_gridLineWidth = width;
-    update();
+    if (SetIfChanged(m_gridLineWidth, std::max(0, width)))
+        update();
 }
 
 void TCustomGrid::SetOptions(TGridOptions options)
 {
-    if (options == m_options)
+    if (!SetIfChanged(m_options, options))
         return;
-    m_options = options;
     if (!m_options.testFlag(goRangeSelect))
         m_anchor = m_current;
     update();
 }
 
-void TCustomGrid::SetScrollBars(TScrollStyle style)
+void TCustomGrid::Relayout()
 {
-    if (style == m_scrollBars)
-        return;
-    m_scrollBars = style;
-    UpdateScrollBars();
-    update();
-}
-
-void TCustomGrid::SetBorderStyle(TBorderStyle style)
-{
-    if (style == m_borderStyle)
-        return;
-    m_borderStyle = style;
     UpdateScrollBars();
     update();
 }
@@ -704,9 +381,8 @@ bool TCustomGrid::ZoomStep(int delta)
         return false;
     m_zoom = total;
     m_layout.ResizeAll(delta);
-    m_newRowHeight = TGridLayout::Resized(m_newRowHeight, delta);
-    UpdateScrollBars();
-    update();
+    m_newRowHeight = TGridAxis::Resized(m_newRowHeight, delta);
+    Relayout();
     return true;
 }
 

@@ -6,12 +6,12 @@
 // bars, and the keyboard, mouse and wheel handling. What a cell looks like is
 // left to DrawCell of the derived grid.
 //
-// Geometry lives in TGridLayout alone, so painting and hit-testing always
-// agree about where a cell is. Cells abut: a cell's grid lines are its own
-// last pixel row and column, so a 140-pixel column fills a 140-pixel client
-// area exactly.
+// Geometry lives in TGridLayout (GridLayout.h) alone, so painting and
+// hit-testing always agree about where a cell is; a 140-pixel column fills a
+// 140-pixel client area exactly.
 #include "controls/core/Control.h"
 #include "controls/core/ControlTypes.h"
+#include "controls/grid/GridLayout.h"
 #include "controls/paint/Property.h"
 #include "platform/Service.h"
 
@@ -30,13 +30,6 @@ class TCanvas;
 enum TGridDrawStateFlag { gdSelected = 0x1, gdFocused = 0x2, gdFixed = 0x4 };
 Q_DECLARE_FLAGS(TGridDrawState, TGridDrawStateFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TGridDrawState)
-
-// A cell address: X is the column, Y the row, both from 0.
-struct TGridCoord {
-    int X = 0;
-    int Y = 0;
-    friend bool operator==(const TGridCoord&, const TGridCoord&) = default;
-};
 
 // An inclusive block of cells, Left..Right by Top..Bottom.
 struct TGridRect {
@@ -69,81 +62,6 @@ public:
 
 private:
     int m_lines;
-};
-
-// Where the cells are: column widths, row heights, the client area they are
-// shown in, the first visible row and the horizontal pixel offset. Pure
-// arithmetic, no widgets. Totals are kept up to date as sizes change, so
-// adding rows one by one costs a constant amount each.
-class TGridLayout {
-public:
-    int ColCount() const { return int(m_colWidths.size()); }
-    int RowCount() const { return int(m_rowHeights.size()); }
-    // Grows with `size` for the new entries, or drops the last ones.
-    void SetColCount(int count, int width);
-    void SetRowCount(int count, int height);
-
-    int ColWidth(int col) const { return m_colWidths[std::size_t(col)]; }
-    int RowHeight(int row) const { return m_rowHeights[std::size_t(row)]; }
-    void SetColWidth(int col, int width);
-    void SetRowHeight(int row, int height);
-    void SetAllColWidths(int width);
-    void SetAllRowHeights(int height);
-    // Adds delta to every width and height that is above 0 and stays above 0.
-    void ResizeAll(int delta);
-    // One size after such a step.
-    static int Resized(int size, int delta) { return size > 0 && size + delta > 0 ? size + delta : size; }
-
-    int TotalWidth() const { return m_totalWidth; }
-    int TotalHeight() const { return m_totalHeight; }
-
-    // The area the cells are shown in (widget coordinates). Setting it
-    // keeps the view within range.
-    QRect ClientRect() const { return m_client; }
-    void SetClientRect(const QRect& client);
-
-    int TopRow() const { return m_topRow; }
-    // Clamped to 0..MaxTopRow().
-    void SetTopRow(int row);
-    int HorzOffset() const { return m_horzOffset; }
-    // Clamped to 0..MaxHorzOffset().
-    void SetHorzOffset(int offset);
-
-    // The first visible row that shows the last row at the bottom.
-    int MaxTopRow() const;
-    int MaxHorzOffset() const { return std::max(0, m_totalWidth - m_client.width()); }
-    // Rows wholly inside the client area, counted from TopRow (at least 1
-    // while there are rows, so paging always moves).
-    int FullyVisibleRows() const;
-    // The last row that shows at least partly, or TopRow - 1 if none does.
-    int LastVisibleRow() const;
-
-    // The rectangle of a cell in widget coordinates; empty when the cell is
-    // above the view or starts below the client area.
-    QRect CellRect(int col, int row) const;
-    // The cell under a point of the client area, if any.
-    std::optional<TGridCoord> CellAt(QPoint p) const;
-    // Left edge of a column relative to the start of the first column.
-    int ColumnStart(int col) const;
-    // The row nearest to a y coordinate, clamped to the rows in view.
-    int RowNearestTo(int y) const;
-    int ColNearestTo(int x) const;
-
-    // Moves the view as little as possible so that the row shows whole (or
-    // starts at the top when it is taller than the client area); the column
-    // is brought into view only when it fits.
-    void ScrollIntoView(int col, int row);
-
-private:
-    void ClampView();
-
-    std::vector<int> m_colWidths;
-    std::vector<int> m_rowHeights;
-    int m_totalWidth = 0;
-    int m_totalHeight = 0;
-    QRect m_client;
-    int m_topRow = 0;
-    int m_horzOffset = 0;
 };
 
 // What a screen reader is told a cell says: AText comes in as the cell's
@@ -208,7 +126,7 @@ public:
     // scroll range follows, and a view left too far down moves up.
     void SetRowCount(int count);
 
-    LUMORA_PROPERTY_OWN_SETTER(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle, bsSingle)
+    LUMORA_PROPERTY(ControlTypes::TBorderStyle, BorderStyle, m_borderStyle, bsSingle, Relayout())
     Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
     // Sets every column to the width (0 or more).
     LUMORA_PROPERTY_OWN_SETTER(int, DefaultColWidth, m_defaultColWidth, 64)
@@ -220,7 +138,7 @@ public:
     LUMORA_PROPERTY_OWN_SETTER(int, GridLineWidth, m_gridLineWidth, 1)
     LUMORA_PROPERTY_OWN_SETTER(TGridOptions, Options, m_options, {})
     Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
-    LUMORA_PROPERTY_OWN_SETTER(TScrollStyle, ScrollBars, m_scrollBars, ssBoth)
+    LUMORA_PROPERTY(TScrollStyle, ScrollBars, m_scrollBars, ssBoth, Relayout())
     Q_PROPERTY(QList<int> ColWidths READ ColWidthList WRITE SetColWidthList)
     Q_PROPERTY(QList<int> RowHeights READ RowHeightList WRITE SetRowHeightList)
     LUMORA_EVENT(TGridAccessibleTextEvent, OnGetCellAccessibleText)
@@ -230,9 +148,9 @@ public:
     void SetColWidth(int col, int width);
     int RowHeight(int row) const;
     void SetRowHeight(int row, int height);
-    QList<int> ColWidthList() const;
+    QList<int> ColWidthList() const { return m_layout.Cols().Sizes(); }
     void SetColWidthList(const QList<int>& widths);
-    QList<int> RowHeightList() const;
+    QList<int> RowHeightList() const { return m_layout.Rows().Sizes(); }
     void SetRowHeightList(const QList<int>& heights);
 
     // This grid has no fixed (header) cells: only 0 is accepted.
@@ -334,6 +252,9 @@ private:
     // Works out which bars show and the client area, then brings the view
     // and the scroll bar widgets in line.
     void UpdateScrollBars();
+    // After a change of sizes or frame: the bars and the client area, then
+    // a repaint of the whole grid.
+    void Relayout();
     void SyncScrollBarWidgets();
     // Sets the selection ends and repaints only what changed.
     void SetCurrentAndAnchor(TGridCoord current, TGridCoord anchor);
