@@ -1,6 +1,7 @@
 #include "controls/paint/FillPicture.h"
 
 #include "controls/paint/PictureDecoder.h"
+#include "controls/paint/Property.h"
 
 #include <QIODevice>
 #include <QPainter>
@@ -12,9 +13,8 @@ TFillPicture::TFillPicture(QObject* parent)
 
 void TFillPicture::SetData(const QByteArray& data)
 {
-    if (data == m_data)
+    if (!SetIfChanged(m_data, data))
         return;
-    m_data = data;
     m_image = QImage();
     m_decoded = m_data.isEmpty();
     if (OnChange)

@@ -27,9 +27,8 @@ TComboBtn::TComboBtn(QObject* parent)
 
 void TComboBtn::SetWidth(int v)
 {
-    if (v < 0 || v == m_width)
+    if (v < 0 || !SetIfChanged(m_width, v))
         return;
-    m_width = v;
     if (OnWidthChange)
         OnWidthChange();
 }

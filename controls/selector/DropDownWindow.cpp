@@ -1,6 +1,7 @@
 #include "controls/selector/DropDownWindow.h"
 
 #include "controls/paint/Color.h"
+#include "controls/paint/Property.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -64,10 +65,8 @@ TDropDownList::TDropDownList(QWidget* parent)
 
 void TDropDownList::SetRowHeight(int h)
 {
-    h = std::max(1, h);
-    if (h == m_rowHeight)
+    if (!SetIfChanged(m_rowHeight, std::max(1, h)))
         return;
-    m_rowHeight = h;
     // Rows of uniform size are measured once; make the view measure again.
     doItemsLayout();
     viewport()->update();
