@@ -1,8 +1,11 @@
 #pragma once
 // Pixel checks of a drawing, written as a list of places and the colour
-// each must have, for a canvas or for an image a control painted.
+// each must have, for a canvas or for an image a control painted; and the
+// bytes of an image file made from a picture.
 #include "controls/paint/Canvas.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -33,4 +36,14 @@ void ExpectPixels(const Drawing& drawing, std::initializer_list<TPixelWant> want
     const testing::ScopedTrace trace(where.file_name(), int(where.line()), "pixels listed here");
     for (const TPixelWant& w : wants)
         EXPECT_EQ(PixelOf(drawing, w.x, w.y), w.color) << "at (" << w.x << ", " << w.y << ")";
+}
+
+// The image saved in format ("BMP", "PNG", ...), as a file would hold it.
+inline QByteArray Encode(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, format)) << format;
+    return bytes;
 }

@@ -2,22 +2,13 @@
 // outline and its corners, pictures with their colour key, the caption's
 // colour, the appearance's initial colours and the style table.
 #include "GlowButtonTestKit.h"
+#include "PixelTestKit.h"
 
-#include <QBuffer>
 #include <QMetaProperty>
 #include <QPainter>
 #include <stdexcept>
 
 namespace {
-
-QByteArray Encode(const QImage& image, const char* format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, format));
-    return bytes;
-}
 
 // A 14 x 14 picture on a magenta ground with a 2 x 2 black square at (6, 6).
 QImage MagentaPicture(QImage::Format format)

@@ -1,8 +1,8 @@
 // Pictures decoded from their bytes: the format comes from the data's
 // signature, so reading the built-in formats loads no image plugin.
 #include "controls/paint/PictureDecoder.h"
+#include "PixelTestKit.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QPainter>
 #include <QProcess>
@@ -13,15 +13,6 @@
 #include <vector>
 
 namespace {
-
-QByteArray Encode(const QImage& image, const char* format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, format)) << format;
-    return bytes;
-}
 
 QImage Sample()
 {

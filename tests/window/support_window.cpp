@@ -2,6 +2,7 @@
 
 #include "controls/glowbutton/GlowButton.h"
 #include "controls/grid/GridBase.h"
+#include "controls/smoothlabel/SmoothLabel.h"
 #include "platform/Resources.h"
 
 #include <QDir>
@@ -103,6 +104,20 @@ void TWindowHarness::ChooseTheme(int itemIndex) const
     QWidget& selector = Get<QWidget>("VisualStyleSelector");
     selector.setProperty("ItemIndex", itemIndex);
     m_form->VisualStyleSelectorSelect(&selector);
+}
+
+QString TWindowHarness::CurrentWord() const
+{
+    return Get<TSmoothLabel>("CurrentWordLabel").Caption()->Text();
+}
+
+std::string TWindowHarness::DownButtons() const
+{
+    std::string digits;
+    for (int n = 1; n <= 9; ++n)
+        if (Get<TCustomGlowButton>(("CrossButton" + std::to_string(n)).c_str()).Down())
+            digits += char('0' + n);
+    return digits;
 }
 
 QByteArray ShippedResource(const char* name)

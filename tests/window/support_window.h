@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <memory>
 #include <optional>
+#include <string>
 #include <stdexcept>
 
 class TCustomGlowButton;
@@ -64,6 +65,11 @@ public:
     QString SelectorText() const;
     // Chooses a theme as the player does: ItemIndex, then the selection event.
     void ChooseTheme(int itemIndex) const;
+
+    // The word being built as the player sees it: the current-word label's
+    // text, and the digits of the letter buttons that are down, in order.
+    QString CurrentWord() const;
+    std::string DownButtons() const;
 
     platform::RecordingDialogs dialogs;
     platform::RecordingSound sound;

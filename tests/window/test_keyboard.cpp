@@ -14,21 +14,6 @@
 
 namespace {
 
-QString CurrentWord(const TWindowHarness& h)
-{
-    return h.Get<TSmoothLabel>("CurrentWordLabel").Caption()->Text();
-}
-
-// The digits of the letter buttons that are down, in button order.
-std::string DownButtons(const TWindowHarness& h)
-{
-    std::string digits;
-    for (int n = 1; n <= 9; ++n)
-        if (h.Get<TCustomGlowButton>(("CrossButton" + std::to_string(n)).c_str()).Down())
-            digits += char('0' + n);
-    return digits;
-}
-
 std::string Sorted(std::string s)
 {
     std::sort(s.begin(), s.end());
@@ -75,15 +60,15 @@ TEST(WindowKeyboard, TheGameIsPlayedWithTypedLettersBackspaceEscapeAndTheCommand
     // Typing a word presses, for each letter, the first free button showing
     // it; lower case counts as upper case.
     Type(form, word.left(2).toLower());
-    EXPECT_EQ(CurrentWord(h), word.left(2));
-    EXPECT_EQ(Sorted(form.Game()->PressedButtons()), DownButtons(h));
+    EXPECT_EQ(h.CurrentWord(), word.left(2));
+    EXPECT_EQ(Sorted(form.Game()->PressedButtons()), h.DownButtons());
     Key(form, Qt::Key_Backspace);
-    EXPECT_EQ(CurrentWord(h), word.left(1));
+    EXPECT_EQ(h.CurrentWord(), word.left(1));
     Key(form, Qt::Key_Escape);
-    EXPECT_EQ(CurrentWord(h), QString());
-    EXPECT_EQ(DownButtons(h), "");
+    EXPECT_EQ(h.CurrentWord(), QString());
+    EXPECT_EQ(h.DownButtons(), "");
     Type(form, QStringLiteral("#7"));
-    EXPECT_EQ(CurrentWord(h), QString()) << "keys that are no letter add nothing";
+    EXPECT_EQ(h.CurrentWord(), QString()) << "keys that are no letter add nothing";
 
     // From wherever the focus is: the window, a letter button, the list.
     const char* focusedControls[] = {"", "CrossButton5", "GuessedWordsGrid"};
@@ -93,12 +78,12 @@ TEST(WindowKeyboard, TheGameIsPlayedWithTypedLettersBackspaceEscapeAndTheCommand
         if (*name)
             h.Get<QWidget>(name).setFocus(Qt::TabFocusReason);
         Type(form, word);
-        EXPECT_EQ(CurrentWord(h), found == 0 ? QString() : word) << "accepted first, then found again";
+        EXPECT_EQ(h.CurrentWord(), found == 0 ? QString() : word) << "accepted first, then found again";
         found = 1;
         EXPECT_EQ(form.Game()->WordsFound(), 1);
         EXPECT_EQ(form.Game()->Score(), word.size());
         EXPECT_EQ(h.sound.played.count(h.PathOf("newword.wav")), 1);
-        EXPECT_EQ(Sorted(form.Game()->PressedButtons()), DownButtons(h));
+        EXPECT_EQ(Sorted(form.Game()->PressedButtons()), h.DownButtons());
         Key(form, Qt::Key_Escape);
     }
 
@@ -112,7 +97,7 @@ TEST(WindowKeyboard, TheGameIsPlayedWithTypedLettersBackspaceEscapeAndTheCommand
     Key(form, Qt::Key_F1);
     EXPECT_EQ(h.Get<TControl>("InstructionsPanel").Left(), 0);
     Type(form, word);
-    EXPECT_EQ(CurrentWord(h), QString()) << "the covered game takes no letters";
+    EXPECT_EQ(h.CurrentWord(), QString()) << "the covered game takes no letters";
     Key(form, Qt::Key_Escape);
     EXPECT_EQ(h.Get<TControl>("InstructionsPanel").Left(), -1000);
 
@@ -120,13 +105,13 @@ TEST(WindowKeyboard, TheGameIsPlayedWithTypedLettersBackspaceEscapeAndTheCommand
     QWidget& selector = h.Get<QWidget>("VisualStyleSelector");
     selector.setFocus(Qt::TabFocusReason);
     Type(form, QStringLiteral("ob"));
-    EXPECT_EQ(CurrentWord(h), QString());
+    EXPECT_EQ(h.CurrentWord(), QString());
     EXPECT_EQ(h.SelectorText(), QStringLiteral("obsidian"));
     Key(form, Qt::Key_Return);
     EXPECT_EQ(form.StyleNumber(), 3);
     EXPECT_EQ(FocusName(form), "") << "the window has the focus again";
     Type(form, word.left(1));
-    EXPECT_EQ(CurrentWord(h), word.left(1));
+    EXPECT_EQ(h.CurrentWord(), word.left(1));
 }
 
 TEST(WindowKeyboard, TabVisitsTheShownControlsInReadingOrderEachWithAFocusMark)

@@ -27,11 +27,6 @@ TColor RowColour(TWindowHarness& h, int row)
     return font.Color();
 }
 
-QString CurrentWord(const TWindowHarness& h)
-{
-    return h.Get<TSmoothLabel>("CurrentWordLabel").Caption()->Text();
-}
-
 } // namespace
 
 TEST(WindowPlay, AWholePuzzleTypedOnTheLetterButtons)
@@ -66,7 +61,7 @@ TEST(WindowPlay, AWholePuzzleTypedOnTheLetterButtons)
         score += int(word.size());
     for (const QString& word : order) {
         TypeWord(h, word);
-        EXPECT_EQ(CurrentWord(h), QString()) << word.toStdString() << " was accepted and the word cleared";
+        EXPECT_EQ(h.CurrentWord(), QString()) << word.toStdString() << " was accepted and the word cleared";
         for (int n = 1; n <= 9; ++n)
             EXPECT_FALSE(Letter(h, n).Down()) << word.toStdString();
     }
@@ -87,7 +82,7 @@ TEST(WindowPlay, AWholePuzzleTypedOnTheLetterButtons)
               QStringList{QStringLiteral("You did it!, you created all %1 words!").arg(answers.size())});
     const int usedBefore = int(h.sound.played.count(h.PathOf("usedword.wav")));
     TypeWord(h, order.first());
-    EXPECT_EQ(CurrentWord(h), order.first()) << "a found word stands";
+    EXPECT_EQ(h.CurrentWord(), order.first()) << "a found word stands";
     EXPECT_EQ(h.sound.played.count(h.PathOf("usedword.wav")), usedBefore + 1);
     EXPECT_EQ(h.dialogs.Count(QStringLiteral("inform")), 1) << "not shown again";
     EXPECT_EQ(form.Game()->Score(), score);
@@ -104,18 +99,18 @@ TEST(WindowPlay, ClickingADownLetterAddsNothingAndBackSpaceRaisesTheLastOne)
     TWindowHarness::Click(second);
     // Two letters can themselves never be a potential word.
     const QString two = first.Caption() + second.Caption();
-    EXPECT_EQ(CurrentWord(h), two);
+    EXPECT_EQ(h.CurrentWord(), two);
     TWindowHarness::Click(first);
-    EXPECT_EQ(CurrentWord(h), two);
+    EXPECT_EQ(h.CurrentWord(), two);
     EXPECT_TRUE(first.Down()) << "a used letter stays down";
     EXPECT_EQ(form.Game()->PressedButtons(), "67");
 
     h.Click("BackSpaceButton");
-    EXPECT_EQ(CurrentWord(h), first.Caption());
+    EXPECT_EQ(h.CurrentWord(), first.Caption());
     EXPECT_FALSE(second.Down());
     EXPECT_TRUE(first.Down());
     h.Click("ClearButton");
-    EXPECT_EQ(CurrentWord(h), QString());
+    EXPECT_EQ(h.CurrentWord(), QString());
     EXPECT_FALSE(first.Down());
 }
 
@@ -136,7 +131,7 @@ TEST(WindowPlay, QuitRevealsEveryWordAndLettersStopBuildingWords)
     EXPECT_TRUE(h.dialogs.shown.isEmpty());
 
     TWindowHarness::Click(Letter(h, 1));
-    EXPECT_EQ(CurrentWord(h), QString());
+    EXPECT_EQ(h.CurrentWord(), QString());
 
     // The next puzzle asks nothing.
     h.Click("GenerateLettersButton");
@@ -152,20 +147,20 @@ TEST(WindowPlay, NoToTheNewPuzzleQuestionKeepsThePuzzleInPlay)
     TWindowHarness::Click(Letter(h, 1));
     const std::string letters = form.Game()->PuzzleLetters();
     const QStringList list = Column(h.Get<TCustomGrid>("GuessedWordsGrid"));
-    const QString word = CurrentWord(h);
+    const QString word = h.CurrentWord();
 
     h.dialogs.answers = {false};
     h.Click("GenerateLettersButton");
     EXPECT_EQ(h.dialogs.Texts(QStringLiteral("confirm")), QStringList{QStringLiteral("Do you really want to quit?")});
     EXPECT_EQ(form.Game()->PuzzleLetters(), letters);
     EXPECT_EQ(Column(h.Get<TCustomGrid>("GuessedWordsGrid")), list);
-    EXPECT_EQ(CurrentWord(h), word);
+    EXPECT_EQ(h.CurrentWord(), word);
     EXPECT_TRUE(Letter(h, 1).Down());
 
     h.dialogs.answers = {true};
     h.Click("GenerateLettersButton");
     EXPECT_EQ(h.dialogs.Count(QStringLiteral("confirm")), 2);
-    EXPECT_EQ(CurrentWord(h), QString()) << "Yes makes a new puzzle";
+    EXPECT_EQ(h.CurrentWord(), QString()) << "Yes makes a new puzzle";
     EXPECT_FALSE(Letter(h, 1).Down());
 }
 

@@ -32,21 +32,12 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     }
 
-    std::string DownButtons() const
-    {
-        std::string digits;
-        for (int n = 1; n <= 9; ++n)
-            if (h.Get<TCustomGlowButton>(("CrossButton" + std::to_string(n)).c_str()).Down())
-                digits += char('0' + n);
-        return digits;
-    }
     std::string Pressed() const
     {
         std::string digits = form->Game()->PressedButtons();
         std::sort(digits.begin(), digits.end());
         return digits;
     }
-    QString CurrentWord() const { return h.Get<TSmoothLabel>("CurrentWordLabel").Caption()->Text(); }
 
     TWindowHarness h;
     TForm1* form = nullptr;
@@ -87,13 +78,13 @@ TEST_F(XInput, DoubleAndTripleClicksOnALetterButtonKeepTheDownButtonsThoseOfTheW
         for (int i = 0; i < c.clicks; ++i) {
             ASSERT_TRUE(xserver::ButtonDown());
             xserver::Settle();
-            EXPECT_EQ(Pressed(), DownButtons()) << "after press " << i + 1;
+            EXPECT_EQ(Pressed(), h.DownButtons()) << "after press " << i + 1;
             ASSERT_TRUE(xserver::ButtonUp());
             xserver::Settle();
-            EXPECT_EQ(Pressed(), DownButtons()) << "after release " << i + 1;
+            EXPECT_EQ(Pressed(), h.DownButtons()) << "after release " << i + 1;
         }
         EXPECT_GE(doubles.count, 1) << "the server's presses made a double click";
-        EXPECT_EQ(CurrentWord(), button.Caption()) << "the letter once";
+        EXPECT_EQ(h.CurrentWord(), button.Caption()) << "the letter once";
         EXPECT_EQ(form->Game()->PressedButtons(), "6");
         EXPECT_TRUE(button.Down());
     }
