@@ -67,21 +67,20 @@ TCopyResult TInstaller::CopyPass(const QString& folder) const
 {
     const QString game = InstalledPath(folder, QLatin1String(kGameFile));
     const QString remover = InstalledPath(folder, QLatin1String(kRemoverFile));
+    // One copy of the program; a failure asks whether to try the pass again.
+    auto copy = [this](const QString& target, std::optional<QString>& failure, const QString& doing) {
+        failure = platform::CopyFileReplacing(m_programFile, target);
+        return failure
+            && platform::Dialogs().AskRetry(QStringLiteral("Error ") + Named(target, *failure) + doing);
+    };
     TCopyResult result;
     bool again = true;
     while (again) {
-        again = false;
         // The uninstaller is copied whatever became of the game.
-        result.gameFailure = platform::CopyFileReplacing(m_programFile, game);
-        if (result.gameFailure)
-            again = platform::Dialogs().AskRetry(QStringLiteral("Error ") + Named(game, *result.gameFailure)
-                                                 + QStringLiteral(" Installing, Try Again?"))
-                || again;
-        result.removerFailure = platform::CopyFileReplacing(m_programFile, remover);
-        if (result.removerFailure)
-            again = platform::Dialogs().AskRetry(QStringLiteral("Error ") + Named(remover, *result.removerFailure)
-                                                 + QStringLiteral(" creating RemoveLumora, Try Again?"))
-                || again;
+        const bool gameAgain = copy(game, result.gameFailure, QStringLiteral(" Installing, Try Again?"));
+        const bool removerAgain
+            = copy(remover, result.removerFailure, QStringLiteral(" creating RemoveLumora, Try Again?"));
+        again = gameAgain || removerAgain;
     }
     return result;
 }
