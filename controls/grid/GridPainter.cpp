@@ -15,18 +15,11 @@ void TGridPainter::DrawSunkenBorder(const TRect& outer)
 {
     if (outer.Width() < 4 || outer.Height() < 4)
         return;
-    // Each ring: its top and left in one colour, its bottom and right in
-    // another; the outer ring first, then the one inside it.
-    auto ring = [this](const TRect& r, TColor topLeft, TColor bottomRight) {
-        m_canvas.SetBrushColor(topLeft);
-        m_canvas.FillRect({r.Left, r.Top, r.Right - 1, r.Top + 1});
-        m_canvas.FillRect({r.Left, r.Top, r.Left + 1, r.Bottom - 1});
-        m_canvas.SetBrushColor(bottomRight);
-        m_canvas.FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom});
-        m_canvas.FillRect({r.Right - 1, r.Top, r.Right, r.Bottom});
-    };
-    ring(outer, clBtnShadow, clBtnHighlight);
-    ring({outer.Left + 1, outer.Top + 1, outer.Right - 1, outer.Bottom - 1}, cl3DDkShadow, cl3DLight);
+    // Two rings: the outer one in the shadow and highlight colours, the one
+    // inside it in the dark shadow and light colours.
+    TRect r = outer;
+    Frame3D(m_canvas, r, clBtnShadow, clBtnHighlight, 1);
+    Frame3D(m_canvas, r, cl3DDkShadow, cl3DLight, 1);
 }
 
 void TGridPainter::FillOutsideCells(const TRect& client, int cellsRight, int cellsBottom, TColor color)

@@ -624,6 +624,19 @@ TBitmapCanvas::TBitmapCanvas(int width, int height, TColor fill)
 {
 }
 
+void Frame3D(TCanvas& canvas, TRect& r, TColor topLeft, TColor bottomRight, int width)
+{
+    for (int i = 0; i < width && !r.IsEmpty(); ++i) {
+        canvas.SetBrushColor(topLeft);
+        canvas.FillRect({r.Left, r.Top, r.Right - 1, r.Top + 1});
+        canvas.FillRect({r.Left, r.Top, r.Left + 1, r.Bottom - 1});
+        canvas.SetBrushColor(bottomRight);
+        canvas.FillRect({r.Right - 1, r.Top, r.Right, r.Bottom});
+        canvas.FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom});
+        r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
+    }
+}
+
 TColor TBitmapCanvas::PixelAt(int x, int y) const
 {
     if (!StoredImage.valid(x, y))

@@ -217,6 +217,11 @@ struct TBitmapCanvasStorage {
     QPainter StoredPainter;
 };
 
+// A 3D frame `width` pixels wide just inside r: the top and left lines in
+// topLeft, the bottom and right ones in bottomRight (which has the two
+// corners they share). r shrinks by the frame; an empty r ends it early.
+void Frame3D(TCanvas& canvas, TRect& r, TColor topLeft, TColor bottomRight, int width);
+
 // A canvas on its own off-screen image (ARGB32 premultiplied, filled with
 // `fill`), for off-screen drawing, tests and benchmarks. The image can be
 // read at any time while the canvas lives.

@@ -21,21 +21,6 @@ bool Contains(const TRect& r, QPoint p)
     return p.x() >= r.Left && p.x() < r.Right && p.y() >= r.Top && p.y() < r.Bottom;
 }
 
-// A 3D frame `width` pixels wide: top and left lines in `topLeft`, bottom
-// and right lines in `bottomRight`; r shrinks by the frame.
-void Frame3D(TCanvas& canvas, TRect& r, TColor topLeft, TColor bottomRight, int width)
-{
-    for (int i = 0; i < width && !r.IsEmpty(); ++i) {
-        canvas.SetBrushColor(topLeft);
-        canvas.FillRect({r.Left, r.Top, r.Right - 1, r.Top + 1});
-        canvas.FillRect({r.Left, r.Top, r.Left + 1, r.Bottom - 1});
-        canvas.SetBrushColor(bottomRight);
-        canvas.FillRect({r.Right - 1, r.Top, r.Right, r.Bottom});
-        canvas.FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom});
-        r = Inflated(r, -1);
-    }
-}
-
 // A flat fill, or a band gradient from `from` to `to` when `to` is a colour.
 void FillFlatOrGradient(TCanvas& canvas, const TRect& r, TColor from, TColor to, bool horizontal)
 {
