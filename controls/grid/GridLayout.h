@@ -38,12 +38,13 @@ public:
 
     // Grows with `size` for the new lines, or drops the last ones.
     void SetCount(int count, int size);
-    // These return whether a size changed.
+    // One line's size; true when it changed.
     bool SetSize(int line, int size);
-    // Sizes for the first lines, the others keep theirs; entries beyond
-    // Count have no line to go to.
+    // Sizes for the first lines, the others keep theirs (entries beyond
+    // Count have no line to go to); true when any changed.
     bool SetSizes(const QList<int>& sizes);
     void SetAll(int size);
+    // A zoom step of every size (Resized).
     void ResizeAll(int delta);
 
     // With the lines laid out from line `first` on at offset `start`: the
