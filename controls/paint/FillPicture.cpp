@@ -13,20 +13,23 @@ TFillPicture::TFillPicture(QObject* parent)
 
 void TFillPicture::SetData(const QByteArray& data)
 {
-    if (!SetIfChanged(m_data, data))
-        return;
-    m_image = QImage();
-    m_decoded = m_data.isEmpty();
-    if (OnChange)
-        OnChange();
+    if (SetIfChanged(m_data, data))
+        ContentChanged();
 }
 
 void TFillPicture::Replace(const TFillPicture* source)
 {
-    const QByteArray data = source ? source->m_data : QByteArray();
-    if (data != m_data)
-        SetData(data);
+    if (SetIfChanged(m_data, source ? source->m_data : QByteArray()))
+        ContentChanged();
     else if (OnChange)
+        OnChange();
+}
+
+void TFillPicture::ContentChanged()
+{
+    m_image = QImage();
+    m_decoded = m_data.isEmpty();
+    if (OnChange)
         OnChange();
 }
 

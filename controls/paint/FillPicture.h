@@ -49,6 +49,9 @@ public:
     std::function<void()> OnChange;
 
 private:
+    // After new bytes: the decoded image is stale, and OnChange is raised.
+    void ContentChanged();
+
     QByteArray m_data;
     mutable QImage m_image;
     mutable bool m_decoded = true;
