@@ -3,6 +3,7 @@
 #include "controls/glowbutton/GlowButton.h"
 #include "controls/grid/GridBase.h"
 #include "controls/smoothlabel/SmoothLabel.h"
+#include "game/WordGame.h"
 #include "platform/Resources.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 TWindowHarness::TWindowHarness()
@@ -117,6 +119,13 @@ std::string TWindowHarness::DownButtons() const
     for (int n = 1; n <= 9; ++n)
         if (Get<TCustomGlowButton>(("CrossButton" + std::to_string(n)).c_str()).Down())
             digits += char('0' + n);
+    return digits;
+}
+
+std::string TWindowHarness::PressedButtons() const
+{
+    std::string digits = m_form->Game()->PressedButtons();
+    std::sort(digits.begin(), digits.end());
     return digits;
 }
 

@@ -70,6 +70,9 @@ public:
     // text, and the digits of the letter buttons that are down, in order.
     QString CurrentWord() const;
     std::string DownButtons() const;
+    // The buttons the game holds pressed, as digits in the same order, to
+    // compare with what the screen shows down.
+    std::string PressedButtons() const;
 
     platform::RecordingDialogs dialogs;
     platform::RecordingSound sound;
